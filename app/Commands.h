@@ -1,0 +1,9 @@
+#pragma once
+// The command line: `Kvantor2 <command> ...` runs a tool's computation without
+// a display and prints what its window would show.
+#include <QStringList>
+#include <iosfwd>
+
+// Runs the command named by args[0] with the rest as its arguments.
+// Returns the process exit status: 0 success, 1 the command failed, 2 bad usage.
+int runCommand(const QStringList& args, std::ostream& out, std::ostream& err);

@@ -1,0 +1,52 @@
+# Helpers that register tests with CTest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# kv_gtest(name SOURCES ... LIBS ...): a GoogleTest program without widgets.
+function(kv_gtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+endfunction()
+
+# kv_qtest(name SOURCES ... LIBS ...): a QtTest program for windows, offscreen.
+function(kv_qtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT KV_WIDGETS)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+endfunction()
+
+# kv_xtest(name SOURCES ... LIBS ... [TRAY]): a QtTest program that needs a real X
+# server; it runs under tests/support/with-xvfb.sh, which starts a private Xvfb
+# (and trayer when TRAY is given).
+function(kv_xtest name)
+  cmake_parse_arguments(T "TRAY" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT KV_WIDGETS)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
+  set(tray "")
+  if(T_TRAY)
+    set(tray "--tray")
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tests/support/with-xvfb.sh ${tray} $<TARGET_FILE:${name}>)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8"
+    RUN_SERIAL TRUE)
+endfunction()
+
+# kv_pytest(name SCRIPT args...): a Python check against an independent tool.
+function(kv_pytest name script)
+  add_test(NAME ${name} COMMAND python3 ${script} ${ARGN})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+endfunction()

@@ -1,0 +1,17 @@
+#pragma once
+// Names the program shows about itself.
+#include <QString>
+
+namespace kv {
+
+// The application title: message boxes and the help set carry it.
+inline const QString kAppTitle = QStringLiteral("Veltrano Prof.");
+// The help set's name, kept as the program has always named it.
+inline const QString kHelpFile = QStringLiteral("C:\\BOOK2\\kvantor.hlp");
+inline const QString kProductName = QStringLiteral("Kvantor2");
+inline const QString kMakerName = QStringLiteral("Tessmark Ltd.");
+
+// The program's version, defined once by the build.
+QString appVersion();
+
+}  // namespace kv

@@ -1,0 +1,17 @@
+#pragma once
+// The application object: its default handler catches what a handler let slip.
+//
+// Handlers run through kv::guarded themselves; this is the last net, so that
+// an error escaping a virtual event handler shows its message instead of
+// ending the program.
+#include <QApplication>
+
+namespace kv {
+
+class GuardedApplication : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace kv

@@ -1,0 +1,63 @@
+#include "data/DM.h"
+
+#include "core/HandlerGuard.h"
+#include "platform/ProgramDir.h"
+
+TDM* DM = nullptr;
+
+TDM::TDM(QObject* parent) : QObject(parent) { DMCreate(); }
+
+TDM::TDM(const QString& dir, QObject* parent) : QObject(parent) { openTables(dir); }
+
+TDM::~TDM() {
+    // Details first, so no master notifies a table that is already gone.
+    Table6.setMasterSource(nullptr, "");
+    for (int k = 8; k >= 0; --k) table(k).close();
+}
+
+dbase::Table& TDM::table(int k) {
+    std::array<dbase::Table*, 9> all = {&Table1, &Table2, &Table3, &Table4, &Table5,
+                                        &Table6, &Table7, &Table8, &Table9};
+    return *all.at(static_cast<size_t>(k));
+}
+
+void TDM::DMCreate() { openTables(platform::programDir()); }
+
+void TDM::openTables(const QString& dir) {
+    for (int k = 0; k < 9; ++k) table(k).setFileName((dir + QString::fromLatin1(kFileNames[k])).toStdString());
+    // A table that fails stops the opening: it and the ones after it stay
+    // closed, the error is shown, and start-up goes on.
+    for (int k = 0; k < 9; ++k) {
+        try {
+            openTable(k);
+        } catch (const std::exception& e) {
+            table(k).close();
+            openError_ = e.what();
+            kv::showError(openError_);
+            return;
+        }
+    }
+}
+
+void TDM::openTable(int k) {
+    dbase::Table& t = table(k);
+    t.open();
+    switch (k) {
+        case 0:  // units: by position in their category, filtering on with no text
+            t.setIndexName("NUMBER");
+            t.setFilter("");
+            t.setFiltered(true);
+            break;
+        case 1: t.setIndexFieldNames("CLASS"); break;
+        case 2:
+        case 3:
+        case 4: t.setIndexFieldNames("NAME"); break;
+        case 5:  // headings follow the chosen reference table
+            t.setIndexName("IND");
+            t.setMasterSource(&Table4, "INDEX");
+            break;
+        case 6: t.setIndexFieldNames("FIELD1"); break;
+        case 7:
+        case 8: t.setIndexFieldNames("NUM"); break;
+    }
+}

@@ -1,0 +1,55 @@
+#include "data/TableReport.h"
+
+#include <sstream>
+
+#include "core/HandlerGuard.h"
+#include "data/DM.h"
+
+namespace {
+
+void describeOpenTable(std::ostringstream& out, const dbase::Table& t) {
+    out << "opened, " << t.physicalRecordCount() << " records, code page " << t.codePage() << "\n";
+    out << "  fields:";
+    for (const dbase::FieldDef& f : t.fields()) {
+        out << " " << f.name << " " << f.type << "(" << f.length;
+        if (f.decimals != 0) out << "," << f.decimals;
+        out << ")";
+    }
+    out << "\n";
+    if (!t.tags().empty()) {
+        out << "  tags:";
+        for (const dbase::TagInfo& tag : t.tags()) {
+            out << " " << tag.name << " (" << tag.expression << (tag.descending ? ", descending" : "")
+                << (tag.unique ? ", unique" : "") << ")";
+        }
+        out << "\n";
+    }
+}
+
+}  // namespace
+
+TableReport reportTables(const QString& dir) {
+    // The report carries the opening error itself; no message box for it.
+    kv::ErrorSink previous = kv::setErrorSink([](const std::string&) {});
+    TDM dm(dir, nullptr);
+    kv::setErrorSink(previous);
+
+    TableReport report;
+    std::ostringstream out;
+    bool failedSeen = false;
+    for (int k = 0; k < 9; ++k) {
+        const dbase::Table& t = dm.table(k);
+        out << TDM::kFileNames[k] << ": ";
+        if (t.active()) {
+            describeOpenTable(out, t);
+        } else if (!failedSeen) {
+            failedSeen = true;
+            out << "NOT OPENED: " << dm.openError() << "\n";
+        } else {
+            out << "closed (not opened after the failure above)\n";
+        }
+    }
+    report.text = out.str();
+    report.allOpen = !failedSeen;
+    return report;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Index key expressions of dBASE tags ("NAME", "str(CLASS)+NUMBER", "UPPER(NAME)").
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/dbase/Table.h"
+
+namespace dbase {
+
+struct Key {
+    bool numeric = false;
+    double number = 0;
+    std::string text;  // UTF-8
+};
+
+// Text keys: trailing blanks and letter case ignored. Numbers: numeric order.
+// A number sorts before a text (mixed keys only arise from bad data).
+int compareKeys(const Key& a, const Key& b);
+
+class KeyExpression {
+public:
+    // Throws DbfError naming the expression when it cannot be evaluated.
+    KeyExpression(const std::string& text, const std::vector<FieldDef>& fields);
+    bool numeric() const;
+    // fieldText(i) yields field i of the record as decoded text.
+    Key evaluate(const std::function<std::string(int)>& fieldText) const;
+
+private:
+    struct Node;
+    std::vector<Node> nodes_;
+    bool numeric_ = false;
+};
+
+}  // namespace dbase

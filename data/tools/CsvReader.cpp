@@ -1,0 +1,1 @@
+#include "data/tools/CsvReader.h"
