@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""`Kvantor2 tables` end to end: a copy of the program with its tables, then
+with the units table renamed away."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+TABLES = ["members.DBF", "class.dbf", "phcont.dbf", "all_name.DBF", "all_db.dbf",
+          "all_z.dbf", "rvb.dbf", "pan.dbf", "nam_1.dbf"]
+
+failures = []
+
+
+def check(cond, what):
+    if not cond:
+        failures.append(what)
+
+
+def run(prog):
+    env = dict(os.environ)
+    env.pop("DISPLAY", None)  # the command needs no display
+    env["QT_QPA_PLATFORM"] = "minimal"
+    return subprocess.run([prog, "tables"], capture_output=True, text=True, env=env, timeout=60)
+
+
+def main():
+    bin_dir = os.environ["KV_BIN_DIR"]
+    with tempfile.TemporaryDirectory() as tmp:
+        for name in os.listdir(bin_dir):
+            if name == "Kvantor2" or name.lower().endswith((".dbf", ".mdx")):
+                shutil.copy2(os.path.join(bin_dir, name), tmp)
+        prog = os.path.join(tmp, "Kvantor2")
+
+        good = run(prog)
+        check(good.returncode == 0, f"all tables present: exit {good.returncode}\n{good.stdout}{good.stderr}")
+        for name in TABLES:
+            check(f"{name}: opened" in good.stdout, f"{name} not reported opened:\n{good.stdout}")
+        check("tags: CLASS (CLASS)" in good.stdout, "units tags missing")
+
+        os.rename(os.path.join(tmp, "members.DBF"), os.path.join(tmp, "members.old"))
+        bad = run(prog)
+        check(bad.returncode == 1, f"units table missing: exit {bad.returncode}")
+        lines = bad.stdout.splitlines()
+        first = [l for l in lines if l.startswith("members.DBF:")]
+        check(first and "NOT OPENED" in first[0] and "members.DBF" in first[0].split("NOT OPENED", 1)[1],
+              f"error for members.DBF should name the file:\n{bad.stdout}")
+        for name in TABLES[1:]:
+            check(f"{name}: closed" in bad.stdout, f"{name} should stay closed:\n{bad.stdout}")
+
+    for f in failures:
+        print("FAIL:", f)
+    print("tables command: " + ("FAILED" if failures else "all checks passed"))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
