@@ -7,6 +7,7 @@
 #include "core/AppInfo.h"
 #include "data/TableReport.h"
 #include "platform/ProgramDir.h"
+#include "widgets/parser/CalcCommand.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ int tablesCommand(const QStringList& args, std::ostream& out, std::ostream& err)
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
         {"tables", "tables                 check the reference tables beside the program", tablesCommand},
+        {"calc", "calc EXPR [NAME=VALUE ...]  evaluate an expression as the calculator does", runCalcCommand},
     };
     return all;
 }

@@ -1,5 +1,10 @@
 #pragma once
 // Index key expressions of dBASE tags ("NAME", "str(CLASS)+NUMBER", "UPPER(NAME)").
+//
+// Understood: field names; 'text' and number literals; "+" (sum of numbers,
+// else concatenation, where a number field joined to text counts as
+// STR(field) with the field's width and decimals); UPPER, LOWER, STR(x[,len
+// [,dec]]), DTOS, TRIM, RTRIM, LTRIM, ALLTRIM, LEFT, RIGHT, SUBSTR and VAL.
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,13 +27,24 @@ class KeyExpression {
 public:
     // Throws DbfError naming the expression when it cannot be evaluated.
     KeyExpression(const std::string& text, const std::vector<FieldDef>& fields);
+    ~KeyExpression();
+    KeyExpression(const KeyExpression&);
+    KeyExpression& operator=(const KeyExpression&);
+    KeyExpression(KeyExpression&&) noexcept;
+    KeyExpression& operator=(KeyExpression&&) noexcept;
+
     bool numeric() const;
+    // Fields the key reads (positions in the field list), for callers that
+    // must re-sort when one of them changes.
+    std::vector<int> fieldsUsed() const;
     // fieldText(i) yields field i of the record as decoded text.
     Key evaluate(const std::function<std::string(int)>& fieldText) const;
 
+    struct Node;  // parsed form, defined where the parser lives
+
 private:
-    struct Node;
     std::vector<Node> nodes_;
+    std::vector<FieldDef> fields_;
     bool numeric_ = false;
 };
 

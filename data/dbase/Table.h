@@ -105,7 +105,9 @@ public:
     // --- fields of the current row -----------------------------------------
     // Throws DbfError when the table is closed, there is no current row or the
     // field does not exist.
-    std::string asString(int field) const;  // trailing blanks removed
+    // As stored, decoded to UTF-8: text without trailing blanks, numbers
+    // without their padding, logicals as T/F/?, dates as YYYYMMDD.
+    std::string asString(int field) const;
     std::string asString(std::string_view field) const;
     long long asInteger(int field) const;   // a blank number reads as 0
     long long asInteger(std::string_view field) const;
@@ -127,7 +129,8 @@ public:
     // --- master-detail -------------------------------------------------------
     // This table shows only the rows whose key on the current order equals the
     // master's `masterField` in the master's current row, and follows the
-    // master as it moves. nullptr unlinks.
+    // master as it moves. nullptr unlinks. Without an order the detail's field
+    // of the same name is compared. A link that would make a cycle throws.
     void setMasterSource(Table* master, const std::string& masterField);
 
     // --- writing -------------------------------------------------------------
@@ -141,6 +144,12 @@ public:
     using Listener = std::function<void(Change)>;
     int addListener(Listener listener);
     void removeListener(int id);
+
+    // --- test seam -------------------------------------------------------------
+    // Replaces the production index reader (nullptr restores the real one), so
+    // tests can give a table tags without writing an index file.
+    using TagReader = std::function<std::vector<TagInfo>(const std::string& indexPath)>;
+    static void setTagReaderForTesting(TagReader reader);
 
 private:
     struct Impl;

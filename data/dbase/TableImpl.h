@@ -1,0 +1,79 @@
+#pragma once
+// The inside of a Table, shared by its source files.
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "data/dbase/DbfFormat.h"
+#include "data/dbase/Filter.h"
+#include "data/dbase/KeyExpression.h"
+#include "data/dbase/Table.h"
+
+namespace dbase {
+
+struct Table::Impl {
+    explicit Impl(Table& owner) : self(owner) {}
+
+    Table& self;
+    std::string path;
+    bool active = false;
+
+    // Content of the open file.
+    DbfImage image;
+    std::vector<std::vector<std::string>> texts;  // [record][field], as readFieldText gives them
+    std::vector<char> deleted;                     // [record]
+    std::vector<TagInfo> tags;
+
+    // Order: a tag or a field list; keys are computed from the data, per record.
+    std::string indexName;
+    std::string indexFieldNames;
+    std::optional<KeyExpression> order;
+    bool descending = false;
+    bool unique = false;  // a unique tag shows the first record of each key only
+    std::vector<Key> keys;
+
+    // Filter.
+    std::string filterText;
+    bool filtered = false;
+    std::optional<FilterCondition> filter;
+
+    // Master link. `masterAlive` expires with the master, so a detail never
+    // touches a destroyed master.
+    Table* master = nullptr;
+    std::weak_ptr<int> masterAlive;
+    std::string masterField;
+    int masterListener = 0;
+    std::shared_ptr<int> alive = std::make_shared<int>(0);
+
+    // Cursor over the visible rows (record numbers from 0, in order).
+    std::vector<int> visible;
+    int pos = -1;
+    bool eof = true;
+    bool bof = true;
+
+    std::map<int, Listener> listeners;
+    int nextListener = 1;
+
+    // --- helpers (TableRows.cpp) ---
+    // Takes over a parsed file: decodes every field and drops the raw bytes.
+    void load(DbfImage parsed);
+    // Forgets the file's content and the cursor (the table is then closed).
+    void unload();
+    void requireOpen() const;
+    int requireField(std::string_view name) const;  // throws for an unknown name
+    void notify(Change change);
+    // Compiles the selected order for the open table; throws DbfError.
+    void compileOrder();
+    // Switches to a tag or a field order; a refused switch keeps the old order.
+    void selectOrder(const std::string& tag, const std::string& field);
+    // Recomputes the visible rows; the current record stays current when it
+    // is still visible and `keepRecord` is set, else the first row becomes current.
+    void rebuild(bool keepRecord);
+    int findRow(const Key& key) const;  // first visible row with that key, -1 if none
+    Key keyFromText(const std::string& text) const;
+    bool masterKey(Key& key) const;
+    int currentRecord() const;  // -1 if none
+    [[noreturn]] void fail(const std::string& fault) const;
+};
+
+}  // namespace dbase

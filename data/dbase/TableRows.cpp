@@ -1,0 +1,186 @@
+// Order, filter and master link: which rows a Table shows, and in what order.
+#include <algorithm>
+
+#include "data/dbase/FieldValue.h"
+#include "data/dbase/TableImpl.h"
+
+namespace dbase {
+
+void Table::Impl::fail(const std::string& fault) const { throw DbfError(path + ": " + fault); }
+
+void Table::Impl::notify(Change change) {
+    // A listener may add or remove listeners while it runs.
+    const auto current = listeners;
+    for (const auto& [id, listener] : current)
+        if (listeners.count(id)) listener(change);
+}
+
+void Table::Impl::load(DbfImage parsed) {
+    const int count = parsed.recordCount();
+    std::vector<std::vector<std::string>> decoded(static_cast<std::size_t>(count));
+    std::vector<char> flags(static_cast<std::size_t>(count));
+    for (int r = 0; r < count; ++r) {
+        flags[std::size_t(r)] = parsed.deleted(r);
+        auto& row = decoded[std::size_t(r)];
+        row.reserve(parsed.fields.size());
+        for (std::size_t f = 0; f < parsed.fields.size(); ++f)
+            row.push_back(readFieldText(parsed.fields[f], parsed.fieldBytes(r, int(f)), parsed.codePage));
+    }
+    // The raw bytes are not needed again: a write re-reads the file.
+    parsed.bytes = std::string();
+    image = std::move(parsed);
+    texts = std::move(decoded);
+    deleted = std::move(flags);
+}
+
+void Table::Impl::unload() {
+    active = false;
+    image = DbfImage();
+    texts.clear();
+    deleted.clear();
+    tags.clear();
+    order.reset();
+    keys.clear();
+    filter.reset();
+    visible.clear();
+    pos = -1;
+    eof = bof = true;
+}
+
+void Table::Impl::requireOpen() const {
+    if (!active) throw DbfError((path.empty() ? std::string("table") : path) + ": the table is not open");
+}
+
+int Table::Impl::requireField(std::string_view name) const {
+    requireOpen();
+    const int index = self.fieldIndex(name);
+    if (index < 0) fail("no field " + std::string(name));
+    return index;
+}
+
+int Table::Impl::currentRecord() const {
+    if (pos < 0 || pos >= int(visible.size())) return -1;
+    return visible[std::size_t(pos)];
+}
+
+void Table::Impl::compileOrder() {
+    order.reset();
+    descending = false;
+    unique = false;
+    keys.clear();
+    if (!indexName.empty()) {
+        const TagInfo* tag = nullptr;
+        for (const TagInfo& t : tags) {
+            if (t.name.size() != indexName.size()) continue;
+            bool same = true;
+            for (std::size_t i = 0; i < t.name.size(); ++i)
+                same = same && std::toupper(static_cast<unsigned char>(t.name[i])) ==
+                                   std::toupper(static_cast<unsigned char>(indexName[i]));
+            if (same) tag = &t;
+        }
+        if (!tag) fail("index tag " + indexName + " not found" + (tags.empty() ? " (no production index)" : ""));
+        order.emplace(tag->expression, image.fields);
+        descending = tag->descending;
+        unique = tag->unique;
+    } else if (!indexFieldNames.empty()) {
+        if (self.fieldIndex(indexFieldNames) < 0) fail("no field " + indexFieldNames + " to order by");
+        order.emplace(indexFieldNames, image.fields);
+    }
+    if (!order) return;
+    const int count = image.recordCount();
+    keys.reserve(std::size_t(count));
+    for (int r = 0; r < count; ++r)
+        keys.push_back(order->evaluate([&](int f) { return texts[std::size_t(r)][std::size_t(f)]; }));
+}
+
+int Table::Impl::findRow(const Key& key) const {
+    for (std::size_t i = 0; i < visible.size(); ++i)
+        if (compareKeys(keys[std::size_t(visible[i])], key) == 0) return int(i);
+    return -1;
+}
+
+void Table::Impl::selectOrder(const std::string& tag, const std::string& field) {
+    const std::string oldTag = indexName, oldField = indexFieldNames;
+    indexName = tag;
+    indexFieldNames = field;
+    if (!active) return;
+    try {
+        compileOrder();
+    } catch (...) {
+        indexName = oldTag;
+        indexFieldNames = oldField;
+        compileOrder();
+        throw;
+    }
+    rebuild(true);
+    notify(Change::Rows);
+}
+
+Key Table::Impl::keyFromText(const std::string& text) const {
+    Key key;
+    if (order && order->numeric()) {
+        key.numeric = true;
+        if (!parseNumber(text, key.number)) key.number = 0;
+    } else {
+        key.text = text;
+    }
+    return key;
+}
+
+bool Table::Impl::masterKey(Key& key) const {
+    if (!master || masterAlive.expired() || !master->active()) return false;
+    if (master->recordCount() == 0 || master->d->currentRecord() < 0) return false;
+    const int field = master->fieldIndex(masterField);
+    if (field < 0) return false;
+    key = keyFromText(master->asString(field));
+    return true;
+}
+
+void Table::Impl::rebuild(bool keepRecord) {
+    const int keep = keepRecord ? currentRecord() : -1;
+    visible.clear();
+    const int count = image.recordCount();
+    for (int r = 0; r < count; ++r)
+        if (!deleted[std::size_t(r)]) visible.push_back(r);
+    if (order) {
+        const bool down = descending;
+        std::stable_sort(visible.begin(), visible.end(), [&](int a, int b) {
+            const int c = compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]);
+            return down ? c > 0 : c < 0;
+        });
+        if (unique) {
+            const auto end = std::unique(visible.begin(), visible.end(), [&](int a, int b) {
+                return compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]) == 0;
+            });
+            visible.erase(end, visible.end());
+        }
+    }
+    if (filtered && filter) {
+        const FilterCondition c = *filter;
+        std::erase_if(visible, [&](int r) { return !filterMatches(c, texts[std::size_t(r)][std::size_t(c.field)]); });
+    }
+    if (master) {
+        Key target;
+        if (!masterKey(target)) {
+            visible.clear();
+        } else if (order) {
+            std::erase_if(visible, [&](int r) { return compareKeys(keys[std::size_t(r)], target) != 0; });
+        } else {
+            // Without an order the link compares the field of the master's name.
+            const int field = self.fieldIndex(masterField);
+            std::erase_if(visible, [&](int r) {
+                return field < 0 || compareKeys(Key{false, 0, texts[std::size_t(r)][std::size_t(field)]}, target) != 0;
+            });
+        }
+    }
+    pos = visible.empty() ? -1 : 0;
+    if (keep >= 0) {
+        const auto it = std::find(visible.begin(), visible.end(), keep);
+        if (it != visible.end()) pos = int(it - visible.begin());
+    }
+    bof = true;
+    eof = visible.empty();
+    if (pos > 0) bof = false;
+}
+
+}  // namespace dbase

@@ -1,0 +1,19 @@
+#pragma once
+// The help window: a page of the program's help, with working links between pages.
+#include <QDialog>
+
+class QTextBrowser;
+
+namespace platform {
+
+class HelpDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpDialog(const QString& pageFile, QWidget* parent = nullptr);
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+};
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#include "platform/PageHelpViewer.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "core/Error.h"
+#include "platform/HelpDialog.h"
+
+namespace platform {
+
+PageHelpViewer::PageHelpViewer(QString folder) : folder_(std::move(folder)) {}
+
+void PageHelpViewer::show(int context) {
+    std::optional<QString> page = findHelpPage(folder_, context);
+    if (!page) {
+        QString missing = QDir(folder_).filePath(helpPageName(context));
+        throw kv::Error(QStringLiteral("There is no help for this topic (context %1): the page %2 is missing.")
+                            .arg(context)
+                            .arg(QDir::toNativeSeparators(missing))
+                            .toStdString());
+    }
+    HelpDialog dialog(*page, QApplication::activeWindow());
+    dialog.exec();
+}
+
+}  // namespace platform

@@ -1,0 +1,41 @@
+#include "widgets/parser/CalcCommand.h"
+
+#include <ostream>
+#include <string>
+
+#include "core/Error.h"
+#include "core/NumberFormat.h"
+#include "core/NumberRead.h"
+#include "widgets/parser/Parser10.h"
+
+namespace {
+
+void printUsage(std::ostream& err) { err << "Usage: Kvantor2 calc EXPRESSION [NAME=VALUE ...]\n"; }
+
+}  // namespace
+
+int runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.isEmpty()) {
+        printUsage(err);
+        return 2;
+    }
+    TPars parser;
+    try {
+        for (qsizetype k = 1; k < args.size(); ++k) {
+            const std::string assignment = args[k].toStdString();
+            const size_t equals = assignment.find('=');
+            if (equals == std::string::npos || equals == 0) {
+                err << "'" << assignment << "' is not NAME=VALUE\n";
+                printUsage(err);
+                return 2;
+            }
+            parser.SetVariable(assignment.substr(0, equals), kv::readFloat(assignment.substr(equals + 1)));
+        }
+        parser.SetExpression(args[0].toStdString());
+        out << kv::formatGeneral(parser.Value()) << "\n";
+        return 0;
+    } catch (const kv::Error& e) {
+        err << e.what() << "\n";
+        return 1;
+    }
+}
