@@ -1,17 +1,457 @@
 #include "app/Form1.h"
 
-#include <QLabel>
-#include <QVBoxLayout>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 
+#include "app/BarGlyphs.h"
+#include "app/TrayComp.h"
 #include "core/AppInfo.h"
+#include "core/HandlerGuard.h"
+#include "platform/DesktopServices.h"
+#include "platform/ProgramDir.h"
+#include "widgets/gif/GIFImage.h"
+
+#if QT_CONFIG(xcb) && __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#define KV_HAVE_XCB 1
+#endif
 
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+namespace {
+
+constexpr int kButtonSize = 27;
+constexpr int kGlyphSize = 22;
+constexpr int kDesignLeft = 173;
+constexpr int kDesignTop = 151;
+constexpr int kTrayInterval = 200;  // ms per frame of the tray animation
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kv::kAppTitle);
-    setFixedSize(316, 67);
-    auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(kv::kProductName + QStringLiteral(" ") + kv::appVersion(), this);
-    label->setAlignment(Qt::AlignCenter);
-    layout->addWidget(label);
+    
+    setFixedSize(BarPlace{}.width, BarPlace{}.height);
+    move(kDesignLeft, kDesignTop);
+    createControls();
+    createMenu();
+    createTray();
+    connectHandlers();
+    kv::guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    kv::guarded([this] { FormDestroy(); });
+}
+
+void TForm1::createControls() {
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(1);
+    Panel1->setGeometry(rect());
+    Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Panel1->installEventFilter(this);
+
+    GIFImage1 = new TGIFImage(Panel1);
+    GIFImage1->setObjectName(QStringLiteral("GIFImage1"));
+    GIFImage1->setGeometry(4, 6, 29, 24);
+    GIFImage1->setLoop(false);
+    GIFImage1->setToolTip(
+        QStringLiteral("Click right key mouse to view PopUp menu or press left key mouse and move window"));
+    // The bar works without its logo; a missing file is no reason to stop.
+    GIFImage1->tryLoadFromFile(platform::programDir() + QStringLiteral("kvlogo.gif"));
+    GIFImage1->installEventFilter(this);
+
+    addButton(SpeedButton2, "SpeedButton2", 35, 4, QStringLiteral("Measure units"), QStringLiteral("converter"));
+    addButton(SpeedButton6, "SpeedButton6", 63, 4, QStringLiteral("Volume of tanks"), QStringLiteral("tanks"));
+    addButton(SpeedButton16, "SpeedButton16", 91, 4, QStringLiteral("Clothing size"), QStringLiteral("clothing"));
+    addButton(SpeedButton15, "SpeedButton15", 118, 4, QStringLiteral("Radio frequency to length wave"),
+              QStringLiteral("radio"));
+    addButton(SpeedButton19, "SpeedButton19", 145, 4, QStringLiteral("decibel"), QStringLiteral("decibel"));
+    addButton(SpeedButton17, "SpeedButton17", 172, 4, QStringLiteral("Arabic to Roman numbers"),
+              QStringLiteral("roman"));
+    addButton(SpeedButton18, "SpeedButton18", 199, 4, QStringLiteral("Date - Date"), QStringLiteral("dates"));
+    addButton(SpeedButton7, "SpeedButton7", 226, 4, QStringLiteral("Geometric formulas"),
+              QStringLiteral("geometry"));
+    addButton(SpeedButton13, "SpeedButton13", 254, 4, QStringLiteral("Chemical Element table"),
+              QStringLiteral("elements"));
+    addButton(SpeedButton20, "SpeedButton20", 282, 4,
+              QStringLiteral("Approximate Herdness Conversion Numbers for Nonaustenitic Steels "),
+              QStringLiteral("steel"));
+    addButton(SpeedButton11, "SpeedButton11", 35, 32, QStringLiteral("Resistors, capacitors values and many other"),
+              QStringLiteral("resistors"));
+    addButton(SpeedButton12, "SpeedButton12", 63, 32, QStringLiteral("Graph functions"), QStringLiteral("graph"));
+    addButton(SpeedButton8, "SpeedButton8", 91, 32, QStringLiteral("RGB color"), QStringLiteral("rgb"));
+    addButton(SpeedButton9, "SpeedButton9", 118, 32, QStringLiteral("Reference tables"), QStringLiteral("tables"));
+    addButton(SpeedButton21, "SpeedButton21", 145, 32, QStringLiteral("Hex View"), QStringLiteral("hex"));
+    addButton(SpeedButton10, "SpeedButton10", 172, 32, QStringLiteral("View system fonts and character map"),
+              QStringLiteral("fonts"));
+    addButton(SpeedButton3, "SpeedButton3", 199, 32, QStringLiteral("Calculator"), QStringLiteral("calculator"));
+    addButton(SpeedButton4, "SpeedButton4", 226, 32, QStringLiteral("About"), QStringLiteral("about"));
+    addButton(SpeedButton1, "SpeedButton1", 282, 32, QStringLiteral("exit"), QStringLiteral("exit"));
+
+    // F1 on the bar opens its page of the help, as the menu's Help does.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, kv::guard(this, &TForm1::Help1Click));
+}
+
+QToolButton* TForm1::addButton(QToolButton*& button, const char* name, int left, int top, const QString& hint,
+                               const QString& glyph) {
+    button = new QToolButton(Panel1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, top, kButtonSize, kButtonSize);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(hint);
+    button->setIcon(barGlyph(glyph));
+    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
+    return button;
+}
+
+QList<QToolButton*> TForm1::toolButtons() const {
+    return Panel1->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TForm1::createTray() {
+    ImageList1 = trayFrames();
+    TrayComp1 = new TTrayComp(this, this);
+    TrayComp1->setObjectName(QStringLiteral("TrayComp1"));
+    TrayComp1->SetHint(QStringLiteral("Veltrano"));
+    TrayComp1->SetPopupMenu(PopupMenu1);
+    TrayComp1->SetHide(true);
+    TrayComp1->SetRestoreOn(arLeftDblClick);
+    TrayComp1->SetPopupMenuOn(arRightClick);
+    TrayComp1->SetIcons(ImageList1);
+    TrayComp1->SetInterval(kTrayInterval);
+    TrayComp1->SetVisible(true);
+    TrayComp1->Loaded();
+}
+
+void TForm1::connectHandlers() {
+    auto click = [this](QToolButton* button, void (TForm1::*handler)()) {
+        connect(button, &QToolButton::clicked, this, kv::guard(this, handler));
+    };
+    auto trigger = [this](QAction* action, void (TForm1::*handler)()) {
+        connect(action, &QAction::triggered, this, kv::guard(this, handler));
+    };
+    // The checkable entries: Qt toggles the mark before the handler runs, but
+    // the handlers decide from the mark as it was and set it themselves.
+    auto toggle = [this](QAction* action, void (TForm1::*handler)()) {
+        connect(action, &QAction::triggered, this, kv::guard([this, action, handler](bool checked) {
+                    action->setChecked(!checked);
+                    (this->*handler)();
+                }));
+    };
+    click(SpeedButton1, &TForm1::SpeedButton1Click);
+    click(SpeedButton2, &TForm1::SpeedButton2Click);
+    click(SpeedButton3, &TForm1::SpeedButton3Click);
+    click(SpeedButton4, &TForm1::SpeedButton4Click);
+    click(SpeedButton6, &TForm1::SpeedButton6Click);
+    click(SpeedButton7, &TForm1::SpeedButton7Click);
+    click(SpeedButton8, &TForm1::SpeedButton8Click);
+    click(SpeedButton9, &TForm1::SpeedButton9Click);
+    click(SpeedButton10, &TForm1::SpeedButton10Click);
+    click(SpeedButton11, &TForm1::SpeedButton11Click);
+    click(SpeedButton12, &TForm1::SpeedButton12Click);
+    click(SpeedButton13, &TForm1::SpeedButton13Click);
+    click(SpeedButton15, &TForm1::SpeedButton15Click);
+    click(SpeedButton16, &TForm1::SpeedButton16Click);
+    click(SpeedButton17, &TForm1::SpeedButton17Click);
+    click(SpeedButton18, &TForm1::SpeedButton18Click);
+    click(SpeedButton19, &TForm1::SpeedButton19Click);
+    click(SpeedButton20, &TForm1::SpeedButton20Click);
+    click(SpeedButton21, &TForm1::SpeedButton21Click);
+
+    trigger(Hide1, &TForm1::Hide1Click);
+    toggle(Alwa1, &TForm1::Alwa1Click);
+    trigger(RunScreensaver1, &TForm1::RunScreensaver1Click);
+    trigger(Sleep1, &TForm1::Sleep1Click);
+    trigger(EEx1, &TForm1::EEx1Click);
+    trigger(ArabictoRoman1, &TForm1::SpeedButton17Click);
+    trigger(Converter1, &TForm1::SpeedButton2Click);
+    trigger(Clothingsizes1, &TForm1::SpeedButton16Click);
+    trigger(Drawinggraph1, &TForm1::SpeedButton12Click);
+    trigger(Datetodate1, &TForm1::SpeedButton18Click);
+    trigger(Decibel1, &TForm1::SpeedButton19Click);
+    trigger(Radiofrequencytolength1, &TForm1::SpeedButton15Click);
+    trigger(Matterfieldtime1, &TForm1::SpeedButton9Click);
+    trigger(Referencehardnessnumberforsteel1, &TForm1::SpeedButton20Click);
+    trigger(Resistorcapacitorsvaluesand1, &TForm1::SpeedButton11Click);
+    trigger(Volumeoftanks1, &TForm1::SpeedButton6Click);
+    trigger(geometricformulas1, &TForm1::SpeedButton7Click);
+    trigger(RGBcolor1, &TForm1::SpeedButton8Click);
+    trigger(Charactercode1, &TForm1::SpeedButton10Click);
+    trigger(Resis1, &TForm1::Resis1Click);
+    trigger(Generateprimenumbers1, &TForm1::Generateprimenumbers1Click);
+    trigger(Phisicalconstants1, &TForm1::Phisicalconstants1Click);
+    trigger(Calculator1, &TForm1::Calculator1Click);
+    trigger(Findmeasure1, &TForm1::Findmeasure1Click);
+    toggle(Loadin1, &TForm1::Loadin1Click);
+    trigger(Hotkey1, &TForm1::Hotkey1Click);
+    toggle(LoadwithWindows1, &TForm1::LoadwithWindows1Click);
+    trigger(Help1, &TForm1::Help1Click);
+    trigger(Exit1, &TForm1::SpeedButton1Click);
+
+    connect(Panel1, &QWidget::customContextMenuRequested, this,
+            kv::guard([this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); }));
+    connect(TrayComp1, &TTrayComp::OnMinimize, this, kv::guard(this, &TForm1::TrayComp1Minimize));
+    connect(TrayComp1, &TTrayComp::OnRestore, this, kv::guard(this, &TForm1::TrayComp1Restore));
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            kv::guard([this](QWindow* focus) { watchActivation(focus); }));
+}
+
+// --- Where the bar lies ------------------------------------------------------
+
+QSize TForm1::screenSize() const {
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return {1024, 768};
+    // Coordinates are the desktop's: the right edge of a second screen lies
+    // beyond the first one's width.
+    QRect g = s->geometry();
+    return {g.x() + g.width(), g.y() + g.height()};
+}
+
+BarPlace TForm1::place() const {
+    return BarPlace{x(), y(), width(), height(), Vertical};
+}
+
+void TForm1::applyMove(const BarMove& to) {
+    const BarPlace& p = to.place;
+    if (to.turned) {
+        setFixedSize(p.width, p.height);
+        Panel1->setGeometry(0, 0, p.width, p.height);
+        transposeButtons();
+    }
+    Vertical = p.vertical;
+    move(p.left, p.top);
+}
+
+void TForm1::transposeButtons() {
+    for (QToolButton* button : toolButtons()) button->move(button->y(), button->x());
+}
+
+void TForm1::PlaceBar(int x, int y) {
+    QSize screen = screenSize();
+    applyMove(placeBar(place(), x, y, screen.width()));
+}
+
+void TForm1::dropBar() {
+    QSize screen = screenSize();
+    applyMove(::dropBar(place(), screen.width(), screen.height()));
+    auto key = platform::desktop().settings->openKey(QStringLiteral("Screen"), true);
+    if (!key) return;
+    key->writeInt(QStringLiteral("X_SC"), x());
+    key->writeInt(QStringLiteral("Y_SC"), y());
+}
+
+// --- Start and activation ---------------------------------------------------
+
+void TForm1::FormCreate() {
+    BarShown = true;
+    OnTop = false;
+    Vertical = false;
+    ConverterOpen = false;
+    FinderOpen = false;
+    // The global hot keys are registered here once their module exists (the
+    // configuration window THot reads and registers them).
+    LoadwithWindows1->setChecked(platform::desktop().autostart->isEnabled());
+}
+
+void TForm1::FormDestroy() {
+    // The global hot keys are unregistered here once their module exists.
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // The first show activates the bar, whether or not the window manager
+    // gives it the focus (there may be none).
+    QTimer::singleShot(0, this, kv::guard(this, &TForm1::FormActivate));
+}
+
+void TForm1::watchActivation(QWindow* focus) {
+    // Focus that comes back from another program (or from the tray, after a
+    // restore) is no return from a window of ours.
+    if (!focus) {
+        otherWindowActive_ = false;
+        return;
+    }
+    // Menus and tooltips take the focus only for a moment.
+    if (focus->type() == Qt::Popup || focus->type() == Qt::ToolTip) return;
+    if (focus != windowHandle()) {
+        otherWindowActive_ = true;
+        return;
+    }
+    // Back from another window of the program (a tool window closed): the
+    // saved place and the tray setting apply again.
+    if (otherWindowActive_) {
+        otherWindowActive_ = false;
+        kv::guarded([this] { FormActivate(); });
+    }
+}
+
+void TForm1::FormActivate() {
+    auto key = platform::desktop().settings->openKey(QStringLiteral("Screen"), false);
+    if (!key) return;
+    if (key->readInt(QStringLiteral("Tray")).value_or(0) > 0) {
+        BarShown = false;
+        Loadin1->setChecked(true);
+        Hide1->setText(QStringLiteral("Restore"));
+        minimizeApp();
+    } else {
+        BarShown = true;
+    }
+    int left = x();
+    int top = y();
+    if (auto ySc = key->readInt(QStringLiteral("Y_SC")); ySc && *ySc >= 0) top = *ySc;
+    if (auto xSc = key->readInt(QStringLiteral("X_SC")); xSc && *xSc >= 0) left = *xSc;
+    PlaceBar(left, top);
+}
+
+void TForm1::minimizeApp() {
+    TrayComp1->Minimize();
+}
+
+void TForm1::restoreApp() {
+    TrayComp1->Restore();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Closing the main window ends the program, even from the tray where the
+    // window is already hidden.
+    if (event->isAccepted()) QCoreApplication::quit();
+}
+
+// --- The drag ----------------------------------------------------------------
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Panel1 && watched != GIFImage1) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // Taken here so that the press does not reach Panel1 a second time;
+        // the right button's menu comes with the context-menu event.
+        mousePressEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        if (!dragging_) break;
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!dragging_) break;
+        mouseReleaseEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    kv::guarded([&] {
+        GIFImage2MouseDown(event->button(), event->buttons(), event->globalPosition().toPoint());
+    });
+    event->accept();
+}
+
+void TForm1::mouseMoveEvent(QMouseEvent* event) {
+    kv::guarded([&] {
+        if (dragging_) dragTo(event->globalPosition().toPoint());
+    });
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+    kv::guarded([&] {
+        if (dragging_ && event->button() == Qt::LeftButton) endDrag();
+    });
+}
+
+void TForm1::GIFImage2MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint globalPos) {
+    if (buttons & Qt::LeftButton) {
+        if (button == Qt::LeftButton) beginDrag(globalPos);
+        return;  // the drop runs when the drag ends
+    }
+    dropBar();
+}
+
+void TForm1::beginDrag(QPoint globalPos) {
+    if (dragging_ || systemMoving_) return;
+    QWindow* window = windowHandle();
+    if (window && window->startSystemMove()) {
+        // The window manager moves the window; it ends when the button is up.
+        systemMoving_ = true;
+        lastSystemPos_ = pos();
+        stillPolls_ = 0;
+        if (!systemMoveTimer_) {
+            systemMoveTimer_ = new QTimer(this);
+            systemMoveTimer_->setInterval(50);
+            connect(systemMoveTimer_, &QTimer::timeout, this, kv::guard(this, &TForm1::pollSystemMove));
+        }
+        systemMoveTimer_->start();
+        return;
+    }
+    // No window manager, or one that does not move windows for us: follow
+    // the mouse ourselves until the button is released.
+    dragging_ = true;
+    dragOffset_ = globalPos - pos();
+}
+
+void TForm1::dragTo(QPoint globalPos) {
+    move(globalPos - dragOffset_);
+}
+
+void TForm1::endDrag() {
+    dragging_ = false;
+    systemMoving_ = false;
+    if (systemMoveTimer_) systemMoveTimer_->stop();
+    dropBar();
+}
+
+void TForm1::pollSystemMove() {
+    if (!systemMoving_) return;
+    if (systemMoveButtonDown()) return;
+    endDrag();
+}
+
+// Whether the left button is still held during the window manager's drag.
+// The window manager grabs the pointer, so no release reaches the program;
+// on X11 the server is asked directly.
+bool TForm1::systemMoveButtonDown() {
+#ifdef KV_HAVE_XCB
+    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
+        xcb_connection_t* connection = x11->connection();
+        const xcb_setup_t* setup = xcb_get_setup(connection);
+        xcb_screen_t* root = xcb_setup_roots_iterator(setup).data;
+        if (root) {
+            xcb_query_pointer_reply_t* reply =
+                xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root->root), nullptr);
+            if (reply) {
+                bool down = reply->mask & XCB_BUTTON_MASK_1;
+                free(reply);
+                return down;
+            }
+        }
+    }
+#endif
+    // Elsewhere: the drag is over once the window has stood still for half a
+    // second with no button known to be held.
+    if (pos() != lastSystemPos_) {
+        lastSystemPos_ = pos();
+        stillPolls_ = 0;
+        return true;
+    }
+    return ++stillPolls_ < 10 || (QGuiApplication::mouseButtons() & Qt::LeftButton);
 }

@@ -2,9 +2,12 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "app/BarGlyphs.h"
 #include "app/Commands.h"
 #include "app/Form1.h"
+#include "core/AppInfo.h"
 #include "core/GuardedApplication.h"
+#include "core/HandlerGuard.h"
 #include "data/DM.h"
 
 int main(int argc, char** argv) {
@@ -14,10 +17,31 @@ int main(int argc, char** argv) {
         return runCommand(args, std::cout, std::cerr);
     }
     kv::GuardedApplication app(argc, argv);
-    DM = new TDM(&app);
-    Form1 = new TForm1;
-    Form1->show();
-    int status = app.exec();
+    int status = 0;
+    kv::guarded([&] {
+        // The help set keeps the name it always had; the viewer maps its
+        // context numbers to the program's own pages.
+        app.setProperty("HelpFile", kv::kHelpFile);
+        QGuiApplication::setApplicationDisplayName(kv::kAppTitle);
+        QGuiApplication::setWindowIcon(trayFrames().value(0));
+
+        // The data module first: every window reads the tables while it is made.
+        DM = new TDM(&app);
+        // The first window made is the main window; closing it ends the program.
+        Form1 = new TForm1;
+
+        // The tool windows that live for the whole run, made now in this
+        // order (each reads its lists from the tables once). Each is added
+        // here, in its place, as it is built:
+        //   TForm6, TForm3, TDecForm, THot, TPrimeForm, TMeasForm, TPhisForm,
+        //   TForm5, TMap, TTableForm, TSteelForm, THexForm
+
+        Form1->show();
+        status = app.exec();
+    });
     delete Form1;
+    Form1 = nullptr;
+    // An error that stopped the start has been shown; the program then ends
+    // normally, with status 0.
     return status;
 }

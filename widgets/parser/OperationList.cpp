@@ -82,6 +82,8 @@ void OperationList::assignBuiltInRoutines() {
     }
     // Cells no operation writes are constants; an operation is constant when
     // it is pure and reads only constants. Producers come before consumers.
+    allSteps_.clear();
+    varyingSteps_.clear();
     std::vector<bool> constantCell(cellCount_, true);
     auto cellIndex = [this](const double* p) -> std::ptrdiff_t {
         return p >= cells_.get() && p < cells_.get() + cellCount_ ? p - cells_.get() : -1;
@@ -109,9 +111,9 @@ bool OperationList::faultSuspected() const {
 
 double OperationList::evaluate() {
     // Fast path: run everything, then look for signs of a fault: an SSE flag
-    // or an extended routine's note. Only then is the list run
-    // again step by step to find the operation that faulted first (later
-    // steps may add other faults, such as inf - inf after a division by zero).
+    // or an extended routine's note. Only then is the list run again step by
+    // step to find the operation that faulted first (later steps may add
+    // other faults, such as inf - inf after a division by zero).
     if (checkEachStep_ || sseFaults() != 0) return evaluateCheckingEachStep();
     const std::uint32_t seed = kv::randomSeed();
     clearHiddenFault();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <numbers>
 #include <string>
 
@@ -13,10 +14,10 @@
 namespace {
 
 // Texts up to this length keep their answers in a table, longer ones in a hash.
-constexpr int kDenseLimit = 256;
+constexpr int kDenseLimit = 1024;
 // Recognisers active at once. A pair of redundant brackets costs two, an
-// operator in a chain one or two; past this the stack of a sanitized build is
-// at risk, and no expression within the grid's 20 levels comes near it.
+// operator in a chain two or three; past this the stack of a sanitized build
+// is at risk, and no expression within the grid's 20 levels comes near it.
 constexpr int kMaxNesting = 2500;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -52,6 +53,21 @@ bool mayBeLocaleNumber(std::string_view t) {
 
 TermRecognizer::TermRecognizer(std::string_view text, const NameTables& names) : text_(text), names_(names) {
     const int n = static_cast<int>(text.size());
+    // Numbers start with a digit, ".", a sign or the P of PI and end with a
+    // digit, "." or I; names are identifiers; everything else is a minus or
+    // brackets around these. A locale's separator may be any character.
+    auto allow = [](std::array<bool, 256>& set, std::string_view chars) {
+        for (char c : chars) set[static_cast<unsigned char>(c)] = true;
+    };
+    constexpr std::string_view kNameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789.";
+    allow(canStart_, kNameChars);
+    allow(canStart_, "(+-");
+    allow(canEnd_, kNameChars);
+    allow(canEnd_, ")");
+    if (!names.pascalNumberFormat) {
+        canStart_.fill(true);
+        canEnd_.fill(true);
+    }
     depth_.assign(static_cast<size_t>(n) + 1, 0);
     nextOpen_.assign(static_cast<size_t>(n) + 1, n);
     for (int k = 0; k < n; ++k) {
@@ -76,17 +92,20 @@ TermRecognizer::TermRecognizer(std::string_view text, const NameTables& names) :
         std::sort(o->begin(), o->end());
     }
     stride_ = n + 1;
-    if (n < kDenseLimit) dense_.resize(static_cast<size_t>(stride_) * static_cast<size_t>(stride_));
+    if (n < kDenseLimit) {
+        dense_.reset(static_cast<Known*>(std::calloc(static_cast<size_t>(stride_) * static_cast<size_t>(stride_), sizeof(Known))));
+        if (!dense_) throw std::bad_alloc();
+    }
 }
 
 TermRecognizer::Known& TermRecognizer::known(int begin, int end) {
     const auto index = static_cast<std::uint64_t>(begin) * static_cast<std::uint64_t>(stride_) + static_cast<std::uint64_t>(end);
-    return dense_.empty() ? sparse_[index] : dense_[index];
+    return dense_ ? dense_[index] : sparse_[index];
 }
 
 bool TermRecognizer::test(Kind kind, int begin, int end) {
     const Known decided = Known{1} << kind;
-    const Known passed = decided << 16;
+    const Known passed = decided << 32;
     Known& k = known(begin, end);  // stays valid: the table never grows, hash nodes never move
     if (k & decided) return (k & passed) != 0;
     if (++nesting_ > kMaxNesting) throw ETooManyNestings("Expression contains too many nestings");
@@ -113,25 +132,18 @@ bool TermRecognizer::match(Kind kind, int begin, int end, Split* split) {
     // Every recogniser needs equal bracket counts (by induction over the
     // kinds), so an empty or unbalanced part passes none.
     if (begin >= end || !balanced(begin, end)) return false;
-    static constexpr KindList kSumLeft = {kVariable, kNumber,   kBracketed, kNegation, kDifference, kProduct,
-                                          kIntDiv,   kModulo,   kDivision,  kPower,    kFuncOne,    kFuncTwo};
-    static constexpr KindList kSumRight = {kVariable, kNumber,   kBracketed, kSum,   kDifference, kProduct,
-                                           kIntDiv,   kModulo,   kDivision,  kPower, kFuncOne,    kFuncTwo};
-    static constexpr KindList kDifferenceRight = {kVariable, kNumber,   kBracketed, kProduct, kIntDiv,
-                                                  kModulo,   kDivision, kPower,     kFuncOne, kFuncTwo};
-    static constexpr KindList kProductLeft = {kVariable, kNumber,   kBracketed, kNegation, kIntDiv,
-                                              kModulo,   kDivision, kPower,     kFuncOne,  kFuncTwo};
-    static constexpr KindList kProductRight = kDifferenceRight;
-    static constexpr KindList kQuotientRight = {kVariable, kNumber, kBracketed, kPower, kFuncOne, kFuncTwo};
-    static constexpr KindList kPowerLeft = {kVariable, kNumber, kBracketed, kFuncOne, kFuncTwo};
-    static constexpr KindList kPowerRight = {kNumber, kVariable, kBracketed, kFuncOne, kFuncTwo};
+    // Not while recording: the message shows splits even into such parts.
+    if (!split && !(canStart_[static_cast<unsigned char>(text_[static_cast<size_t>(begin)])] &&
+                    canEnd_[static_cast<unsigned char>(text_[static_cast<size_t>(end) - 1])])) {
+        return false;
+    }
     switch (kind) {
         case kNumber: return number(begin, end).has_value();
         case kVariable: return variable(begin, end) != nullptr;
         case kNegation: return isNegation(begin, end, split);
         case kSum: return splitAtChar('+', plus_, begin, end, split, kSumLeft, kSumRight);
         case kDifference: return splitAtChar('-', minus_, begin, end, split, kSumLeft, kDifferenceRight);
-        case kProduct: return splitAtChar('*', times_, begin, end, split, kProductLeft, kProductRight);
+        case kProduct: return splitAtChar('*', times_, begin, end, split, kProductLeft, kDifferenceRight);
         case kIntDiv: return splitAtWord("DIV", div_, begin, end, split, kProductLeft, kQuotientRight);
         case kModulo: return splitAtWord("MOD", mod_, begin, end, split, kProductLeft, kQuotientRight);
         case kDivision: return splitAtChar('/', slash_, begin, end, split, kProductLeft, kQuotientRight);
@@ -139,17 +151,38 @@ bool TermRecognizer::match(Kind kind, int begin, int end, Split* split) {
         case kFuncOne: return isFuncOne(begin, end, split);
         case kFuncTwo: return isFuncTwo(begin, end, split);
         case kBracketed: return isBracketed(begin, end);
+        // Within a set the order only decides how soon the answer is found.
         case kExpression:
             return anyOf({kNumber, kVariable, kNegation, kSum, kDifference, kProduct, kIntDiv, kModulo, kDivision,
                           kPower, kFuncTwo, kFuncOne, kBracketed},
                          begin, end);
+        case kNegated: return anyOf({kBracketed, kVariable, kPower, kFuncOne, kFuncTwo}, begin, end);
+        case kSumLeft:
+            return anyOf({kVariable, kNumber, kBracketed, kNegation, kDifference, kProduct, kIntDiv, kModulo,
+                          kDivision, kPower, kFuncOne, kFuncTwo},
+                         begin, end);
+        case kSumRight:
+            return anyOf({kVariable, kNumber, kBracketed, kSum, kDifference, kProduct, kIntDiv, kModulo, kDivision,
+                          kPower, kFuncOne, kFuncTwo},
+                         begin, end);
+        case kDifferenceRight:
+            return anyOf({kVariable, kNumber, kBracketed, kProduct, kIntDiv, kModulo, kDivision, kPower, kFuncOne,
+                          kFuncTwo},
+                         begin, end);
+        case kProductLeft:
+            return anyOf({kVariable, kNumber, kBracketed, kNegation, kIntDiv, kModulo, kDivision, kPower, kFuncOne,
+                          kFuncTwo},
+                         begin, end);
+        case kQuotientRight: return anyOf({kVariable, kNumber, kBracketed, kPower, kFuncOne, kFuncTwo}, begin, end);
+        case kPowerLeft: return anyOf({kVariable, kNumber, kBracketed, kFuncOne, kFuncTwo}, begin, end);
+        case kPowerRight: return anyOf({kNumber, kVariable, kBracketed, kFuncOne, kFuncTwo}, begin, end);
         case kKindCount: break;
     }
     return false;
 }
 
-bool TermRecognizer::splitAtChar(char op, const Occurrences& at, int begin, int end, Split* split, KindList left,
-                                 KindList right) {
+bool TermRecognizer::splitAtChar(char op, const Occurrences& at, int begin, int end, Split* split, Kind left,
+                                 Kind right) {
     // An operator at the start (or, once reached, at the end) fails the
     // recogniser without looking further.
     if (text_[static_cast<size_t>(begin)] == op) return false;
@@ -157,18 +190,18 @@ bool TermRecognizer::splitAtChar(char op, const Occurrences& at, int begin, int 
         for (int p = begin + 1; p < end - 1; ++p) {
             if (text_[static_cast<size_t>(p)] != op) continue;
             *split = {begin, p, p + 1, end};
-            if (balanced(begin, p) && balanced(p + 1, end) && anyOf(left, begin, p) && anyOf(right, p + 1, end)) {
+            if (balanced(begin, p) && balanced(p + 1, end) && test(left, begin, p) && test(right, p + 1, end)) {
                 return true;
             }
         }
         return false;
     }
     return anyOccurrence(at, depth_[begin], begin + 1, end - 1,
-                         [&](int p) { return anyOf(left, begin, p) && anyOf(right, p + 1, end); });
+                         [&](int p) { return test(left, begin, p) && test(right, p + 1, end); });
 }
 
 bool TermRecognizer::splitAtWord(std::string_view word, const Occurrences& at, int begin, int end, Split* split,
-                                 KindList left, KindList right) {
+                                 Kind left, Kind right) {
     const int width = static_cast<int>(word.size());
     if (split) {
         for (size_t found = text_.find(word, static_cast<size_t>(begin));
@@ -177,15 +210,15 @@ bool TermRecognizer::splitAtWord(std::string_view word, const Occurrences& at, i
             const int p = static_cast<int>(found);
             if (p == begin) continue;  // unlike the operator characters, the search goes on
             *split = {begin, p, p + width, end};
-            if (balanced(begin, p) && balanced(p + width, end) && anyOf(left, begin, p) &&
-                anyOf(right, p + width, end)) {
+            if (balanced(begin, p) && balanced(p + width, end) && test(left, begin, p) &&
+                test(right, p + width, end)) {
                 return true;
             }
         }
         return false;
     }
     return anyOccurrence(at, depth_[begin], begin + 1, end - width + 1,
-                         [&](int p) { return anyOf(left, begin, p) && anyOf(right, p + width, end); });
+                         [&](int p) { return test(left, begin, p) && test(right, p + width, end); });
 }
 
 bool TermRecognizer::isNegation(int begin, int end, Split* split) {
@@ -195,7 +228,7 @@ bool TermRecognizer::isNegation(int begin, int end, Split* split) {
         split->leftEnd = end;
     }
     // A number after the minus never gets here: "-5" is a number itself.
-    return anyOf({kBracketed, kVariable, kPower, kFuncOne, kFuncTwo}, begin + 1, end);
+    return test(kNegated, begin + 1, end);
 }
 
 bool TermRecognizer::isFuncOne(int begin, int end, Split* split) {

@@ -5,10 +5,13 @@
 // A recogniser splits a term at an operator and asks whether both parts are
 // terms of the kinds that operator accepts; those questions are asked of the
 // same parts again and again, so every answer about a part of the text is
-// remembered. Only the counts of brackets matter for balance, as in the
-// original grammar, and a part whose counts differ can pass no recogniser,
-// which lets the search skip it at once.
+// remembered. Balance means equal counts of "(" and ")", whatever their
+// order; a part whose counts differ can pass no recogniser, which lets the
+// search skip it at once.
+#include <array>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -42,6 +45,9 @@ public:
     std::string_view stripBrackets(std::string_view term);
 
 private:
+    // The recognisers, then the sets of kinds an operator accepts as its
+    // operands; a set's answer is remembered like a recogniser's, since the
+    // same part is offered to the same operator at many split points.
     enum Kind : std::uint8_t {
         kNumber,
         kVariable,
@@ -56,7 +62,15 @@ private:
         kFuncOne,
         kFuncTwo,
         kBracketed,
-        kExpression,
+        kExpression,          // a bracket's inside or a function's argument
+        kNegated,             // what may follow a leading minus
+        kSumLeft,             // also the left of a difference
+        kSumRight,
+        kDifferenceRight,     // also the right of a product
+        kProductLeft,         // also the left of DIV, MOD and a division
+        kQuotientRight,       // the right of DIV, MOD and a division
+        kPowerLeft,
+        kPowerRight,
         kKindCount
     };
     using KindList = std::initializer_list<Kind>;
@@ -67,9 +81,9 @@ private:
     };
 
     // What is known of one part of the text: bit k says kind k was decided,
-    // bit 16 + k that the part is of kind k.
-    using Known = std::uint32_t;
-    static_assert(kKindCount <= 16, "two bits per kind in a Known");
+    // bit 32 + k that the part is of kind k.
+    using Known = std::uint64_t;
+    static_assert(kKindCount <= 32, "two bits per kind in a Known");
 
     // Operator positions sorted by bracket depth, then position.
     using Occurrences = std::vector<std::pair<int, int>>;
@@ -81,10 +95,9 @@ private:
     // balanced are tried.
     bool match(Kind kind, int begin, int end, Split* split);
 
-    bool splitAtChar(char op, const Occurrences& at, int begin, int end, Split* split, KindList left,
-                     KindList right);
-    bool splitAtWord(std::string_view word, const Occurrences& at, int begin, int end, Split* split,
-                     KindList left, KindList right);
+    bool splitAtChar(char op, const Occurrences& at, int begin, int end, Split* split, Kind left, Kind right);
+    bool splitAtWord(std::string_view word, const Occurrences& at, int begin, int end, Split* split, Kind left,
+                     Kind right);
     bool splitArguments(int begin, int end, Split* split);
     bool isNegation(int begin, int end, Split* split);
     bool isFuncOne(int begin, int end, Split* split);
@@ -106,10 +119,21 @@ private:
 
     std::string_view text_;
     const NameTables& names_;
+    // Characters a term can start and end with. Operators cannot, and
+    // rejecting parts like "X*" at once keeps the search from exploring
+    // every way to split a long text that cannot compile.
+    std::array<bool, 256> canStart_{};
+    std::array<bool, 256> canEnd_{};
     std::vector<int> depth_;     // "(" minus ")" before each position
     std::vector<int> nextOpen_;  // the first "(" at or after each position
     Occurrences plus_, minus_, times_, slash_, caret_, comma_, div_, mod_;
-    std::vector<Known> dense_;  // answers for texts up to kDenseLimit, indexed by begin * stride + end
+    // Answers for texts up to a length, indexed by begin * stride + end. From
+    // calloc: the system hands out zeroed pages as they are first touched,
+    // and only the parts the search looks at are touched.
+    struct FreeDeleter {
+        void operator()(Known* p) const { std::free(p); }
+    };
+    std::unique_ptr<Known[], FreeDeleter> dense_;
     std::unordered_map<std::uint64_t, Known> sparse_;
     int stride_ = 0;
     int nesting_ = 0;  // recognisers active at once, bounded to keep the stack safe

@@ -1,0 +1,17 @@
+#pragma once
+// The bar's button glyphs and the frames of its tray animation, drawn as SVG
+// and compiled into the program.
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+// The glyph of one tool ("converter", "tanks", ... "exit"), rendered sharp at
+// 22 x 22 and for high-density screens. A name without a glyph gives a null icon.
+QIcon barGlyph(const QString& name);
+
+// The names of all glyphs, in the order of the buttons on the bar.
+QStringList barGlyphNames();
+
+// The tray animation, frame 0 first: the icon that stands still while the
+// program sits in the tray.
+QList<QIcon> trayFrames();

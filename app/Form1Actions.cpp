@@ -1,0 +1,157 @@
+// What the bar's buttons and menu entries do.
+//
+// Tool windows that do not exist yet leave their handler empty; each is
+// filled in where its window is built.
+#include <QAction>
+#include <QCoreApplication>
+#include <QScopeGuard>
+
+#include "app/AbForm.h"
+#include "app/Form1.h"
+#include "app/PictureWindow.h"
+#include "app/TrayComp.h"
+#include "platform/DesktopServices.h"
+#include "platform/ProgramDir.h"
+
+// --- Guarded windows ---------------------------------------------------------
+
+void TForm1::SpeedButton2Click() {
+    // A hot key can arrive inside the converter's own modal loop.
+    if (ConverterOpen) return;
+    ConverterOpen = true;
+    auto clear = qScopeGuard([this] { ConverterOpen = false; });
+    if (showConverterWindow) showConverterWindow();
+}
+
+void TForm1::Findmeasure1Click() {
+    if (FinderOpen) return;
+    FinderOpen = true;
+    auto clear = qScopeGuard([this] { FinderOpen = false; });
+    if (showFinderWindow) showFinderWindow();
+}
+
+// --- Tool windows --------------------------------------------------------------
+
+void TForm1::SpeedButton4Click() {
+    TAbForm about(this);
+    about.exec();
+}
+
+void TForm1::SpeedButton16Click() {
+    showPicture(QStringLiteral("Shoes.gif"));
+}
+
+void TForm1::SpeedButton7Click() {
+    showPicture(QStringLiteral("geometr.gif"));
+}
+
+void TForm1::Resis1Click() {
+    showPicture(QStringLiteral("t_res.gif"));
+}
+
+void TForm1::showPicture(const QString& file) {
+    // Throws before any window shows when the picture cannot be read.
+    TPictureWindow window(file, this);
+    window.exec();
+}
+
+void TForm1::SpeedButton6Click() {}           // new TVolForm
+void TForm1::SpeedButton15Click() {}          // new TForm2
+void TForm1::SpeedButton19Click() {}          // show TDecForm
+void TForm1::SpeedButton17Click() {}          // show TForm3
+void TForm1::SpeedButton18Click() {}          // new TFormDate
+void TForm1::SpeedButton13Click() {}          // show TTableForm
+void TForm1::SpeedButton20Click() {}          // show TSteelForm
+void TForm1::SpeedButton11Click() {}          // show TForm6
+void TForm1::SpeedButton12Click() {}          // new TForm9
+void TForm1::SpeedButton8Click() {}           // new TForm4
+void TForm1::SpeedButton9Click() {}           // show TForm5
+void TForm1::SpeedButton21Click() {}          // show THexForm
+void TForm1::SpeedButton10Click() {}          // show TMap
+void TForm1::Generateprimenumbers1Click() {}  // show TPrimeForm
+void TForm1::Phisicalconstants1Click() {}     // show TPhisForm
+void TForm1::Hotkey1Click() {}                // show THot
+
+// --- Other programs and the system ----------------------------------------------
+
+void TForm1::SpeedButton3Click() {
+    platform::desktop().programs->startCalculator();
+}
+
+void TForm1::Calculator1Click() {
+    SpeedButton3Click();
+}
+
+void TForm1::EEx1Click() {
+    platform::desktop().programs->startFileManager();
+}
+
+void TForm1::RunScreensaver1Click() {
+    platform::desktop().screenSaver->activate();
+}
+
+void TForm1::Sleep1Click() {
+    platform::desktop().sleep->suspend();
+}
+
+void TForm1::Help1Click() {
+    platform::desktop().help->show(10);
+}
+
+// --- The bar itself ---------------------------------------------------------------
+
+void TForm1::SpeedButton1Click() {
+    minimizeApp();
+    close();
+}
+
+void TForm1::Hide1Click() {
+    if (BarShown) {
+        minimizeApp();
+        Hide1->setText(QStringLiteral("Restore"));
+        BarShown = false;
+    } else {
+        restoreApp();
+        Hide1->setText(QStringLiteral("Hide"));
+        BarShown = true;
+    }
+}
+
+void TForm1::TrayComp1Restore() {
+    TrayComp1->SetAnimate(true);
+    Hide1->setText(QStringLiteral("Hide"));
+    BarShown = true;
+}
+
+void TForm1::TrayComp1Minimize() {
+    TrayComp1->SetAnimate(false);
+    TrayComp1->SetIconIndex(0);
+}
+
+void TForm1::Alwa1Click() {
+    OnTop = !OnTop;
+    Alwa1->setChecked(OnTop);
+    const bool visible = isVisible();
+    const QPoint at = pos();
+    // Changing the flag re-creates the native window, which hides it.
+    setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);
+    move(at);
+    if (visible) show();
+}
+
+void TForm1::Loadin1Click() {
+    auto key = platform::desktop().settings->openKey(QStringLiteral("Screen"), true);
+    if (!key) return;
+    const bool on = !Loadin1->isChecked();
+    // The mark follows what was stored, not what was asked for.
+    if (key->writeInt(QStringLiteral("Tray"), on ? 1 : 0)) Loadin1->setChecked(on);
+}
+
+void TForm1::LoadwithWindows1Click() {
+    auto& autostart = *platform::desktop().autostart;
+    if (autostart.isEnabled()) {
+        if (autostart.disable()) LoadwithWindows1->setChecked(false);
+    } else {
+        if (autostart.enable(QCoreApplication::applicationFilePath())) LoadwithWindows1->setChecked(true);
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// A window that shows one of the program's GIF pictures (clothing sizes,
+// geometric formulas, specific resistance), sized from the picture.
+#include <QDialog>
+
+class QScrollArea;
+class TGIFImage;
+
+class TPictureWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Loads `file` from `dir` (with a trailing separator; the program's
+    // directory when empty). Throws kv::Error when the picture is missing or
+    // unreadable: then no window ever shows.
+    explicit TPictureWindow(const QString& file, QWidget* owner = nullptr, const QString& dir = QString());
+
+    QScrollArea* ScrollBox = nullptr;
+    TGIFImage* GIFImage1 = nullptr;
+};

@@ -1,0 +1,603 @@
+// The launcher bar offscreen, with every desktop service faked: its controls and
+// menu, the settings it reads and writes, docking, the toggles, the guards, the
+// About window and the picture windows.
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "app/AbForm.h"
+#include "app/BarGlyphs.h"
+#include "app/Form1.h"
+#include "app/PictureWindow.h"
+#include "core/AppInfo.h"
+#include "core/Error.h"
+#include "core/HandlerGuard.h"
+#include "platform/fake/FakeDesktop.h"
+#include "widgets/gif/GIFImage.h"
+
+namespace {
+
+// A GIF of one colour and the given size. Each pixel is sent as a clear code
+// and a literal, so the codes stay 3 bits wide and no compression is needed.
+QByteArray solidGif(int w, int h) {
+    QByteArray out("GIF89a");
+    auto word = [&](int v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
+    word(w);
+    word(h);
+    out.append(char(0x81)).append('\0').append('\0');  // global table of 4 colours
+    out.append(QByteArray::fromHex("204080" "ffffff" "000000" "000000"));
+    out.append(',');
+    word(0), word(0), word(w), word(h);
+    out.append('\0').append(char(2));  // no local table; minimum code size 2
+    QByteArray codes;
+    quint32 bits = 0;
+    int count = 0;
+    auto emit3 = [&](int code) {
+        bits |= quint32(code) << count;
+        count += 3;
+        while (count >= 8) {
+            codes.append(char(bits & 0xff));
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    for (int i = 0; i < w * h; ++i) {
+        emit3(4);  // clear
+        emit3(0);  // colour 0
+    }
+    emit3(5);  // end of information
+    if (count > 0) codes.append(char(bits & 0xff));
+    for (qsizetype at = 0; at < codes.size(); at += 255) {
+        QByteArray block = codes.mid(at, 255);
+        out.append(char(block.size())).append(block);
+    }
+    out.append('\0').append(';');
+    return out;
+}
+
+// Error messages that the bar would show in a message box.
+struct ShownErrors {
+    QStringList messages;
+    kv::ErrorSink previous;
+    ShownErrors() {
+        previous = kv::setErrorSink([this](const std::string& m) { messages << QString::fromStdString(m); });
+    }
+    ~ShownErrors() { kv::setErrorSink(previous); }
+};
+
+struct ExpectedButton {
+    const char* name;
+    int left, top;
+    const char* hint;
+};
+
+const ExpectedButton kButtons[] = {
+    {"SpeedButton2", 35, 4, "Measure units"},
+    {"SpeedButton6", 63, 4, "Volume of tanks"},
+    {"SpeedButton16", 91, 4, "Clothing size"},
+    {"SpeedButton15", 118, 4, "Radio frequency to length wave"},
+    {"SpeedButton19", 145, 4, "decibel"},
+    {"SpeedButton17", 172, 4, "Arabic to Roman numbers"},
+    {"SpeedButton18", 199, 4, "Date - Date"},
+    {"SpeedButton7", 226, 4, "Geometric formulas"},
+    {"SpeedButton13", 254, 4, "Chemical Element table"},
+    {"SpeedButton20", 282, 4, "Approximate Herdness Conversion Numbers for Nonaustenitic Steels "},
+    {"SpeedButton11", 35, 32, "Resistors, capacitors values and many other"},
+    {"SpeedButton12", 63, 32, "Graph functions"},
+    {"SpeedButton8", 91, 32, "RGB color"},
+    {"SpeedButton9", 118, 32, "Reference tables"},
+    {"SpeedButton21", 145, 32, "Hex View"},
+    {"SpeedButton10", 172, 32, "View system fonts and character map"},
+    {"SpeedButton3", 199, 32, "Calculator"},
+    {"SpeedButton4", 226, 32, "About"},
+    {"SpeedButton1", 282, 32, "exit"},
+};
+
+// The popup menu's top level: object name, caption ("-" for a separator), hint.
+const char* const kMenu[][3] = {
+    {"Hide1", "Hide", ""},
+    {"Alwa1", "Always on Top", ""},
+    {"RunScreensaver1", "Run Screen saver", ""},
+    {"Sleep1", "Sleep", ""},
+    {"N5", "-", ""},
+    {"EEx1", "Windows Explorer", ""},
+    {"N1", "-", ""},
+    {"ArabictoRoman1", "Arabic to Roman", ""},
+    {"Converter1", "Converter ", "Hot key Alt+F11"},
+    {"Clothingsizes1", "Clothing sizes", ""},
+    {"Drawinggraph1", "Drawing graph", ""},
+    {"Datetodate1", "Date to date", ""},
+    {"Decibel1", "Decibel", ""},
+    {"Radiofrequencytolength1", "Radio frequency to Wavelength", ""},
+    {"Matterfieldtime1", "Reference tables", ""},
+    {"Referencehardnessnumberforsteel1", "Reference: hardness number for steel", ""},
+    {"Resistorcapacitorsvaluesand1", "Resistor, capacitors values and ...", ""},
+    {"Volumeoftanks1", "Volume of tanks", ""},
+    {"geometricformulas1", "Geometric formulas", ""},
+    {"RGBcolor1", "RGB color", ""},
+    {"Charactercode1", "Character code and view fonts", ""},
+    {"Miscellaneous1", "Miscellaneous", ""},
+    {"N4", "-", ""},
+    {"Calculator1", "Calculator ", "Calculator"},
+    {"Findmeasure1", "Find measure ", ""},
+    {"N3", "-", ""},
+    {"Options1", "Options", ""},
+    {"N2", "-", ""},
+    {"Help1", "Help", ""},
+    {"Exit1", "Exit", ""},
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<platform::FakeDesktop> fakes;
+    std::unique_ptr<TForm1> bar;
+
+    QMap<QString, QString>& screenKey() { return fakes->settings->groups["Screen"]; }
+    int screenWidth() { return bar->screenSize().width(); }
+    // A new bar on the current settings, shown and activated as at start.
+    void startBar() {
+        bar = std::make_unique<TForm1>();
+        bar->show();
+        QTRY_VERIFY(bar->isVisible());
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void init() {
+        fakes = std::make_unique<platform::FakeDesktop>();
+    }
+    void cleanup() {
+        bar.reset();
+        fakes.reset();
+    }
+
+    void buttonsHaveTheirPlacesHintsAndGlyphs() {
+        bar = std::make_unique<TForm1>();
+        QCOMPARE(bar->size(), QSize(316, 67));
+        QVERIFY(bar->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(bar->toolButtons().size(), 19);
+        for (const ExpectedButton& e : kButtons) {
+            auto* button = bar->Panel1->findChild<QToolButton*>(e.name);
+            QVERIFY2(button, e.name);
+            QCOMPARE(button->geometry(), QRect(e.left, e.top, 27, 27));
+            QCOMPARE(button->toolTip(), QString::fromLatin1(e.hint));
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY2(!button->icon().isNull(), e.name);
+        }
+        // The place at (254, 32) stays empty.
+        QCOMPARE(bar->Panel1->childAt(254 + 13, 32 + 13), nullptr);
+        QCOMPARE(bar->GIFImage1->geometry(), QRect(4, 6, 29, 24));
+        QCOMPARE(bar->GIFImage1->toolTip(),
+                 QString("Click right key mouse to view PopUp menu or press left key mouse and move window"));
+        QVERIFY(!bar->GIFImage1->loop());
+        QCOMPARE(bar->Panel1->contextMenuPolicy(), Qt::CustomContextMenu);
+    }
+
+    void everyGlyphAndTrayFrameIsDrawn() {
+        const QStringList names = barGlyphNames();
+        QCOMPARE(names.size(), 19);
+        for (const QString& name : names) {
+            QImage image = barGlyph(name).pixmap(22, 22).toImage();
+            QVERIFY2(!image.isNull(), qPrintable(name));
+            int painted = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) painted += qAlpha(image.pixel(x, y)) > 0;
+            // Something recognisable, not a blank or a filled square.
+            QVERIFY2(painted > 22 * 22 / 8 && painted < 22 * 22, qPrintable(name));
+        }
+        const QList<QIcon> frames = trayFrames();
+        QVERIFY(frames.size() >= 4);
+        for (qsizetype i = 1; i < frames.size(); ++i)
+            QVERIFY(frames[i].pixmap(22, 22).toImage() != frames[0].pixmap(22, 22).toImage());
+    }
+
+    void popupMenuHasAllEntriesInOrder() {
+        bar = std::make_unique<TForm1>();
+        const QList<QAction*> actions = bar->PopupMenu1->actions();
+        QCOMPARE(actions.size(), 30);
+        for (int i = 0; i < 30; ++i) {
+            QAction* a = actions[i];
+            QCOMPARE(a->objectName(), QString::fromLatin1(kMenu[i][0]));
+            if (QString::fromLatin1(kMenu[i][1]) == "-") {
+                QVERIFY2(a->isSeparator(), kMenu[i][0]);
+                continue;
+            }
+            QVERIFY2(!a->isSeparator(), kMenu[i][0]);
+            QCOMPARE(a->text(), QString::fromLatin1(kMenu[i][1]));
+            if (*kMenu[i][2]) QCOMPARE(a->toolTip(), QString::fromLatin1(kMenu[i][2]));
+        }
+        auto names = [](QMenu* m) {
+            QStringList out;
+            for (QAction* a : m->actions()) out << a->objectName() + "=" + a->text();
+            return out;
+        };
+        QCOMPARE(actions[21]->menu(), bar->Miscellaneous1);
+        QCOMPARE(names(bar->Miscellaneous1),
+                 (QStringList{"Resis1=Specific resistance ", "Generateprimenumbers1=Generate prime numbers",
+                              "Phisicalconstants1=Phisical constants"}));
+        QCOMPARE(actions[26]->menu(), bar->Options1);
+        QCOMPARE(names(bar->Options1), (QStringList{"Loadin1=Load in to Tray", "Hotkey1=Hot key screen",
+                                                    "LoadwithWindows1=Load with Windows"}));
+        for (QAction* a : {bar->Alwa1, bar->Loadin1, bar->LoadwithWindows1}) QVERIFY(a->isCheckable());
+        QVERIFY(!bar->Hide1->isCheckable());
+    }
+
+    void firstRunStaysAtDesignPlace() {
+        startBar();
+        QTRY_COMPARE(bar->pos(), QPoint(173, 151));
+        QCOMPARE(bar->size(), QSize(316, 67));
+        QVERIFY(!bar->Vertical);
+        QVERIFY(bar->BarShown);
+        QVERIFY(fakes->settings->groups.isEmpty());  // nothing written by default
+    }
+
+    void savedPlaceIsRestoredAndDocksNearTheRightEdge_data() {
+        QTest::addColumn<int>("fromRight");  // X_SC = screen width - fromRight
+        QTest::addColumn<bool>("docked");
+        QTest::newRow("201 from the edge docks") << 201 << true;
+        QTest::newRow("202 from the edge stays") << 202 << false;
+    }
+    void savedPlaceIsRestoredAndDocksNearTheRightEdge() {
+        QFETCH(int, fromRight);
+        QFETCH(bool, docked);
+        const int sw = QGuiApplication::primaryScreen()->geometry().width();
+        screenKey()["X_SC"] = QString::number(sw - fromRight);
+        screenKey()["Y_SC"] = "40";
+        startBar();
+        QTRY_COMPARE(bar->y(), 40);
+        QCOMPARE(bar->Vertical, docked);
+        if (docked) {
+            QCOMPARE(bar->pos(), QPoint(sw - 67, 40));
+            QCOMPARE(bar->size(), QSize(67, 316));
+        } else {
+            QCOMPARE(bar->pos(), QPoint(sw - fromRight, 40));
+            QCOMPARE(bar->size(), QSize(316, 67));
+        }
+    }
+
+    void missingOrNegativeValuesKeepTheCoordinate() {
+        screenKey()["X_SC"] = "-1";
+        screenKey()["Tray"] = "0";
+        startBar();
+        QTest::qWait(20);
+        QCOMPARE(bar->pos(), QPoint(173, 151));
+        QVERIFY(bar->BarShown);
+    }
+
+    void trayStartMinimises() {
+        screenKey()["Tray"] = "1";
+        startBar();
+        QTRY_VERIFY(!bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Restore"));
+        QVERIFY(bar->Loadin1->isChecked());
+        QTRY_VERIFY(bar->isMinimized() || !bar->isVisible());
+        // Restoring from the menu brings the bar back.
+        bar->Hide1->trigger();
+        QVERIFY(bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Hide"));
+        QTRY_VERIFY(bar->isVisible() && !bar->isMinimized());
+    }
+
+    void returnFromAnotherWindowAppliesTheSettingsAgain() {
+        startBar();
+        QVERIFY(QTest::qWaitForWindowActive(bar.get()));
+        QTRY_COMPARE(bar->pos(), QPoint(173, 151));
+        screenKey()["X_SC"] = "300";
+        screenKey()["Y_SC"] = "200";
+        // A menu coming and going is no return to the bar.
+        bar->PopupMenu1->popup(QPoint(180, 160));
+        QTRY_VERIFY(bar->PopupMenu1->isVisible());
+        bar->PopupMenu1->close();
+        QTest::qWait(20);
+        QCOMPARE(bar->pos(), QPoint(173, 151));
+        // A tool window that closes is.
+        {
+            QWidget tool;
+            tool.show();
+            tool.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&tool));
+            QCOMPARE(bar->pos(), QPoint(173, 151));
+        }
+        bar->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(bar.get()));
+        QTRY_COMPARE(bar->pos(), QPoint(300, 200));
+        // With "Tray" on, each return sends the bar to the tray again.
+        screenKey()["Tray"] = "1";
+        {
+            QWidget tool;
+            tool.show();
+            tool.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&tool));
+        }
+        bar->activateWindow();
+        QTRY_VERIFY(!bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Restore"));
+    }
+
+    void placeBarTransposesButtonsButNotTheLogo() {
+        bar = std::make_unique<TForm1>();
+        const int sw = screenWidth();
+        const QRect logo = bar->GIFImage1->geometry();
+        bar->PlaceBar(sw - 100, 10);
+        QVERIFY(bar->Vertical);
+        QCOMPARE(bar->pos(), QPoint(sw - 67, 10));
+        QCOMPARE(bar->SpeedButton6->pos(), QPoint(4, 63));
+        QCOMPARE(bar->SpeedButton1->pos(), QPoint(32, 282));
+        QCOMPARE(bar->GIFImage1->geometry(), logo);
+        QCOMPARE(bar->Panel1->size(), QSize(67, 316));
+        // Far from the edge: horizontal again, in the top right corner.
+        bar->PlaceBar(0, 200);
+        QVERIFY(!bar->Vertical);
+        QCOMPARE(bar->pos(), QPoint(sw - 316, 0));
+        QCOMPARE(bar->SpeedButton6->pos(), QPoint(63, 4));
+        QCOMPARE(bar->size(), QSize(316, 67));
+        // Negative coordinates are put back on the screen.
+        bar->PlaceBar(-5, -9);
+        QCOMPARE(bar->pos(), QPoint(0, 0));
+    }
+
+    void rightClickSavesTheClampedPlace() {
+        startBar();
+        bar->move(20, -30);
+        QTest::mouseClick(bar->Panel1, Qt::RightButton, {}, QPoint(2, 2));
+        QCOMPARE(bar->pos(), QPoint(20, 0));
+        QCOMPARE(screenKey().value("X_SC"), QString("20"));
+        QCOMPARE(screenKey().value("Y_SC"), QString("0"));
+        // Below the bottom edge: the bottom is put on the edge.
+        const QSize screen = bar->screenSize();
+        bar->move(30, screen.height() - 10);
+        QTest::mouseClick(bar->Panel1, Qt::RightButton, {}, QPoint(2, 2));
+        QCOMPARE(bar->pos(), QPoint(30, screen.height() - 67));
+        QCOMPARE(screenKey().value("Y_SC"), QString::number(screen.height() - 67));
+    }
+
+    void dragFollowsTheMouseAndDocksOnRelease() {
+        startBar();
+        QTRY_COMPARE(bar->pos(), QPoint(173, 151));
+        const int sw = screenWidth();
+        // Offscreen has no window manager to move the window: the bar follows
+        // the mouse itself.
+        QTest::mousePress(bar->GIFImage1, Qt::LeftButton, {}, QPoint(5, 5));
+        QPoint target(sw - 150, 60);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), QPointF(target + QPoint(9, 11)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar->GIFImage1, &move);
+        QCOMPARE(bar->pos(), target);
+        QVERIFY(!bar->Vertical);  // nothing docks while dragging
+        QTest::mouseRelease(bar->GIFImage1, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(bar->Vertical);
+        QCOMPARE(bar->pos(), QPoint(sw - 67, 60));
+        QCOMPARE(screenKey().value("X_SC"), QString::number(sw - 67));
+        QCOMPARE(screenKey().value("Y_SC"), QString("60"));
+        // Dragged back to the left: horizontal where it was dropped.
+        QTest::mousePress(bar->Panel1, Qt::LeftButton, {}, QPoint(1, 1));
+        QMouseEvent back(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), QPointF(101, 201), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(bar->Panel1, &back);
+        QTest::mouseRelease(bar->Panel1, Qt::LeftButton, {}, QPoint(1, 1));
+        QVERIFY(!bar->Vertical);
+        QCOMPARE(bar->pos(), QPoint(100, 200));
+        QCOMPARE(bar->size(), QSize(316, 67));
+        QCOMPARE(bar->SpeedButton6->pos(), QPoint(63, 4));
+    }
+
+    void unreadableSettingsAreSilent() {
+        fakes->settings->unavailable = true;
+        startBar();
+        QTest::mouseClick(bar->Panel1, Qt::RightButton, {}, QPoint(2, 2));
+        bar->Loadin1->trigger();
+        QVERIFY(!bar->Loadin1->isChecked());
+        QTRY_COMPARE(bar->pos(), QPoint(173, 151));
+    }
+
+    void alwaysOnTopToggles() {
+        startBar();
+        bar->Alwa1->trigger();
+        QVERIFY(bar->OnTop);
+        QVERIFY(bar->Alwa1->isChecked());
+        QVERIFY(bar->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->pos(), QPoint(173, 151));
+        bar->Alwa1->trigger();
+        QVERIFY(!bar->OnTop);
+        QVERIFY(!bar->Alwa1->isChecked());
+        QVERIFY(!(bar->windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(bar->isVisible());
+    }
+
+    void loadInToTrayWritesTheSettingOnly() {
+        startBar();
+        bar->Loadin1->trigger();
+        QCOMPARE(screenKey().value("Tray"), QString("1"));
+        QVERIFY(bar->Loadin1->isChecked());
+        QVERIFY(bar->BarShown);  // takes effect at the next activation
+        QVERIFY(bar->isVisible());
+        bar->Loadin1->trigger();
+        QCOMPARE(screenKey().value("Tray"), QString("0"));
+        QVERIFY(!bar->Loadin1->isChecked());
+        // A write that fails leaves the mark as it was.
+        fakes->settings->writesFail = true;
+        bar->Loadin1->trigger();
+        QCOMPARE(screenKey().value("Tray"), QString("0"));
+        QVERIFY(!bar->Loadin1->isChecked());
+    }
+
+    void loadWithWindowsTogglesAutostart() {
+        fakes->autostart->programPath = "/opt/old/Kvantor2";
+        bar = std::make_unique<TForm1>();
+        QVERIFY(bar->LoadwithWindows1->isChecked());  // read at creation
+        bar->LoadwithWindows1->trigger();
+        QVERIFY(!fakes->autostart->isEnabled());
+        QVERIFY(!bar->LoadwithWindows1->isChecked());
+        bar->LoadwithWindows1->trigger();
+        QCOMPARE(fakes->autostart->programPath, QCoreApplication::applicationFilePath());
+        QVERIFY(bar->LoadwithWindows1->isChecked());
+        // Without the right to change it, nothing changes.
+        fakes->autostart->refuses = true;
+        bar->LoadwithWindows1->trigger();
+        QVERIFY(fakes->autostart->isEnabled());
+        QVERIFY(bar->LoadwithWindows1->isChecked());
+    }
+
+    void converterAndFinderOpenOnce() {
+        bar = std::make_unique<TForm1>();
+        int converterShown = 0;
+        bar->showConverterWindow = [&] {
+            ++converterShown;
+            QVERIFY(bar->ConverterOpen);
+            // The hot key and the menu arrive while the window is open.
+            bar->SpeedButton2Click();
+            bar->Converter1->trigger();
+        };
+        bar->SpeedButton2->click();
+        QCOMPARE(converterShown, 1);
+        QVERIFY(!bar->ConverterOpen);
+        bar->Converter1->trigger();
+        QCOMPARE(converterShown, 2);
+
+        int finderShown = 0;
+        bar->showFinderWindow = [&] {
+            ++finderShown;
+            bar->Findmeasure1->trigger();
+            throw kv::Error("finder failed");
+        };
+        ShownErrors errors;
+        bar->Findmeasure1->trigger();
+        QCOMPARE(finderShown, 1);
+        QCOMPARE(errors.messages, QStringList{"finder failed"});
+        // A window that failed does not keep the guard closed.
+        QVERIFY(!bar->FinderOpen);
+        bar->Findmeasure1->trigger();
+        QCOMPARE(finderShown, 2);
+    }
+
+    void otherProgramsAndSystemActions() {
+        bar = std::make_unique<TForm1>();
+        bar->SpeedButton3->click();
+        bar->Calculator1->trigger();
+        bar->EEx1->trigger();
+        QCOMPARE(fakes->programs->started, (QStringList{"calculator", "calculator", "file manager"}));
+        bar->RunScreensaver1->trigger();
+        QCOMPARE(fakes->screenSaver->activations, 1);
+        bar->Sleep1->trigger();
+        QCOMPARE(fakes->sleep->suspends, 1);
+        bar->Help1->trigger();
+        QCOMPARE(fakes->help->contexts, QList<int>{10});
+
+        // A missing calculator is said, not passed over.
+        ShownErrors errors;
+        fakes->programs->failure = "No calculator is installed (looked for gnome-calculator, kcalc)";
+        bar->SpeedButton3->click();
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages[0].contains("gnome-calculator"));
+    }
+
+    void hideAndRestoreToggleTheCaption() {
+        startBar();
+        bar->Hide1->trigger();
+        QVERIFY(!bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Restore"));
+        QTRY_VERIFY(bar->isMinimized() || !bar->isVisible());
+        bar->Hide1->trigger();
+        QVERIFY(bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Hide"));
+        QTRY_VERIFY(bar->isVisible() && !bar->isMinimized());
+    }
+
+    void exitClosesTheBar() {
+        startBar();
+        bar->Exit1->trigger();
+        QVERIFY(!bar->isVisible());
+    }
+
+    void aboutWindowNamesProductMakerAndVersion() {
+        TAbForm about;
+        QCOMPARE(about.windowTitle(), QString("About"));
+        QCOMPARE(about.size(), QSize(310, 132));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        QCOMPARE(about.pos(), QPoint(4, 109));
+        QCOMPARE(about.BitBtn1->text(), QString("Ok"));
+        QCOMPARE(about.BitBtn1->geometry(), QRect(242, 104, 65, 25));
+        QCOMPARE(about.BitBtn1->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(!about.BitBtn1->icon().isNull());
+        QStringList texts;
+        for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+        const QString all = texts.join('\n');
+        QVERIFY(all.contains("Kvantor2"));
+        QVERIFY(all.contains("Tessmark Ltd."));
+        QVERIFY(!kv::appVersion().isEmpty());
+        QVERIFY(all.contains(kv::appVersion()));
+        about.show();
+        QVERIFY(about.isVisible());
+        QTest::mouseClick(about.BitBtn1, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+    }
+
+    void pictureWindowsAreSizedFromThePicture_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("clothing, short") << "Shoes.gif" << QSize(120, 50) << QSize(150, 400);
+        QTest::newRow("clothing, tall scrolls") << "Shoes.gif" << QSize(60, 700) << QSize(90, 400);
+        QTest::newRow("geometry") << "geometr.gif" << QSize(120, 50) << QSize(135, 80);
+        QTest::newRow("resistance") << "t_res.gif" << QSize(120, 50) << QSize(130, 85);
+    }
+    void pictureWindowsAreSizedFromThePicture() {
+        QFETCH(QString, file);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, window);
+        QTemporaryDir dir;
+        QFile out(dir.filePath(file));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(solidGif(picture.width(), picture.height()));
+        out.close();
+        TPictureWindow w(file, nullptr, dir.path() + "/");
+        QCOMPARE(w.GIFImage1->pictureSize(), picture);
+        QCOMPARE(w.GIFImage1->size(), picture);
+        QCOMPARE(w.GIFImage1->y(), 1);
+        QCOMPARE(w.size(), window);
+        QCOMPARE(w.y(), 5);
+        QCOMPARE(w.ScrollBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        w.show();
+        QTRY_VERIFY(w.isVisible());
+        const bool scrolls = w.ScrollBox->verticalScrollBar()->maximum() > 0;
+        QCOMPARE(scrolls, picture.height() + 1 > window.height());
+    }
+
+    void missingPictureShowsTheErrorAndNoWindow() {
+        QTemporaryDir dir;
+        QVERIFY_THROWS_EXCEPTION(kv::Error, TPictureWindow("geometr.gif", nullptr, dir.path() + "/"));
+        QFile bad(dir.filePath("t_res.gif"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("GIF89a but not really a picture");
+        bad.close();
+        QVERIFY_THROWS_EXCEPTION(kv::Error, TPictureWindow("t_res.gif", nullptr, dir.path() + "/"));
+
+        // From the bar: the test program's folder holds no pictures.
+        if (QFile::exists(QCoreApplication::applicationDirPath() + "/Shoes.gif")) QSKIP("pictures beside the test");
+        bar = std::make_unique<TForm1>();
+        ShownErrors errors;
+        bar->SpeedButton16->click();
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages[0].contains("Shoes.gif"));
+        QCOMPARE(bar->findChildren<TPictureWindow*>().size(), 0);
+    }
+};
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"

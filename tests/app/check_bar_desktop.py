@@ -1,0 +1,206 @@
+#!/usr/bin/env python3
+"""The launcher bar end to end on a private X server with a tray (trayer).
+
+Runs under tests/support/with-xvfb.sh --tray. Starts the built Kvantor2 with a
+fresh home and settings folder, then drives it with xdotool as a user would:
+the first run puts the bar at 173, 151; dragging it close to the right edge
+docks it there, vertical, and saves the place; "Hide" from the menu sends it
+to the tray; a double click on the tray icon brings it back.
+"""
+import configparser
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+BIN_DIR = os.environ.get("KV_BIN_DIR", "")
+PROGRAM = os.path.join(BIN_DIR, "Kvantor2")
+TITLE = "Veltrano Prof."
+TIMEOUT = 15.0
+
+
+def xdotool(*args, check=True):
+    done = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=10)
+    if check and done.returncode != 0:
+        raise RuntimeError(f"xdotool {' '.join(map(str, args))} failed: {done.stderr.strip()}")
+    return done.stdout.strip() if done.returncode == 0 else ""
+
+
+def poll(what, probe, timeout=TIMEOUT):
+    """probe() until it gives something true; fails naming what was awaited."""
+    end = time.monotonic() + timeout
+    last = None
+    while time.monotonic() < end:
+        last = probe()
+        if last:
+            return last
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what} (last seen: {last!r})")
+
+
+def geometry(window):
+    """(x, y, width, height) of a window, or None when it is gone."""
+    out = xdotool("getwindowgeometry", "--shell", window, check=False)
+    if not out:
+        return None
+    values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+    return tuple(int(values[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def mapped(window):
+    out = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True, text=True).stdout
+    return "IsViewable" in out
+
+
+def bar_window():
+    """The bar: the viewable window with the program's title and the bar's size."""
+    for window in xdotool("search", "--onlyvisible", "--name", "^Veltrano Prof\\.$", check=False).split():
+        g = geometry(window)
+        if g and sorted(g[2:]) == [67, 316]:
+            return window
+    return None
+
+
+def screen_size():
+    out = xdotool("getdisplaygeometry")
+    w, h = out.split()
+    return int(w), int(h)
+
+
+def settings(config_home):
+    path = os.path.join(config_home, "Tessmark Ltd.", "Veltrano.conf")
+    parser = configparser.ConfigParser()
+    parser.optionxform = str
+    if os.path.exists(path):
+        parser.read(path)
+    return parser
+
+
+def tray_icon(program_pid, bar):
+    """The program's icon window docked in trayer: a small viewable window of ours."""
+    for window in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split():
+        if window == bar:
+            continue
+        g = geometry(window)
+        if g and 8 <= g[2] <= 64 and 8 <= g[3] <= 64:
+            return window, g
+    return None
+
+
+def open_menu(program_pid, bar, x, y):
+    """Right click at (x, y) and wait for the popup menu of thirty entries to show."""
+    xdotool("mousemove", x, y)
+    xdotool("click", 3)
+
+    def menu():
+        for window in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split():
+            g = geometry(window)
+            if window != bar and g and g[3] > 200:
+                return window
+        return None
+    poll("the popup menu", menu)
+
+
+def main():
+    if not os.environ.get("DISPLAY"):
+        print("needs a private X server: run under tests/support/with-xvfb.sh --tray", file=sys.stderr)
+        return 1
+    failures = []
+    with tempfile.TemporaryDirectory() as home:
+        config_home = os.path.join(home, ".config")
+        os.makedirs(config_home)
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=config_home, QT_QPA_PLATFORM="xcb",
+                   XDG_RUNTIME_DIR=home)
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        program = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        try:
+            run_checks(program, config_home, failures)
+        except AssertionError as e:
+            failures.append(str(e))
+        finally:
+            if program.poll() is None:
+                program.terminate()
+                try:
+                    program.wait(5)
+                except subprocess.TimeoutExpired:
+                    program.kill()
+            output = program.stdout.read().decode(errors="replace")
+        if failures:
+            print(output, file=sys.stderr)
+    for failure in failures:
+        print("FAIL:", failure, file=sys.stderr)
+    print("bar end to end:", "FAILED" if failures else "passed")
+    return 1 if failures else 0
+
+
+def check(failures, condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def run_checks(program, config_home, failures):
+    screen_w, _ = screen_size()
+
+    # First run: no settings at all, the bar at its design place, horizontal.
+    bar = poll("the bar to be mapped", bar_window)
+    g = poll("the bar at its first place", lambda: (lambda g: g if g and g[:2] == (173, 151) else None)(geometry(bar)))
+    check(failures, g == (173, 151, 316, 67), f"first run: bar at {g}, expected (173, 151, 316, 67)")
+    check(failures, not settings(config_home).has_section("Screen"), "first run wrote settings")
+
+    # Drag by the logo to within 201 pixels of the right edge.
+    grab = (173 + 15, 151 + 15)
+    xdotool("mousemove", *grab)
+    xdotool("mousedown", 1)
+    target_left, target_top = screen_w - 150, 85
+    for step in range(1, 11):
+        x = grab[0] + (target_left + 15 - grab[0]) * step // 10
+        y = grab[1] + (target_top + 15 - grab[1]) * step // 10
+        xdotool("mousemove", x, y)
+        # The bar follows the pointer, and stays horizontal while it moves.
+        poll(f"the bar to follow the pointer to {x}, {y}",
+             lambda: geometry(bar) == (x - 15, y - 15, 316, 67), timeout=5)
+    xdotool("mouseup", 1)
+    docked = (screen_w - 67, target_top, 67, 316)
+    poll("the bar docked at the right edge", lambda: geometry(bar) == docked, timeout=5)
+    def saved_place():
+        s = settings(config_home)
+        if s.has_section("Screen") and "X_SC" in s["Screen"] and "Y_SC" in s["Screen"]:
+            return dict(s["Screen"])
+        return None
+    screen = poll("X_SC and Y_SC written", saved_place)
+    check(failures, screen.get("X_SC") == str(screen_w - 67), f"X_SC is {screen.get('X_SC')}")
+    check(failures, screen.get("Y_SC") == str(target_top), f"Y_SC is {screen.get('Y_SC')}")
+
+    # Hide from the menu: right click on the logo, the first entry.
+    gx, gy = docked[0] + 15, docked[1] + 15
+    open_menu(program.pid, bar, gx, gy)
+    xdotool("key", "Down")
+    xdotool("key", "Return")
+    poll("the bar hidden in the tray", lambda: not mapped(bar))
+
+    # Restore: double click on the tray icon.
+    icon = poll("the tray icon", lambda: tray_icon(program.pid, bar))
+    window, (ix, iy, iw, ih) = icon
+    xdotool("mousemove", ix + iw // 2, iy + ih // 2)
+    xdotool("click", "--repeat", 2, "--delay", 80, 1)
+    try:
+        poll("the bar restored by a double click on the tray icon", lambda: mapped(bar), timeout=5)
+    except AssertionError as e:
+        failures.append(str(e))
+        return
+    g = geometry(bar)
+    check(failures, g == docked, f"restored bar at {g}, expected {docked}")
+    check(failures, program.poll() is None, "the program ended")
+
+    # Exit, the menu's last entry, ends the program cleanly.
+    open_menu(program.pid, bar, gx, gy)
+    xdotool("key", "Up")
+    xdotool("key", "Return")
+    status = poll("the program to end after Exit", lambda: program.poll() is not None and [program.returncode])
+    check(failures, status == [0], f"the program ended with status {status}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

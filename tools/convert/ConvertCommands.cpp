@@ -1,0 +1,176 @@
+#include "tools/convert/ConvertCommands.h"
+
+#include <algorithm>
+#include <exception>
+#include <ostream>
+
+#include <QString>
+
+#include "core/NumberFormat.h"
+#include "core/NumberRead.h"
+#include "platform/ProgramDir.h"
+#include "tools/convert/Conversion.h"
+#include "tools/convert/UnitCatalogue.h"
+
+namespace convert {
+namespace {
+
+std::string programDir() { return platform::programDir().toStdString(); }
+
+std::string categoryName(const UnitCatalogue& cat, int number) {
+    const Category* c = cat.category(number);
+    return c ? c->name : std::to_string(number);
+}
+
+// Columns padded by characters, not bytes: names carry degree signs and Greek letters.
+int width(const std::string& s) { return static_cast<int>(QString::fromStdString(s).size()); }
+
+void printColumns(std::ostream& out, const std::vector<std::vector<std::string>>& rows) {
+    std::vector<int> widths;
+    for (const auto& row : rows)
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i) widths.push_back(0);
+            widths[i] = std::max(widths[i], width(row[i]));
+        }
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size()) line += std::string(static_cast<size_t>(widths[i] - width(row[i]) + 2), ' ');
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        out << line << "\n";
+    }
+}
+
+std::string describe(const UnitCatalogue& cat, const Unit& u) {
+    return u.name + (u.symbol.empty() ? "" : " (" + u.symbol + ")") + ", " + categoryName(cat, u.category);
+}
+
+// The one unit `text` names; reports why there is none.
+const Unit* resolveOne(const UnitCatalogue& cat, const std::string& text, std::ostream& err) {
+    std::vector<const Unit*> found = cat.resolve(text);
+    if (found.size() == 1) return found.front();
+    if (found.empty()) {
+        err << "Unknown unit '" << text << "'";
+        std::vector<const Unit*> near = cat.nearest(text, 5);
+        if (!near.empty()) {
+            err << "; did you mean:\n";
+            for (const Unit* u : near) err << "  " << describe(cat, *u) << "\n";
+        } else {
+            err << "\n";
+        }
+        return nullptr;
+    }
+    err << "The symbol '" << text << "' stands for several units; give the name of one:\n";
+    for (const Unit* u : found) err << "  " << describe(cat, *u) << "\n";
+    return nullptr;
+}
+
+template <class F>
+int withCatalogue(const std::string& dir, std::ostream& err, F&& body) {
+    try {
+        UnitCatalogue cat = UnitCatalogue::load(dir);
+        return body(cat);
+    } catch (const std::exception& e) {
+        err << e.what() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace
+
+int runConvertCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 3) {
+        err << "Usage: Kvantor2 convert VALUE FROM TO\n";
+        return 2;
+    }
+    return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
+        const Unit* from = resolveOne(cat, args[1].toStdString(), err);
+        const Unit* to = resolveOne(cat, args[2].toStdString(), err);
+        if (!from || !to) return 1;
+        if (from->category != to->category) {
+            err << "Cannot convert: " << describe(cat, *from) << " and " << describe(cat, *to)
+                << " are of different categories\n";
+            return 1;
+        }
+        std::optional<double> x = kv::tryReadFloat(args[0].toStdString());
+        if (!x) {
+            err << "It's not a float number\n";
+            return 1;
+        }
+        std::optional<double> result = convertUnits(*x, *from, *to);
+        if (!result) {
+            err << "Cannot convert to '" << to->name << "': the unit has no size\n";
+            return 1;
+        }
+        out << kv::formatGeneral(*result) << "\n";
+        return 0;
+    });
+}
+
+int runUnitsCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.size() > 1) {
+        err << "Usage: Kvantor2 units [CATEGORY]\n";
+        return 2;
+    }
+    return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
+        std::vector<std::vector<std::string>> rows;
+        if (args.isEmpty()) {
+            for (const Category& c : cat.categories())
+                rows.push_back({std::to_string(c.number), c.name, std::to_string(c.units.size()) + " units"});
+            printColumns(out, rows);
+            return 0;
+        }
+        const Category* c = cat.findCategory(args[0].toStdString());
+        if (!c) {
+            err << "Unknown category '" << args[0].toStdString() << "'";
+            std::vector<const Category*> near = cat.nearestCategories(args[0].toStdString(), 5);
+            if (!near.empty()) {
+                err << "; did you mean:\n";
+                for (const Category* n : near) err << "  " << n->name << "\n";
+            } else {
+                err << "\n";
+            }
+            return 1;
+        }
+        out << c->name << "\n";
+        for (const Unit& u : c->units) {
+            // Temperatures have no factor: they convert through fixed constants.
+            std::string factor = c->number == kTemperatureClass ? "" : kv::formatGeneral(u.factor);
+            rows.push_back({std::to_string(u.number), u.name, u.symbol, factor});
+        }
+        printColumns(out, rows);
+        return 0;
+    });
+}
+
+int runFindCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1 || args[0].isEmpty()) {
+        err << "Usage: Kvantor2 find TEXT\n";
+        return 2;
+    }
+    return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
+        std::vector<const Unit*> found = cat.containing(args[0].toStdString());
+        if (found.empty()) {
+            err << "No unit name contains '" << args[0].toStdString() << "'\n";
+            return 1;
+        }
+        std::vector<std::vector<std::string>> rows;
+        for (const Unit* u : found) rows.push_back({u->name, u->symbol, categoryName(cat, u->category)});
+        printColumns(out, rows);
+        return 0;
+    });
+}
+
+int runConvertCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    return runConvertCommand(programDir(), args, out, err);
+}
+int runUnitsCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    return runUnitsCommand(programDir(), args, out, err);
+}
+int runFindCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    return runFindCommand(programDir(), args, out, err);
+}
+
+}  // namespace convert
