@@ -7,6 +7,8 @@
 #include "core/AppInfo.h"
 #include "data/TableReport.h"
 #include "platform/ProgramDir.h"
+#include "tools/convert/ConvertCommands.h"
+#include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
 namespace {
@@ -31,6 +33,11 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
         {"tables", "tables                 check the reference tables beside the program", tablesCommand},
         {"calc", "calc EXPR [NAME=VALUE ...]  evaluate an expression as the calculator does", runCalcCommand},
+        {"convert", "convert VALUE FROM TO  convert a value between two units of one category", convert::runConvertCommand},
+        {"units", "units [CATEGORY]       list the categories, or a category's units", convert::runUnitsCommand},
+        {"find", "find TEXT              list the units whose names contain TEXT", convert::runFindCommand},
+        {"constants", "constants [TEXT]       list the physical constants (those whose name contains TEXT)",
+         reference::runConstantsCommand},
     };
     return all;
 }

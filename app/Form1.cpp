@@ -40,7 +40,6 @@ constexpr int kTrayInterval = 200;  // ms per frame of the tray animation
 TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kv::kAppTitle);
-    
     setFixedSize(BarPlace{}.width, BarPlace{}.height);
     move(kDesignLeft, kDesignTop);
     createControls();
@@ -275,11 +274,13 @@ void TForm1::FormDestroy() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (shownOnce_) return;
-    shownOnce_ = true;
-    // The first show activates the bar, whether or not the window manager
-    // gives it the focus (there may be none).
-    QTimer::singleShot(0, this, kv::guard(this, &TForm1::FormActivate));
+    kv::guarded([this] {
+        if (shownOnce_) return;
+        shownOnce_ = true;
+        // The first show activates the bar, whether or not the window manager
+        // gives it the focus (there may be none).
+        QTimer::singleShot(0, this, kv::guard(this, &TForm1::FormActivate));
+    });
 }
 
 void TForm1::watchActivation(QWindow* focus) {
@@ -333,7 +334,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     // Closing the main window ends the program, even from the tray where the
     // window is already hidden.
-    if (event->isAccepted()) QCoreApplication::quit();
+    kv::guarded([event] {
+        if (event->isAccepted()) QCoreApplication::quit();
+    });
 }
 
 // --- The drag ----------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include "app/BarGlyphs.h"
 #include "app/Form1.h"
 #include "app/PictureWindow.h"
+#include "app/TrayComp.h"
 #include "core/AppInfo.h"
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
@@ -498,6 +499,11 @@ private slots:
         QCOMPARE(fakes->sleep->suspends, 1);
         bar->Help1->trigger();
         QCOMPARE(fakes->help->contexts, QList<int>{10});
+        // F1 on the bar asks for the same page.
+        bar->show();
+        QVERIFY(QTest::qWaitForWindowActive(bar.get()));
+        QTest::keyClick(bar.get(), Qt::Key_F1);
+        QCOMPARE(fakes->help->contexts, (QList<int>{10, 10}));
 
         // A missing calculator is said, not passed over.
         ShownErrors errors;
@@ -517,6 +523,27 @@ private slots:
         QVERIFY(bar->BarShown);
         QCOMPARE(bar->Hide1->text(), QString("Hide"));
         QTRY_VERIFY(bar->isVisible() && !bar->isMinimized());
+    }
+
+    void trayEventsDriveTheAnimationAndTheCaption() {
+        startBar();
+        QCOMPARE(bar->TrayComp1->Hint(), QString("Veltrano"));
+        QCOMPARE(bar->TrayComp1->PopupMenu(), bar->PopupMenu1);
+        QCOMPARE(bar->TrayComp1->RestoreOn(), arLeftDblClick);
+        QCOMPARE(bar->TrayComp1->PopupMenuOn(), arRightClick);
+        QCOMPARE(bar->TrayComp1->GetInterval(), 200);
+        QCOMPARE(bar->TrayComp1->Icons().size(), bar->ImageList1.size());
+        QVERIFY(!bar->TrayComp1->GetAnimate());  // still until the first restore
+        bar->Hide1->trigger();
+        bar->TrayComp1->SetIconIndex(3);
+        // A restore from the tray, not from the menu.
+        bar->TrayComp1->Restore();
+        QVERIFY(bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Hide"));
+        QVERIFY(bar->TrayComp1->GetAnimate());
+        bar->TrayComp1->Minimize();
+        QVERIFY(!bar->TrayComp1->GetAnimate());
+        QCOMPARE(bar->TrayComp1->IconIndex(), 0);
     }
 
     void exitClosesTheBar() {

@@ -80,7 +80,7 @@ int withCatalogue(const std::string& dir, std::ostream& err, F&& body) {
 
 }  // namespace
 
-int runConvertCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
+int convertCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 3) {
         err << "Usage: Kvantor2 convert VALUE FROM TO\n";
         return 2;
@@ -109,7 +109,7 @@ int runConvertCommand(const std::string& dir, const QStringList& args, std::ostr
     });
 }
 
-int runUnitsCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
+int unitsCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.size() > 1) {
         err << "Usage: Kvantor2 units [CATEGORY]\n";
         return 2;
@@ -145,7 +145,7 @@ int runUnitsCommand(const std::string& dir, const QStringList& args, std::ostrea
     });
 }
 
-int runFindCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
+int findCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1 || args[0].isEmpty()) {
         err << "Usage: Kvantor2 find TEXT\n";
         return 2;
@@ -164,13 +164,13 @@ int runFindCommand(const std::string& dir, const QStringList& args, std::ostream
 }
 
 int runConvertCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return runConvertCommand(programDir(), args, out, err);
+    return convertCommandIn(programDir(), args, out, err);
 }
 int runUnitsCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return runUnitsCommand(programDir(), args, out, err);
+    return unitsCommandIn(programDir(), args, out, err);
 }
 int runFindCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return runFindCommand(programDir(), args, out, err);
+    return findCommandIn(programDir(), args, out, err);
 }
 
 }  // namespace convert

@@ -13,8 +13,8 @@ int runUnitsCommand(const QStringList& args, std::ostream& out, std::ostream& er
 int runFindCommand(const QStringList& args, std::ostream& out, std::ostream& err);
 
 // The same with the tables read from `dir` (with its trailing separator).
-int runConvertCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err);
-int runUnitsCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err);
-int runFindCommand(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err);
+int convertCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err);
+int unitsCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err);
+int findCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err);
 
 }  // namespace convert

@@ -6,8 +6,8 @@
 namespace convert {
 namespace {
 
-// A mouse click both moves the current row (on the press) and reports the
-// click (on the release); the handler must run once for the two.
+// A mouse click both moves the selection (on the press) and reports the click
+// (on the release); the handler must run once for the two.
 class ClickTracker : public QObject {
 public:
     using QObject::QObject;
@@ -26,7 +26,7 @@ protected:
 void onListClick(QListWidget* list, std::function<void()> handler) {
     auto* tracker = new ClickTracker(list);
     list->viewport()->installEventFilter(tracker);
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [tracker, handler](int) {
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [tracker, handler] {
         tracker->rowMoved = true;
         handler();
     });
@@ -40,3 +40,8 @@ void onListClick(QListWidget* list, std::function<void()> handler) {
 }
 
 }  // namespace convert
+
+int convert::selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> items = list->selectedItems();
+    return items.isEmpty() ? -1 : list->row(items.front());
+}

@@ -58,7 +58,7 @@ public:
     void CloseBtnClick();
     void CheckBox1Click();
 
-    // Shows the physical constants window modally; replaceable for tests.
+    // Shows the physical constants window modally in place of PhisForm (tests).
     static std::function<void()> showPhysicalConstants;
 
 protected:

@@ -1,0 +1,157 @@
+// The converter's commands in-process, over the build's tables: what they print,
+// what they report and their exit status.
+#include <gtest/gtest.h>
+
+#include <QLocale>
+#include <sstream>
+
+#include "tools/convert/ConvertCommands.h"
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* bin = std::getenv("KV_BIN_DIR");
+        ASSERT_NE(bin, nullptr) << "KV_BIN_DIR not set";
+        dir = std::string(bin) + "/";
+        QLocale::setDefault(QLocale::c());
+    }
+    Outcome run(int (*command)(const std::string&, const QStringList&, std::ostream&, std::ostream&),
+            const QStringList& args) {
+        std::ostringstream out, err;
+        int status = command(dir, args, out, err);
+        return {status, out.str(), err.str()};
+    }
+    Outcome convert(const QStringList& args) { return run(convert::convertCommandIn, args); }
+    std::string dir;
+};
+
+TEST_F(Commands, ConvertPrintsWhatTheResultBoxShows) {
+    struct Case {
+        QStringList args;
+        const char* printed;
+    };
+    const Case cases[] = {
+        {{"1", "metre", "foot"}, "3.28083989501312\n"},
+        {{"1", "FOOT", "Metre"}, "0.3048\n"},       // names ignore case
+        {{"2.5", "km", "m"}, "2500\n"},             // unique symbols
+        {{"212", "Fahrenheit", "°C"}, "100.0000094\n"},
+        {{"32", "°F", "°C"}, "1.40000000214968E-6\n"},
+        {{"0", "Fahrenheit", "Fahrenheit"}, "0\n"},
+        {{"1", "Rankine", "Rankine"}, "1.00000008000001\n"},
+        {{"1e-9", "metre", "kilometre"}, "1E-12\n"},
+        {{" -3 ", "inch", "centimetre"}, "-7.62\n"},  // blanks around the number, as the window reads it
+    };
+    for (const Case& c : cases) {
+        Outcome r = convert(c.args);
+        EXPECT_EQ(r.status, 0) << c.args.join(' ').toStdString() << ": " << r.err;
+        EXPECT_EQ(r.out, c.printed) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST_F(Commands, ConvertUsesTheLocalesDecimalSeparator) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Outcome r = convert({"1,5", "metre", "centimetre"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "150\n");
+    r = convert({"1", "metre", "foot"});
+    EXPECT_EQ(r.out, "3,28083989501312\n");
+    EXPECT_EQ(convert({"1.5", "metre", "centimetre"}).err, "It's not a float number\n");
+}
+
+TEST_F(Commands, ConvertReportsEachKindOfMistake) {
+    Outcome unknown = convert({"1", "metr", "foot"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_NE(unknown.err.find("Unknown unit 'metr'"), std::string::npos) << unknown.err;
+    EXPECT_NE(unknown.err.find("  metre (m), Length\n"), std::string::npos) << unknown.err;
+
+    Outcome apart = convert({"1", "metre", "kilogram"});
+    EXPECT_EQ(apart.status, 1);
+    EXPECT_NE(apart.err.find("different categories"), std::string::npos) << apart.err;
+    EXPECT_EQ(apart.out, "");
+
+    for (const char* bad : {"abc", "", "1,5", "1e", "--1", "INF"}) {
+        Outcome r = convert({bad, "metre", "foot"});
+        EXPECT_EQ(r.status, 1) << bad;
+        EXPECT_EQ(r.err, "It's not a float number\n") << bad;
+        EXPECT_EQ(r.out, "");
+    }
+
+    Outcome shared = convert({"1", "mph", "knot"});
+    EXPECT_EQ(shared.status, 1);
+    EXPECT_NE(shared.err.find("mile per hour"), std::string::npos) << shared.err;
+    EXPECT_NE(shared.err.find("milliphot"), std::string::npos) << shared.err;
+
+    Outcome overflow = convert({"1e308", "yottabyte (decimal, 10^24 B)", "byte"});
+    EXPECT_EQ(overflow.status, 1);
+    EXPECT_EQ(overflow.err, "Floating point overflow\n");
+
+    EXPECT_EQ(convert({"1", "metre"}).status, 2);
+    EXPECT_EQ(convert({"1", "metre", "foot", "x"}).status, 2);
+}
+
+TEST_F(Commands, MissingTablesAreReported) {
+    dir = "/nonexistent-kvantor2-tables/";
+    Outcome r = convert({"1", "metre", "foot"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("class.dbf"), std::string::npos) << r.err;
+}
+
+TEST_F(Commands, UnitsListsCategoriesOrOneCategorysUnits) {
+    Outcome all = run(convert::unitsCommandIn, {});
+    ASSERT_EQ(all.status, 0) << all.err;
+    std::istringstream lines(all.out);
+    std::string line;
+    int count = 0;
+    while (std::getline(lines, line)) ++count;
+    EXPECT_EQ(count, 34);
+    EXPECT_NE(all.out.find("28  Temperature"), std::string::npos) << all.out;
+
+    Outcome length = run(convert::unitsCommandIn, {"length"});
+    ASSERT_EQ(length.status, 0) << length.err;
+    EXPECT_EQ(length.out.substr(0, 7), "Length\n");
+    EXPECT_NE(length.out.find("metre"), std::string::npos);
+    // Each unit with its NUMBER, symbol and factor in the general format.
+    std::istringstream rows(length.out);
+    bool sawFoot = false;
+    while (std::getline(rows, line)) {
+        if (line.rfind("5 ", 0) == 0 || line.rfind(" 5 ", 0) == 0) {
+            sawFoot = true;
+            EXPECT_NE(line.find("foot"), std::string::npos) << line;
+            EXPECT_NE(line.find("ft"), std::string::npos) << line;
+            EXPECT_EQ(line.substr(line.size() - 5), "30.48") << line;
+        }
+    }
+    EXPECT_TRUE(sawFoot) << length.out;
+
+    Outcome byNumber = run(convert::unitsCommandIn, {"28"});
+    EXPECT_EQ(byNumber.out.substr(0, 12), "Temperature\n");
+
+    Outcome unknown = run(convert::unitsCommandIn, {"Lenght"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("  Length\n"), std::string::npos) << unknown.err;
+    EXPECT_EQ(run(convert::unitsCommandIn, {"a", "b"}).status, 2);
+}
+
+TEST_F(Commands, FindListsMatchingUnitsWithTheirCategory) {
+    Outcome r = run(convert::findCommandIn, {"FAHRENHEIT"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Fahrenheit"), std::string::npos);
+    EXPECT_NE(r.out.find("Temperature"), std::string::npos);
+
+    Outcome none = run(convert::findCommandIn, {"zzzz"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "");
+    EXPECT_NE(none.err.find("zzzz"), std::string::npos);
+    EXPECT_EQ(run(convert::findCommandIn, {}).status, 2);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#!/usr/bin/env python3
+"""The converter's commands end to end on the built program, without a display:
+what goes to standard output, what to standard error, and the exit status."""
+import os
+import subprocess
+import sys
+from pathlib import Path
+
+failures = []
+
+
+def check(cond, what):
+    if not cond:
+        failures.append(what)
+        print('FAIL:', what)
+
+
+def main():
+    prog = Path(os.environ['KV_BIN_DIR']) / 'Kvantor2'
+    env = dict(os.environ, LC_ALL='C.UTF-8', QT_QPA_PLATFORM='minimal')
+    env.pop('DISPLAY', None)
+
+    def run(*args, **extra):
+        return subprocess.run([str(prog), *args], capture_output=True, text=True,
+                              env=dict(env, **extra), timeout=60)
+
+    # Results: exactly the text of the result box, one line, nothing on stderr.
+    for args, printed in [(('convert', '100', '°C', '°F'), '212\n'),
+                          (('convert', '32', 'fahrenheit', 'CELSIUS'), '1.40000000214968E-6\n'),
+                          (('convert', '1', 'metre', 'foot'), '3.28083989501312\n'),
+                          (('convert', '-1e20', 'byte', 'kB'), '-1E17\n')]:
+        r = run(*args)
+        check((r.returncode, r.stdout, r.stderr) == (0, printed, ''),
+              f'{" ".join(args)}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
+
+    # Mistakes: a message on stderr, nothing on stdout, a failing status (the
+    # messages themselves are the converter tests' business).
+    for args, status, message in [
+            (('convert', 'abc', 'metre', 'foot'), 1, "It's not a float number"),
+            (('convert', '1', 'meter', 'foot'), 1, '  metre (m), Length'),
+            (('convert', '1', 'metre'), 2, 'Usage: Kvantor2 convert VALUE FROM TO'),
+            (('units', 'no such category'), 1, "Unknown category 'no such category'"),
+            (('find', 'qqqq'), 1, "No unit name contains 'qqqq'")]:
+        r = run(*args)
+        check(r.returncode == status and r.stdout == '' and message in r.stderr,
+              f'{" ".join(args)}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
+
+    # Listings.
+    r = run('units', 'Temperature')
+    lines = r.stdout.splitlines()
+    check(r.returncode == 0 and lines[0] == 'Temperature' and len(lines) == 6
+          and lines[2].split()[:3] == ['1', 'Fahrenheit', '°F'], f'units Temperature: {r.stdout!r}')
+    r = run('find', 'KNOT')
+    check(r.returncode == 0 and all('knot' in l.lower() for l in r.stdout.splitlines())
+          and 'Speed' in r.stdout, f'find KNOT: {r.stdout!r}')
+
+    r = run('--help')
+    for name in ('convert VALUE FROM TO', 'units [CATEGORY]', 'find TEXT'):
+        check(name in r.stdout, f'--help does not list {name!r}')
+
+    print('convert_commands: ' + ('FAILED' if failures else 'all checks passed'))
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""`Kvantor2 convert` against GNU units over random pairs of units.
+
+Pairs of units of one category are drawn from the whole units table
+(data/sources/members.csv) with a fixed seed, temperatures left out (their
+scales have offsets and the program's rounded constants). For each pair and a
+random value:
+  * the printed result must agree with GNU units, which evaluates the units'
+    own expressions (#gnu_units), to a relative 1e-12;
+  * the printed text must be exactly the program's rule: value times source
+    factor divided by target factor, multiplying first, shown with 15
+    significant digits in the general format.
+All GNU units queries run in one process. Exits 1 on any failure.
+"""
+import csv
+import math
+import os
+import random
+import shutil
+import subprocess
+import sys
+from pathlib import Path
+
+PAIRS = 400
+SEED = 20261207
+REL_TOL = 1e-12
+TEMPERATURE_CLASS = '28'
+
+failures = []
+
+
+def fail(msg):
+    failures.append(msg)
+    print('FAIL:', msg)
+
+
+def read_rows(path):
+    with open(path, newline='', encoding='utf-8') as f:
+        rows = [r for r in csv.reader(f) if r and not r[0].startswith('#')]
+    keys = [h.split(':')[0] for h in rows[0]]
+    return [dict(zip(keys, r)) for r in rows[1:]]
+
+
+def general_format(v):
+    """The program's number format, written independently from its description."""
+    if v == 0:
+        return '0'
+    sign = '-' if v < 0 else ''
+    mantissa, exp = ('%.14e' % abs(v)).split('e')
+    digits = mantissa.replace('.', '').rstrip('0') or '0'
+    e = int(exp) + 1  # value = 0.d1d2... x 10^e
+    if -3 <= e <= 15:
+        if e <= 0:
+            text = '0.' + '0' * -e + digits
+        elif e >= len(digits):
+            text = digits + '0' * (e - len(digits))
+        else:
+            text = digits[:e] + '.' + digits[e:]
+    else:
+        text = digits[0] + ('.' + digits[1:] if len(digits) > 1 else '') + 'E' + str(e - 1)
+    return sign + text
+
+
+def random_value(rng):
+    kind = rng.random()
+    if kind < 0.2:
+        return str(rng.randint(-1000, 1000))
+    mantissa = rng.uniform(1, 10) * rng.choice([1, 1, 1, -1])
+    return repr(float('%.6g' % (mantissa * 10.0 ** rng.randint(-8, 8))))
+
+
+def gnu_units(queries):
+    """queries: list of GNU units expressions giving plain numbers; returns floats or None."""
+    exe = shutil.which('units')
+    if exe is None:
+        fail('GNU units (the "units" program) is not installed')
+        return None
+    base = 7320000000000
+    lines = []
+    for i, q in enumerate(queries):
+        # a marker, then the value; an empty "want" line prints "have" alone
+        lines += [str(base + i), '', q, '']
+    lines += [str(base + len(queries)), '']
+    env = dict(os.environ, LC_ALL='C.UTF-8', UNITS_ENGLISH='US')
+    env.pop('MYUNITSFILE', None)
+    proc = subprocess.run([exe, '-f', '', '-t', '-o', '%.17g'], input='\n'.join(lines) + '\n',
+                          capture_output=True, text=True, env=env, timeout=300)
+    out = [l.strip() for l in proc.stdout.splitlines()]
+    results, pos = [], 0
+    for k in range(len(queries) + 1):
+        if pos >= len(out) or out[pos] != str(base + k):
+            fail(f'GNU units output out of step at query {k}: stderr {proc.stderr.strip()!r}')
+            return None
+        pos += 1
+        if k == len(queries):
+            break
+        chunk = []
+        while pos < len(out) and out[pos] != str(base + k + 1):
+            chunk.append(out[pos])
+            pos += 1
+        try:
+            results.append(float(chunk[0]) if len(chunk) == 1 else None)
+        except ValueError:
+            results.append(None)
+    return results
+
+
+def main():
+    bin_dir = Path(os.environ['KV_BIN_DIR'])
+    src = Path(os.environ.get('KV_SOURCE_DIR', Path(__file__).resolve().parents[3])) / 'data' / 'sources'
+    prog = bin_dir / 'Kvantor2'
+    if not prog.is_file():
+        print(f'FAIL: {prog} not built')
+        return 1
+    units = [u for u in read_rows(src / 'members.csv')
+             if u['CLASS'] != TEMPERATURE_CLASS and u['#gnu_units'].strip()]
+    by_class = {}
+    for u in units:
+        by_class.setdefault(u['CLASS'], []).append(u)
+
+    rng = random.Random(SEED)
+    pairs = []
+    for _ in range(PAIRS):
+        a = rng.choice(units)
+        b = rng.choice(by_class[a['CLASS']])
+        pairs.append((random_value(rng), a, b))
+
+    env = dict(os.environ, LC_ALL='C.UTF-8', QT_QPA_PLATFORM='minimal')
+    env.pop('DISPLAY', None)
+    printed = []
+    for value, a, b in pairs:
+        r = subprocess.run([str(prog), 'convert', value, a['NAME'], b['NAME']],
+                           capture_output=True, text=True, env=env, timeout=60)
+        what = f'convert {value} {a["NAME"]!r} {b["NAME"]!r}'
+        if r.returncode != 0 or r.stderr or not r.stdout.endswith('\n'):
+            fail(f'{what}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
+            printed.append(None)
+            continue
+        printed.append(r.stdout[:-1])
+        expected = general_format(float(value) * float(a['INDEX']) / float(b['INDEX']))
+        if printed[-1] != expected:
+            fail(f'{what}: printed {printed[-1]!r}, the factors give {expected!r}')
+
+    queries = [f'({value})*({a["#gnu_units"]})/({b["#gnu_units"]})' for value, a, b in pairs]
+    gnu = gnu_units(queries)
+    worst = 0.0
+    if gnu is not None:
+        for (value, a, b), text, want in zip(pairs, printed, gnu):
+            if text is None:
+                continue
+            if want is None:
+                fail(f'GNU units cannot evaluate {value} {a["#gnu_units"]!r} in {b["#gnu_units"]!r}')
+                continue
+            got = float(text)
+            rel = abs(got - want) / abs(want) if want else abs(got)
+            worst = max(worst, rel)
+            # The print keeps 15 digits: allow half a unit of its last place too.
+            if rel > max(REL_TOL, 0.5e-14):
+                fail(f'convert {value} {a["NAME"]!r} {b["NAME"]!r}: printed {text}, GNU units {want!r} '
+                     f'(relative difference {rel:.3g})')
+    categories = len({a['CLASS'] for _, a, _ in pairs})
+    status = 'FAILED' if failures else 'OK'
+    print(f'convert_vs_gnu_units: {status}: {len(pairs)} pairs in {categories} categories, '
+          f'largest relative difference {worst:.2g}, {len(failures)} failures')
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,208 @@
+// The physical constants window offscreen, over a copy of the build's tables:
+// its controls, the line a click builds, copy, and grid edits written to the file.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "core/HandlerGuard.h"
+#include "data/DM.h"
+#include "data/TableModel.h"
+#include "tools/reference/Phis.h"
+
+class PhisFormTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<TDM> dm;
+    std::unique_ptr<TPhisForm> form;
+    QStringList errors;
+    kv::ErrorSink oldSink;
+
+    QString cell(int row, int column) const {
+        return form->model()->data(form->model()->index(row, column), Qt::DisplayRole).toString();
+    }
+    void clickCell(int row, int column) {
+        const QModelIndex index = form->model()->index(row, column);
+        form->DBGrid1->scrollTo(index);
+        QTest::mouseClick(form->DBGrid1->viewport(), Qt::LeftButton, {},
+                          form->DBGrid1->visualRect(index).center());
+    }
+    // Types `text` into the grid's editor of a cell and commits it with Enter.
+    void editCell(int row, int column, const QString& text) {
+        const QModelIndex index = form->model()->index(row, column);
+        form->DBGrid1->setCurrentIndex(index);
+        form->DBGrid1->edit(index);
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* e : form->DBGrid1->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible()) editor = e;
+        QVERIFY(editor);
+        editor->selectAll();
+        editor->insert(text);  // typed text, Greek letters included
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits through a queued call; the closed editor goes
+        // only when deferred deletions run.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // The VALUE and CHAR_VIEW the file holds for `name`, read afresh.
+    QStringList storedRow(const QString& name) {
+        dbase::Table t;
+        t.setFileName(dir.filePath("phcont.dbf").toStdString());
+        t.open();
+        for (t.first(); !t.eof(); t.next())
+            if (QString::fromStdString(t.asString("NAME")) == name)
+                return {QString::fromStdString(t.asString("VALUE")), QString::fromStdString(t.asString("CHAR_VIEW"))};
+        return {};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        // Edits go to a copy: the build's tables stay as generated.
+        const QDir bin(qEnvironmentVariable("KV_BIN_DIR"));
+        const QStringList tables = bin.entryList({"*.dbf", "*.DBF", "*.mdx", "*.MDX"}, QDir::Files);
+        QVERIFY(tables.contains("phcont.dbf"));
+        for (const QString& name : tables) QVERIFY(QFile::copy(bin.filePath(name), dir.filePath(name)));
+        oldSink = kv::setErrorSink([this](const std::string& m) { errors << QString::fromStdString(m); });
+        dm = std::make_unique<TDM>(dir.path() + "/", nullptr);
+        QCOMPARE(QString::fromStdString(dm->openError()), QString());
+        form = std::make_unique<TPhisForm>(nullptr, dm.get());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanupTestCase() {
+        form.reset();
+        dm.reset();
+        kv::setErrorSink(oldSink);
+    }
+    void init() { errors.clear(); }
+
+    void windowAndControls() {
+        QCOMPARE(form->windowTitle(), QString("PhisForm"));
+        QCOMPARE(form->size(), QSize(532, 371));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QCOMPARE(form->Label1->text(), QString("Phisical constants"));
+        QCOMPARE(form->Label1->pos(), QPoint(163, 4));
+        QCOMPARE(form->Label1->font().pixelSize(), 19);
+        QVERIFY(form->Label1->font().bold());
+        QCOMPARE(form->DBGrid1->geometry(), QRect(3, 32, 524, 305));
+        QCOMPARE(form->DBGrid1->font().pixelSize(), 13);
+        QVERIFY(form->DBGrid1->font().bold());
+        QCOMPARE(form->Edit1->geometry(), QRect(2, 344, 334, 23));
+        QCOMPARE(form->Edit1->font().pixelSize(), 13);
+        QCOMPARE(form->BitBtn2->geometry(), QRect(342, 344, 97, 25));
+        QCOMPARE(form->BitBtn2->text(), QString("Copy"));
+        QCOMPARE(form->BitBtn2->toolTip(), QString("Copy to clipboard"));
+        QCOMPARE(form->BitBtn1->geometry(), QRect(439, 344, 89, 25));
+        QCOMPARE(form->BitBtn1->text(), QString("Close"));
+        QCOMPARE(form->BitBtn1->toolTip(), QString("Close window"));
+        for (const char* name : {"Label1", "DBGrid1", "Edit1", "BitBtn1", "BitBtn2"})
+            QVERIFY2(form->findChild<QWidget*>(name), name);
+        QCOMPARE(form->DBGrid1->palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::ToolTipBase));
+        QHeaderView* titles = form->DBGrid1->horizontalHeader();
+        QCOMPARE(titles->font().pixelSize(), 15);
+        QVERIFY(titles->font().bold());
+        QCOMPARE(titles->defaultAlignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        // The titles are painted on yellow.
+        const QImage shot = titles->grab().toImage();
+        QCOMPARE(QColor(shot.pixel(titles->sectionPosition(1) + 4, 3)), QColor(255, 255, 0));
+    }
+
+    void gridShowsTheTableInNameOrder() {
+        const QAbstractItemModel* m = form->model();
+        QCOMPARE(m->columnCount(), 3);
+        QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QString("NAME"));
+        QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QString("VALUE"));
+        QCOMPARE(m->headerData(2, Qt::Horizontal).toString(), QString("SYMBOL"));
+        QCOMPARE(m->rowCount(), dm->Table3.recordCount());
+        QVERIFY(m->rowCount() >= 80);
+        for (int r = 1; r < m->rowCount(); ++r)
+            QVERIFY2(cell(r - 1, 0).compare(cell(r, 0), Qt::CaseInsensitive) <= 0, qPrintable(cell(r, 0)));
+    }
+
+    void clickBuildsTheLineAndTheKeyboardDoesNot() {
+        clickCell(5, 1);
+        QCOMPARE(dm->Table3.recNo(), 5);
+        QCOMPARE(form->Edit1->text(), cell(5, 0) + " " + cell(5, 1) + " " + cell(5, 2));
+        const QString line = form->Edit1->text();
+        // The cursor follows the keyboard; the line stays until the next click.
+        form->DBGrid1->setFocus();
+        QTest::keyClick(form->DBGrid1, Qt::Key_Down);
+        QTest::keyClick(form->DBGrid1, Qt::Key_Down);
+        QCOMPARE(dm->Table3.recNo(), 7);
+        QCOMPARE(form->Edit1->text(), line);
+        // Any column of a row gives the same line.
+        clickCell(9, 2);
+        QCOMPARE(form->Edit1->text(), cell(9, 0) + " " + cell(9, 1) + " " + cell(9, 2));
+        clickCell(9, 0);
+        QCOMPARE(form->Edit1->text(), cell(9, 0) + " " + cell(9, 1) + " " + cell(9, 2));
+        // The grid follows the table's cursor when someone else moves it.
+        dm->Table3.moveTo(3);
+        QCOMPARE(form->DBGrid1->currentIndex().row(), 3);
+        QVERIFY(errors.isEmpty());
+    }
+
+    void copyPutsTheWholeTextOnTheClipboard() {
+        clickCell(2, 0);
+        const QString line = form->Edit1->text();
+        QVERIFY(!line.isEmpty());
+        QApplication::clipboard()->setText("old");
+        form->Edit1->setCursorPosition(1);
+        QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), line);
+        QCOMPARE(form->Edit1->selectedText(), line);
+        // A line edited by hand is copied as it stands.
+        form->Edit1->setText(QString::fromUtf8("μ0 by hand"));
+        QTest::mouseClick(form->BitBtn2, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("μ0 by hand"));
+    }
+
+    void editIsWrittenToTheFileAndAnEmptySymbolLeavesTheSpace() {
+        const int row = 4;
+        const QString name = cell(row, 0);
+        const QString value = QString::fromUtf8("1.5(3)e-7 Ω test");  // Ω is in the Greek code page
+        editCell(row, 1, value);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
+        QCOMPARE(storedRow(name).value(0), value);
+        QCOMPARE(cell(row, 1), value);
+        editCell(row, 2, "");
+        QCOMPARE(storedRow(name).value(1), QString());
+        clickCell(row, 1);
+        QCOMPARE(form->Edit1->text(), name + " " + value + " ");
+    }
+
+    void anEditThatDoesNotFitIsRefusedAndTheFileKept() {
+        const int row = 6;
+        const QString name = cell(row, 0);
+        const QStringList before = storedRow(name);
+        editCell(row, 1, QString(61, 'x'));  // VALUE holds 60 characters
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(storedRow(name), before);
+        errors.clear();
+        editCell(row, 2, QString::fromUtf8("ħ"));  // not in code page 1253
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(storedRow(name), before);
+        QCOMPARE(cell(row, 2), before.value(1));
+    }
+
+    void closeOnlyHides() {
+        form->Edit1->setText("kept");
+        QTest::mouseClick(form->BitBtn1, Qt::LeftButton);
+        QVERIFY(!form->isVisible());
+        form->show();
+        QCOMPARE(form->Edit1->text(), QString("kept"));
+    }
+};
+
+QTEST_MAIN(PhisFormTest)
+#include "PhisFormTest.moc"

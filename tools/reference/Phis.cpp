@@ -1,0 +1,138 @@
+#include "tools/reference/Phis.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+#include "core/Error.h"
+#include "core/HandlerGuard.h"
+#include "data/DM.h"
+#include "data/TableModel.h"
+#include "tools/reference/PhisText.h"
+
+TPhisForm* PhisForm = nullptr;
+
+namespace {
+
+QFont timesFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+}  // namespace
+
+TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      dm_(dm ? dm : DM) {
+    if (!dm_) throw kv::Error("The physical constants window needs the data module");
+    setObjectName(QStringLiteral("PhisForm"));
+    setWindowTitle(QStringLiteral("PhisForm"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(532, 371);
+    move(23, 113);
+
+    Label1 = new QLabel(QStringLiteral("Phisical constants"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(timesFont(19, true));
+    Label1->move(163, 4);
+    Label1->adjustSize();
+
+    model_ = new TableModel(&dm_->DataSource3, {QStringLiteral("NAME"), QStringLiteral("VALUE"),
+                                                QStringLiteral("CHAR_VIEW")}, this);
+    model_->setReadOnly(false);
+    model_->setColumnTitle(2, QStringLiteral("SYMBOL"));
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setGeometry(3, 32, 524, 305);
+    DBGrid1->setModel(model_);
+    DBGrid1->setFont(timesFont(13, true));
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed);
+    DBGrid1->verticalHeader()->hide();
+    DBGrid1->verticalHeader()->setDefaultSectionSize(18);
+    QPalette cells = DBGrid1->palette();
+    cells.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
+    cells.setColor(QPalette::Text, QApplication::palette().color(QPalette::ToolTipText));
+    DBGrid1->setPalette(cells);
+    QHeaderView* titles = DBGrid1->horizontalHeader();
+    titles->setFont(timesFont(15, true));
+    titles->setDefaultAlignment(Qt::AlignCenter);
+    // A style sheet is the one way to colour header sections in every style.
+    titles->setStyleSheet(QStringLiteral(
+        "QHeaderView::section { background-color: rgb(255, 255, 0); color: black;"
+        " border: 1px solid gray; border-top: none; border-left: none; padding: 1px; }"));
+    // Widths share out the grid so that no horizontal scrolling is needed for
+    // the usual lengths; longer texts are elided and shown whole on a click.
+    DBGrid1->setColumnWidth(0, 200);
+    DBGrid1->setColumnWidth(1, 222);
+    DBGrid1->setColumnWidth(2, 82);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFont(timesFont(13, false));
+    Edit1->setGeometry(2, 344, 334, 23);
+
+    BitBtn2 = new QPushButton(QStringLiteral("Copy"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setToolTip(QStringLiteral("Copy to clipboard"));
+    BitBtn2->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileIcon)));
+    BitBtn2->setGeometry(342, 344, 97, 25);
+    BitBtn2->setAutoDefault(false);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Close"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setToolTip(QStringLiteral("Close window"));
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setGeometry(439, 344, 89, 25);
+    BitBtn1->setAutoDefault(false);
+
+    connect(DBGrid1, &QTableView::clicked, this, kv::guard(this, &TPhisForm::DBGrid1CellClick));
+    connect(BitBtn2, &QPushButton::clicked, this, kv::guard(this, &TPhisForm::BitBtn2Click));
+    connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TPhisForm::BitBtn1Click));
+    // The table's cursor and the grid's current cell move together, as a
+    // bound grid's do; the keyboard moves the cursor but leaves Edit1 alone.
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            kv::guard([this](const QModelIndex& current, const QModelIndex&) {
+                if (current.isValid()) model_->setCurrentRow(current.row());
+            }));
+    connect(model_, &TableModel::currentRowChanged, this, kv::guard(this, &TPhisForm::followTableRow));
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { kv::guarded([this] { followTableRow(model_->currentRow()); }); });
+    followTableRow(model_->currentRow());
+}
+
+void TPhisForm::followTableRow(int row) {
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (row < 0 || (current.isValid() && current.row() == row)) return;
+    DBGrid1->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : 0));
+}
+
+void TPhisForm::DBGrid1CellClick(const QModelIndex& index) {
+    // The click has made the row current already; make sure of it, since the
+    // line is read from the table's current row.
+    if (index.isValid()) model_->setCurrentRow(index.row());
+    Edit1->setText(reference::constantLine(*dm_->DataSource3.dataSet()));
+    Edit1->setCursorPosition(0);  // the line is read from its start
+}
+
+void TPhisForm::BitBtn2Click() {
+    Edit1->selectAll();
+    QApplication::clipboard()->setText(Edit1->text());
+}
+
+void TPhisForm::BitBtn1Click() {
+    close();
+}
