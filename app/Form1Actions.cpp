@@ -12,6 +12,9 @@
 #include "app/TrayComp.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
+#include "tools/convert/Find.h"
+#include "tools/convert/Meas.h"
+#include "tools/reference/Phis.h"
 
 // --- Guarded windows ---------------------------------------------------------
 
@@ -20,14 +23,23 @@ void TForm1::SpeedButton2Click() {
     if (ConverterOpen) return;
     ConverterOpen = true;
     auto clear = qScopeGuard([this] { ConverterOpen = false; });
-    if (showConverterWindow) showConverterWindow();
+    if (showConverterWindow) {
+        showConverterWindow();
+    } else if (MeasForm != nullptr) {
+        MeasForm->exec();
+    }
 }
 
 void TForm1::Findmeasure1Click() {
     if (FinderOpen) return;
     FinderOpen = true;
     auto clear = qScopeGuard([this] { FinderOpen = false; });
-    if (showFinderWindow) showFinderWindow();
+    if (showFinderWindow) {
+        showFinderWindow();
+    } else {
+        TFindForm finder;
+        finder.exec();
+    }
 }
 
 // --- Tool windows --------------------------------------------------------------
@@ -69,7 +81,9 @@ void TForm1::SpeedButton9Click() {}           // show TForm5
 void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap
 void TForm1::Generateprimenumbers1Click() {}  // show TPrimeForm
-void TForm1::Phisicalconstants1Click() {}     // show TPhisForm
+void TForm1::Phisicalconstants1Click() {
+    if (PhisForm != nullptr) PhisForm->exec();
+}
 void TForm1::Hotkey1Click() {}                // show THot
 
 // --- Other programs and the system ----------------------------------------------

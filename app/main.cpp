@@ -9,6 +9,8 @@
 #include "core/GuardedApplication.h"
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
+#include "tools/convert/Meas.h"
+#include "tools/reference/Phis.h"
 
 int main(int argc, char** argv) {
     if (argc > 1) {
@@ -35,10 +37,17 @@ int main(int argc, char** argv) {
         // here, in its place, as it is built:
         //   TForm6, TForm3, TDecForm, THot, TPrimeForm, TMeasForm, TPhisForm,
         //   TForm5, TMap, TTableForm, TSteelForm, THexForm
+        // A window whose creation fails has shown its error; the rest are still made.
+        kv::guarded([] { MeasForm = new TMeasForm; });
+        kv::guarded([] { PhisForm = new TPhisForm; });
 
         Form1->show();
         status = app.exec();
     });
+    delete PhisForm;
+    PhisForm = nullptr;
+    delete MeasForm;
+    MeasForm = nullptr;
     delete Form1;
     Form1 = nullptr;
     // An error that stopped the start has been shown; the program then ends

@@ -90,17 +90,26 @@ def tray_icon(program_pid, bar):
 
 
 def open_menu(program_pid, bar, x, y):
-    """Right click at (x, y) and wait for the popup menu of thirty entries to show."""
-    xdotool("mousemove", x, y)
-    xdotool("click", 3)
+    """Right click at (x, y) and wait for the popup menu of thirty entries to show.
 
+    A click that arrives while a closing dialog still holds the input is lost:
+    click again a few times before giving up."""
     def menu():
         for window in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split():
             g = geometry(window)
             if window != bar and g and g[3] > 200:
                 return window
         return None
-    poll("the popup menu", menu)
+    for attempt in range(3):
+        xdotool("mousemove", x, y)
+        xdotool("click", 3)
+        try:
+            return poll("the popup menu", menu, timeout=TIMEOUT / 3)
+        except AssertionError:
+            if attempt == 2:
+                seen = [(w, geometry(w)) for w in
+                        xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split()]
+                raise AssertionError(f"no popup menu after a right click at {x}, {y}; windows {seen}")
 
 
 def display_answers():
@@ -199,6 +208,32 @@ def run_program(failures):
     return 1 if failures else 0
 
 
+def window_of_size(program_pid, size):
+    """A viewable window of the program with the given client size."""
+    for window in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split():
+        g = geometry(window)
+        if g and g[2:] == size:
+            return window
+    return None
+
+
+def check_tool_window(failures, program, what, size, open_it):
+    """open_it() must show the tool window of `size`; Escape closes it again."""
+    open_it()
+    try:
+        window = poll(f"the {what} window", lambda: window_of_size(program.pid, size))
+    except AssertionError as e:
+        failures.append(str(e))
+        return
+    # No window manager here: give the dialog the focus directly.
+    xdotool("windowfocus", window, check=False)
+    xdotool("key", "Escape")
+    try:
+        poll(f"the {what} window to close", lambda: not mapped(window), timeout=5)
+    except AssertionError as e:
+        failures.append(str(e))
+
+
 def check(failures, condition, message):
     if not condition:
         failures.append(message)
@@ -210,8 +245,10 @@ def run_checks(program, config_home, failures):
 
     # First run: no settings at all, the bar at its design place, horizontal.
     bar = poll("the bar to be mapped", bar_window)
-    g = poll("the bar at its first place", lambda: (lambda g: g if g and g[:2] == (173, 151) else None)(geometry(bar)))
-    check(failures, g == (173, 151, 316, 67), f"first run: bar at {g}, expected (173, 151, 316, 67)")
+    try:
+        poll("the bar at its first place", lambda: geometry(bar) == (173, 151, 316, 67), timeout=5)
+    except AssertionError:
+        failures.append(f"first run: bar at {geometry(bar)}, expected (173, 151, 316, 67)")
     check(failures, not settings(config_home).has_section("Screen"), "first run wrote settings")
 
     # Drag by the logo to within 201 pixels of the right edge.
@@ -266,6 +303,26 @@ def run_checks(program, config_home, failures):
     g = geometry(bar)
     check(failures, g == docked, f"restored bar at {g}, expected {docked}")
     check(failures, program.poll() is None, "the program ended")
+
+    # The converter from its button (the docked bar has its buttons transposed:
+    # the first button stands at 4, 35), the finder and the physical constants
+    # from the menu (keyboard from the menu's end: Find measure is the fourth
+    # entry from the bottom, Miscellaneous the sixth, constants its last entry).
+    def click_converter():
+        xdotool("mousemove", docked[0] + 4 + 13, docked[1] + 35 + 13)
+        xdotool("click", 1)
+
+    def menu_keys(*keys):
+        def run():
+            open_menu(program.pid, bar, gx, gy)
+            for key in keys:
+                xdotool("key", key)
+        return run
+
+    check_tool_window(failures, program, "converter", (515, 364), click_converter)
+    check_tool_window(failures, program, "finder", (222, 348), menu_keys("Up", "Up", "Up", "Up", "Return"))
+    check_tool_window(failures, program, "physical constants", (532, 371),
+                      menu_keys(*(["Up"] * 6), "Right", "Up", "Return"))
 
     # Exit, the menu's last entry, ends the program cleanly.
     open_menu(program.pid, bar, gx, gy)

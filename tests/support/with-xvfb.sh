@@ -26,16 +26,22 @@ done
 [[ -s "$fdfile" ]] || { echo "Xvfb gave no display" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$fdfile")"
 export QT_QPA_PLATFORM=xcb
+# The server may announce its display before it takes connections.
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.05
+done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer" >&2; exit 1; }
 
 if ((tray)); then
   trayer --edge top --align right --widthtype pixel --width 200 --height 24 >/dev/null 2>&1 &
   trayer_pid=$!
-  # Wait until the tray manager owns its selection, so the tray icon can dock.
+  # Wait until the tray's window is up, so the tray icon can dock.
   for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 || true
-    if xdotool search --class trayer >/dev/null 2>&1; then break; fi
+    xdotool search --class trayer >/dev/null 2>&1 && break
     sleep 0.05
   done
+  xdotool search --class trayer >/dev/null 2>&1 || { echo "trayer did not start on $DISPLAY" >&2; exit 1; }
 fi
 
 "$@"

@@ -162,18 +162,33 @@ const Category* UnitCatalogue::findCategory(const std::string& text) const {
     return ok ? category(number) : nullptr;
 }
 
+namespace {
+
+// A listed name without its explanation: "litre (dm³)" is typed as "litre".
+QString baseName(const std::string& name) {
+    QString folded = QString::fromStdString(name).toCaseFolded();
+    const qsizetype paren = folded.indexOf(QLatin1String(" ("));
+    return paren > 0 ? folded.left(paren) : folded;
+}
+
+}  // namespace
+
 std::vector<const Unit*> UnitCatalogue::resolve(const std::string& text) const {
     const QString want = folded(text);
-    std::vector<const Unit*> byName, bySymbol, bySymbolFolded;
+    std::vector<const Unit*> byName, byBaseName, bySymbol, bySymbolFolded;
     for (const Category& c : categories_) {
         for (const Unit& u : c.units) {
             if (folded(u.name) == want) byName.push_back(&u);
+            else if (baseName(u.name) == want) byBaseName.push_back(&u);
             if (u.symbol == text) bySymbol.push_back(&u);
             else if (!u.symbol.empty() && folded(u.symbol) == want) bySymbolFolded.push_back(&u);
         }
     }
-    if (!byName.empty()) return byName;
-    if (!bySymbol.empty()) return bySymbol;
+    // The full name wins, then the name without its explanation, then the
+    // symbol as written, then the symbol in any letter case.
+    for (auto* found : {&byName, &byBaseName, &bySymbol}) {
+        if (!found->empty()) return *found;
+    }
     return bySymbolFolded;
 }
 

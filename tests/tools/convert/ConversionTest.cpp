@@ -142,6 +142,14 @@ TEST_F(Catalogue, NamesIgnoreCaseAndSymbolsCountWhenUnique) {
     EXPECT_TRUE(cat.resolve("").empty());
 }
 
+TEST_F(Catalogue, NameWithoutItsExplanationIsEnough) {
+    EXPECT_EQ(nameOf("litre"), "litre (cubic decimetre)");
+    EXPECT_EQ(nameOf("Gradian"), "gradian (gon)");
+    // A name that is listed whole wins over another unit's shortened name.
+    for (const convert::Category& c : cat.categories())
+        for (const convert::Unit& u : c.units) EXPECT_EQ(nameOf(u.name), u.name);
+}
+
 TEST_F(Catalogue, SuggestionsAndSearches) {
     auto near = cat.nearest("metr", 5);
     ASSERT_FALSE(near.empty());
