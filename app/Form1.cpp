@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QWindow>
 
 #include "app/BarGlyphs.h"
+#include "app/Hot.h"
 #include "app/TrayComp.h"
 #include "core/AppInfo.h"
 #include "core/HandlerGuard.h"
@@ -263,13 +265,14 @@ void TForm1::FormCreate() {
     Vertical = false;
     ConverterOpen = false;
     FinderOpen = false;
-    // The global hot keys are registered here once their module exists (the
-    // configuration window THot reads and registers them).
+    // The hot keys reach the bar from every loop of the program, also the
+    // modal loops of its tool windows.
+    installHotKeys(this);
     LoadwithWindows1->setChecked(platform::desktop().autostart->isEnabled());
 }
 
 void TForm1::FormDestroy() {
-    // The global hot keys are unregistered here once their module exists.
+    removeHotKeys();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -345,18 +348,34 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched != Panel1 && watched != GIFImage1) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        // Taken here so that the press does not reach Panel1 a second time;
-        // the right button's menu comes with the context-menu event.
+        // Taken here so that the press does not reach Panel1 a second time.
         mousePressEvent(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseMove:
         if (!dragging_) break;
         mouseMoveEvent(static_cast<QMouseEvent*>(event));
         return true;
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton && !dragging_) {
+            // The menu opens when the right button comes up, not when it goes
+            // down: opened at the press, it would lie under the pointer (at the
+            // right screen edge it is pushed back over the bar), and the
+            // release of that same click, or the second press of a quick
+            // double click, would choose the entry there, typically Hide.
+            const QPoint at = mouse->globalPosition().toPoint();
+            kv::guarded([this, at] { PopupMenu1->popup(at); });
+            return true;
+        }
         if (!dragging_) break;
-        mouseReleaseEvent(static_cast<QMouseEvent*>(event));
+        mouseReleaseEvent(mouse);
         return true;
+    }
+    case QEvent::ContextMenu:
+        // From the mouse the menu comes with the right button's release
+        // (above); the keyboard's menu key still opens it here.
+        if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse) return true;
+        break;
     default:
         break;
     }

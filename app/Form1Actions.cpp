@@ -8,6 +8,7 @@
 
 #include "app/AbForm.h"
 #include "app/Form1.h"
+#include "app/Hot.h"
 #include "app/PictureWindow.h"
 #include "app/TrayComp.h"
 #include "platform/DesktopServices.h"
@@ -84,7 +85,9 @@ void TForm1::Generateprimenumbers1Click() {}  // show TPrimeForm
 void TForm1::Phisicalconstants1Click() {
     if (PhisForm != nullptr) PhisForm->exec();
 }
-void TForm1::Hotkey1Click() {}                // show THot
+void TForm1::Hotkey1Click() {
+    if (Hot != nullptr) Hot->exec();
+}
 
 // --- Other programs and the system ----------------------------------------------
 

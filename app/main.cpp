@@ -5,6 +5,7 @@
 #include "app/BarGlyphs.h"
 #include "app/Commands.h"
 #include "app/Form1.h"
+#include "app/Hot.h"
 #include "core/AppInfo.h"
 #include "core/GuardedApplication.h"
 #include "core/HandlerGuard.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         //   TForm6, TForm3, TDecForm, THot, TPrimeForm, TMeasForm, TPhisForm,
         //   TForm5, TMap, TTableForm, TSteelForm, THexForm
         // A window whose creation fails has shown its error; the rest are still made.
+        kv::guarded([] { Hot = new THot; });
         kv::guarded([] { MeasForm = new TMeasForm; });
         kv::guarded([] { PhisForm = new TPhisForm; });
 
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
     PhisForm = nullptr;
     delete MeasForm;
     MeasForm = nullptr;
+    delete Hot;
+    Hot = nullptr;
     delete Form1;
     Form1 = nullptr;
     // An error that stopped the start has been shown; the program then ends

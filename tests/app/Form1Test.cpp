@@ -2,6 +2,7 @@
 // menu, the settings it reads and writes, docking, the toggles, the guards, the
 // About window and the picture windows.
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -365,6 +366,33 @@ private slots:
         QTest::mouseClick(bar->Panel1, Qt::RightButton, {}, QPoint(2, 2));
         QCOMPARE(bar->pos(), QPoint(30, screen.height() - 67));
         QCOMPARE(screenKey().value("Y_SC"), QString::number(screen.height() - 67));
+    }
+
+    void rightClickOpensTheMenuOnReleaseAndChoosesNothing() {
+        startBar();
+        // Docked at the right edge the menu cannot open to the right of the
+        // pointer and is pushed back over the bar.
+        bar->PlaceBar(screenWidth() - 67, 100);
+        QVERIFY(bar->Vertical);
+        QSignalSpy hide(bar->Hide1, &QAction::triggered);
+        // Through the window, as the window system delivers a click (the
+        // context-menu event included).
+        QWindow* window = bar->windowHandle();
+        const QPoint onLogo = bar->GIFImage1->mapTo(bar.get(), QPoint(15, 15));
+        QTest::mousePress(window, Qt::RightButton, {}, onLogo);
+        QCoreApplication::processEvents();
+        QVERIFY(!bar->PopupMenu1->isVisible());
+        QTest::mouseRelease(window, Qt::RightButton, {}, onLogo);
+        QTRY_VERIFY(bar->PopupMenu1->isVisible());
+        QCOMPARE(hide.count(), 0);
+        QVERIFY(bar->BarShown);
+        QVERIFY(bar->isVisible());
+        bar->PopupMenu1->close();
+        // The menu key of the keyboard opens it at once.
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2));
+        QCoreApplication::sendEvent(bar->Panel1, &key);
+        QTRY_VERIFY(bar->PopupMenu1->isVisible());
+        bar->PopupMenu1->close();
     }
 
     void dragFollowsTheMouseAndDocksOnRelease() {

@@ -34,12 +34,19 @@ done
 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer" >&2; exit 1; }
 
 if ((tray)); then
-  trayer --edge top --align right --widthtype pixel --width 200 --height 24 >/dev/null 2>&1 &
-  trayer_pid=$!
-  # Wait until the tray's window is up, so the tray icon can dock.
-  for _ in $(seq 100); do
-    xdotool search --class trayer >/dev/null 2>&1 && break
-    sleep 0.05
+  # trayer sometimes dies at start on a fresh server: give it a few tries,
+  # and wait until its window is up so the tray icon can dock.
+  for _try in 1 2 3; do
+    trayer --edge top --align right --widthtype pixel --width 200 --height 24 >/dev/null 2>&1 &
+    trayer_pid=$!
+    for _ in $(seq 200); do
+      xdotool search --class trayer >/dev/null 2>&1 && break 2
+      kill -0 "$trayer_pid" 2>/dev/null || break
+      sleep 0.05
+    done
+    kill "$trayer_pid" 2>/dev/null || true
+    wait "$trayer_pid" 2>/dev/null || true
+    trayer_pid=""
   done
   xdotool search --class trayer >/dev/null 2>&1 || { echo "trayer did not start on $DISPLAY" >&2; exit 1; }
 fi

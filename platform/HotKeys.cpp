@@ -1,0 +1,35 @@
+#include "platform/HotKeys.h"
+
+#include <QtGlobal>
+
+#include "platform/XcbHotKeys.h"
+
+namespace platform {
+
+namespace {
+
+std::shared_ptr<HotKeys>& current() {
+    static std::shared_ptr<HotKeys> keys;
+    return keys;
+}
+
+}  // namespace
+
+HotKeys& hotKeys() {
+    // Made on first use: it needs the application's display connection.
+    if (!current()) current() = std::make_shared<XcbHotKeys>();
+    return *current();
+}
+
+std::shared_ptr<HotKeys> replaceHotKeys(std::shared_ptr<HotKeys> keys) {
+    std::shared_ptr<HotKeys> previous = std::move(current());
+    current() = std::move(keys);
+    return previous;
+}
+
+bool isWaylandSession() {
+    return qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0 ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace platform
