@@ -90,17 +90,20 @@ def run_checks(program, config_home, failures):
     xdotool("key", "Tab")
     xdotool("key", "space")
 
+    # The three values are written one after the other: wait for all of them.
     def saved():
         s = settings(config_home)
-        return s.has_section("HKey") and s["HKey"].get("Key3") == "121" and dict(s["HKey"])
+        if not s.has_section("HKey"):
+            return None
+        hkey = dict(s["HKey"])
+        done = (hkey.get("Key3"), hkey.get("NumKey3"), hkey.get("Modif3")) == ("121", "84", "1")
+        return done and hkey
     try:
-        hkey = poll("Key3 saved as F10", saved, timeout=5)
-        if hkey.get("NumKey3") != "84" or hkey.get("Modif3") != "1":
-            failures.append(f"slot 3 saved as {hkey}, expected Key3 121, NumKey3 84, Modif3 1")
-        if hkey.get("Key2") != "123":
+        hkey = poll("slot 3 saved as Alt+F10 (Key3 121, NumKey3 84, Modif3 1)", saved, timeout=5)
+        if (hkey.get("Key2"), hkey.get("NumKey2"), hkey.get("Modif2")) != ("123", "86", "1"):
             failures.append(f"saving slot 3 changed slot 2: {hkey}")
     except AssertionError:
-        failures.append(f"slot 3 not saved: HKey is {dict(settings(config_home)['HKey'])}")
+        failures.append(f"slot 3 not saved as Alt+F10: HKey is {dict(settings(config_home)['HKey'])}")
     close(hot, "configuration")
 
     # The new key works at once, without a restart; the old one is gone.
