@@ -37,7 +37,7 @@ int textKeyLength(const std::string& expression, const std::vector<dbase::FieldD
     return 0;  // the longest key
 }
 
-dbase::MdxTag buildTag(const ManifestTag& spec, const SourceTable& source, const std::string& csv,
+dbase::MdxTag buildTag(const ManifestTag& wanted, const SourceTable& source, const std::string& csv,
                        const std::string& manifest, int line) {
     std::vector<std::vector<std::string>> stored;
     for (const auto& row : source.rows) {
@@ -47,10 +47,10 @@ dbase::MdxTag buildTag(const ManifestTag& spec, const SourceTable& source, const
     }
 
     dbase::MdxTag tag;
-    tag.info = {upper(spec.name), spec.expression, spec.descending, spec.unique};
+    tag.info = {upper(wanted.name), wanted.expression, wanted.descending, wanted.unique};
     std::vector<dbase::Key> keys;
     try {
-        const dbase::KeyExpression expression(spec.expression, source.fields);
+        const dbase::KeyExpression expression(wanted.expression, source.fields);
         tag.numeric = expression.numeric();
         for (std::size_t r = 0; r < stored.size(); ++r) {
             try {
@@ -60,17 +60,17 @@ dbase::MdxTag buildTag(const ManifestTag& spec, const SourceTable& source, const
             }
         }
     } catch (const dbase::DbfError& e) {
-        failAt(manifest, line, spec.column, e.what());
+        failAt(manifest, line, wanted.column, e.what());
     }
 
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         const int c = dbase::compareKeys(keys[a], keys[b]);
-        return spec.descending ? c > 0 : c < 0;
+        return wanted.descending ? c > 0 : c < 0;
     });
     for (std::size_t r : order) tag.entries.emplace_back(keys[r], static_cast<std::uint32_t>(r + 1));
-    tag.keyLength = textKeyLength(spec.expression, source.fields);
+    tag.keyLength = textKeyLength(wanted.expression, source.fields);
     return tag;
 }
 
@@ -95,7 +95,7 @@ void generateTable(const ManifestEntry& entry, const std::string& manifestName, 
     if (entry.mdx.empty()) return;
 
     std::vector<dbase::MdxTag> tags;
-    for (const ManifestTag& spec : entry.tags) tags.push_back(buildTag(spec, source, csv, manifestName, entry.line));
+    for (const ManifestTag& wanted : entry.tags) tags.push_back(buildTag(wanted, source, csv, manifestName, entry.line));
     try {
         dbase::writeMdx(outputDir + "/" + entry.mdx, entry.table.substr(0, entry.table.rfind('.')), tags, entry.codePage);
     } catch (const dbase::DbfError& e) {

@@ -90,26 +90,20 @@ def tray_icon(program_pid, bar):
 
 
 def open_menu(program_pid, bar, x, y):
-    """Right click at (x, y) and wait for the popup menu of thirty entries to show.
-
-    A click that arrives while a closing dialog still holds the input is lost:
-    click again a few times before giving up."""
+    """Right click at (x, y) and wait for the popup menu of thirty entries to show."""
     def menu():
         for window in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split():
             g = geometry(window)
             if window != bar and g and g[3] > 200:
                 return window
         return None
-    for attempt in range(3):
-        xdotool("mousemove", x, y)
-        xdotool("click", 3)
-        try:
-            return poll("the popup menu", menu, timeout=TIMEOUT / 3)
-        except AssertionError:
-            if attempt == 2:
-                seen = [(w, geometry(w)) for w in
-                        xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split()]
-                raise AssertionError(f"no popup menu after a right click at {x}, {y}; windows {seen}")
+    xdotool("mousemove", x, y)
+    xdotool("click", 3)
+    try:
+        return poll("the popup menu", menu)
+    except AssertionError:
+        seen = [(w, geometry(w)) for w in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split()]
+        raise AssertionError(f"no popup menu after a right click at {x}, {y}; windows {seen}")
 
 
 def display_answers():

@@ -37,16 +37,16 @@ def main():
     c = Checker()
     with tempfile.TemporaryDirectory() as tmp:
         written = json.loads(subprocess.run([tool, tmp], check=True, capture_output=True, text=True).stdout)
-        for name, spec in written.items():
+        for name, written_table in written.items():
             table = dbfread.DBF('%s/%s' % (tmp, name), char_decode_errors='strict')
-            c.equal(name + ' encoding', table.encoding, EXPECTED_ENCODING[spec['codePage']])
+            c.equal(name + ' encoding', table.encoding, EXPECTED_ENCODING[written_table['codePage']])
             c.equal(name + ' version byte', table.header.dbversion, 0x03)
             c.equal(name + ' fields', [(f.name, f.type, f.length, f.decimal_count) for f in table.fields],
-                    [tuple(f) for f in spec['fields']])
+                    [tuple(f) for f in written_table['fields']])
             records = list(table)
-            c.equal(name + ' record count', len(records), len(spec['rows']))
-            for r, (record, row) in enumerate(zip(records, spec['rows'])):
-                for (fname, ftype, _, decimals), text in zip(spec['fields'], row):
+            c.equal(name + ' record count', len(records), len(written_table['rows']))
+            for r, (record, row) in enumerate(zip(records, written_table['rows'])):
+                for (fname, ftype, _, decimals), text in zip(written_table['fields'], row):
                     got = record[fname]
                     want = expected_value(ftype, decimals, text)
                     if isinstance(want, float) and isinstance(got, (int, float)):

@@ -37,7 +37,7 @@ TEST(Temperature, ZeroStaysZeroOnlyOnTheSameScale) {
     EXPECT_EQ(shown(convertTemperature(0.0, K, C)), "-273.15");
 }
 
-// The windows' tests go through the Part's figures; these are the ones that
+// The windows' tests go through the documented figures; these are the ones that
 // show a rounding between the steps (one rounding at the end gives other digits).
 TEST(Temperature, EachStepIsRoundedOnItsOwn) {
     EXPECT_EQ(shown(convertTemperature(32, F, C)), "1.40000000214968E-6");
