@@ -1,7 +1,9 @@
 #include "platform/HotKeys.h"
 
+#include <QDBusConnection>
 #include <QtGlobal>
 
+#include "platform/PortalHotKeys.h"
 #include "platform/XcbHotKeys.h"
 
 namespace platform {
@@ -17,7 +19,7 @@ std::shared_ptr<HotKeys>& current() {
 
 HotKeys& hotKeys() {
     // Made on first use: it needs the application's display connection.
-    if (!current()) current() = std::make_shared<XcbHotKeys>();
+    if (!current()) current() = makeSessionHotKeys(isWaylandSession(), QDBusConnection::sessionBus());
     return *current();
 }
 
@@ -25,6 +27,11 @@ std::shared_ptr<HotKeys> replaceHotKeys(std::shared_ptr<HotKeys> keys) {
     std::shared_ptr<HotKeys> previous = std::move(current());
     current() = std::move(keys);
     return previous;
+}
+
+std::shared_ptr<HotKeys> makeSessionHotKeys(bool wayland, const QDBusConnection& bus) {
+    if (wayland && portalOffersGlobalShortcuts(bus)) return std::make_shared<PortalHotKeys>(bus);
+    return std::make_shared<XcbHotKeys>();
 }
 
 bool isWaylandSession() {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+class QDBusConnection;
+
 namespace platform {
 
 // The modifier bits as the settings store keeps them.
@@ -33,6 +35,11 @@ HotKeys& hotKeys();
 // Puts other hot keys in place (tests); null puts the real ones back. Returns
 // those that were in use (null while the real ones were never made).
 std::shared_ptr<HotKeys> replaceHotKeys(std::shared_ptr<HotKeys> keys);
+
+// The hot keys a session offers: on a Wayland desktop whose portal binds
+// global shortcuts, those; else X11 grabs (which on Wayland say why they
+// cannot reach other programs' keys).
+std::shared_ptr<HotKeys> makeSessionHotKeys(bool wayland, const QDBusConnection& bus);
 
 // Whether the desktop session is a Wayland one, where X11 grabs see only the
 // keys typed into X11 windows.
