@@ -174,6 +174,24 @@ def main():
             panel.wait()
 
 
+def run_and_stop(env, checks, failures):
+    """Starts the program, runs checks(program), stops the program if it still
+    runs, and returns what it printed. A failed wait becomes a failure."""
+    program = start(env)
+    try:
+        checks(program)
+    except AssertionError as e:
+        failures.append(str(e))
+    finally:
+        if program.poll() is None:
+            program.terminate()
+            try:
+                program.wait(5)
+            except subprocess.TimeoutExpired:
+                program.kill()
+    return program.stdout.read().decode(errors="replace")
+
+
 def run_program(failures):
     with tempfile.TemporaryDirectory() as home:
         config_home = os.path.join(home, ".config")
@@ -181,19 +199,7 @@ def run_program(failures):
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=config_home, QT_QPA_PLATFORM="xcb",
                    XDG_RUNTIME_DIR=home)
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-        program = start(env)
-        try:
-            run_checks(program, config_home, failures)
-        except AssertionError as e:
-            failures.append(str(e))
-        finally:
-            if program.poll() is None:
-                program.terminate()
-                try:
-                    program.wait(5)
-                except subprocess.TimeoutExpired:
-                    program.kill()
-            output = program.stdout.read().decode(errors="replace")
+        output = run_and_stop(env, lambda program: run_checks(program, config_home, failures), failures)
         if failures:
             print(output, file=sys.stderr)
     for failure in failures:

@@ -16,7 +16,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from check_bar_desktop import (PROGRAM, bar_window, display_answers, geometry, mapped, open_menu, poll,
-                               settings, start, window_of_size, xdotool)
+                               run_and_stop, settings, window_of_size, xdotool)
 
 SKIPPED = 77
 CONVERTER = (515, 364)
@@ -141,19 +141,7 @@ def main():
                    XDG_RUNTIME_DIR=home, XDG_SESSION_TYPE="x11")
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         env.pop("WAYLAND_DISPLAY", None)
-        program = start(env)
-        try:
-            run_checks(program, config_home, failures)
-        except AssertionError as e:
-            failures.append(str(e))
-        finally:
-            if program.poll() is None:
-                program.terminate()
-                try:
-                    program.wait(5)
-                except subprocess.TimeoutExpired:
-                    program.kill()
-            output = program.stdout.read().decode(errors="replace")
+        output = run_and_stop(env, lambda program: run_checks(program, config_home, failures), failures)
         if "Recursive call" in output:
             failures.append("a tool window was shown again from inside its own modal loop")
         if failures:
