@@ -7,6 +7,7 @@
 #include "core/AppInfo.h"
 #include "data/TableReport.h"
 #include "platform/ProgramDir.h"
+#include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
@@ -33,6 +34,9 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
         {"tables", "tables                 check the reference tables beside the program", tablesCommand},
         {"calc", "calc EXPR [NAME=VALUE ...]  evaluate an expression as the calculator does", runCalcCommand},
+        {"plot", "plot FORMULA MIN MAX STEP [NAME=VALUE ...] [--png FILE [--size WxH]]\n"
+                 "                         tabulate a formula in X as the graph window draws it",
+         calc::runPlotCommand},
         {"convert", "convert VALUE FROM TO  convert a value between two units of one category", convert::runConvertCommand},
         {"units", "units [CATEGORY]       list the categories, or a category's units", convert::runUnitsCommand},
         {"find", "find TEXT              list the units whose names contain TEXT", convert::runFindCommand},
@@ -51,6 +55,8 @@ void printUsage(std::ostream& out) {
 }
 
 }  // namespace
+
+bool commandNeedsWidgets(const QStringList& args) { return calc::plotCommandNeedsWidgets(args); }
 
 int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {

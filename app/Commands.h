@@ -7,3 +7,7 @@
 // Runs the command named by args[0] with the rest as its arguments.
 // Returns the process exit status: 0 success, 1 the command failed, 2 bad usage.
 int runCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+
+// True when the command draws with widgets (a picture), so that the program
+// must make a QApplication (on the offscreen platform) rather than a core one.
+bool commandNeedsWidgets(const QStringList& args);

@@ -13,6 +13,7 @@
 #include "app/TrayComp.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
+#include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/reference/Phis.h"
@@ -62,6 +63,11 @@ void TForm1::Resis1Click() {
     showPicture(QStringLiteral("t_res.gif"));
 }
 
+void TForm1::SpeedButton12Click() {
+    TForm9 graph(this);
+    graph.exec();
+}
+
 void TForm1::showPicture(const QString& file) {
     // Throws before any window shows when the picture cannot be read.
     TPictureWindow window(file, this);
@@ -76,7 +82,6 @@ void TForm1::SpeedButton18Click() {}          // new TFormDate
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton20Click() {}          // show TSteelForm
 void TForm1::SpeedButton11Click() {}          // show TForm6
-void TForm1::SpeedButton12Click() {}          // new TForm9
 void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton9Click() {}           // show TForm5
 void TForm1::SpeedButton21Click() {}          // show THexForm

@@ -1,4 +1,5 @@
 // Program entry: the desktop program, or a command-line tool when arguments are given.
+#include <QApplication>
 #include <QCoreApplication>
 #include <iostream>
 
@@ -15,9 +16,16 @@
 
 int main(int argc, char** argv) {
     if (argc > 1) {
+        QStringList args;
+        for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+        if (commandNeedsWidgets(args)) {
+            // Pictures are drawn by the windows' own controls; no display is needed for that.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QApplication app(argc, argv);
+            return runCommand(QApplication::arguments().mid(1), std::cout, std::cerr);
+        }
         QCoreApplication app(argc, argv);
-        QStringList args = QCoreApplication::arguments().mid(1);
-        return runCommand(args, std::cout, std::cerr);
+        return runCommand(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
     }
     kv::GuardedApplication app(argc, argv);
     int status = 0;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/plot/Scale.h"
+#include "widgets/plot/Sgr_scale.h"
 
 namespace {
 QString fmt(const char* f, double v) { return Tsp_FormatFloat(QString::fromLatin1(f), v, QChar('.')); }

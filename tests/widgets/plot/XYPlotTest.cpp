@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "widgets/plot/XYLine.h"
-#include "widgets/plot/XYPlot.h"
+#include "widgets/plot/Sgr_data.h"
+#include "widgets/plot/Sgr_def.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "widgets/plot/Scale.h"
+#include "widgets/plot/Sgr_scale.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QLocale>
 
 #include "core/NumberFormat.h"
-#include "widgets/plot/Scale.h"
+#include "widgets/plot/Sgr_scale.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "widgets/plot/XYLine.h"
+#include "widgets/plot/Sgr_data.h"
 
 #include <algorithm>
 #include <cmath>

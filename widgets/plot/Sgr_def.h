@@ -17,8 +17,8 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "widgets/plot/MemBitmap.h"
-#include "widgets/plot/Scale.h"
+#include "widgets/plot/Sgr_misc.h"
+#include "widgets/plot/Sgr_scale.h"
 
 class Tsp_DataSeries;
 class Tsp_PlotMarker;

@@ -8,7 +8,7 @@
 #include <QBrush>
 #include <QObject>
 
-#include "widgets/plot/XYPlot.h"
+#include "widgets/plot/Sgr_def.h"
 
 class Tsp_DataSeries : public QObject {
 public:

@@ -1,4 +1,4 @@
-#include "widgets/plot/XYPlot.h"
+#include "widgets/plot/Sgr_def.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include "widgets/plot/XYLine.h"
+#include "widgets/plot/Sgr_data.h"
 
 // ---- Tsp_Axis ----
 

@@ -1,4 +1,4 @@
-#include "widgets/plot/Scale.h"
+#include "widgets/plot/Sgr_scale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // Axis geometry without any widget: the value range of an axis, how it maps
 // values to pixels and back, which ticks it lays out and how it labels them,
 // how the ticks follow a pan, and how a plot lays its four axes out around the
-// field. The plot (widgets/plot/XYPlot.h) owns four of these as Tsp_Axis.
+// field. The plot (widgets/plot/Sgr_def.h) owns four of these as Tsp_Axis.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -149,7 +149,7 @@ public:
     // The rectangle covered by the line, marks and labels in the painter's font.
     QRect CalcDrawBounds(const QPainter& p) const;
 
-    // Drawing (widgets/plot/ScaleDraw.cpp).
+    // Drawing (Sgr_scale_draw.cpp).
     void DrawLine(QPainter& p, int startExt, int endExt) const;
     void DrawTicks(QPainter& p, const QColor& fontColor) const;
 

@@ -1,0 +1,26 @@
+#pragma once
+// The graph of the graph-and-calculator window, shared by the window and the
+// `plot` command so that both draw the same picture.
+#include "tools/calc/Tabulation.h"
+
+class Tsp_XYPlot;
+class Tsp_XYLine;
+
+namespace calc {
+
+// The plot's size in the window, also the default size of a rendered graph.
+inline constexpr int kGraphWidth = 491;
+inline constexpr int kGraphHeight = 335;
+
+// The window's plot settings: colours, the four axes, the black line series
+// without markers, the X cursor.
+void setUpGraphPlot(Tsp_XYPlot& plot, Tsp_XYLine& line);
+
+// After a drawing: the left axis spans the smallest to the largest sampled
+// value and the bottom axis Min X to Max X, so the whole curve is in view.
+void fitAxesToCurve(Tsp_XYPlot& plot, const SamplingRange& range, const Tabulation& result);
+
+// "Clear graph": no points, the cursor at 0, the starting ticks and ranges.
+void clearGraph(Tsp_XYPlot& plot, Tsp_XYLine& line);
+
+}  // namespace calc

@@ -1,0 +1,248 @@
+#include "tools/calc/Unit9.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "core/HandlerGuard.h"
+#include "core/NumberFormat.h"
+#include "platform/DesktopServices.h"
+#include "tools/calc/GraphPlot.h"
+#include "tools/calc/Tabulation.h"
+#include "widgets/parser/Parser10.h"
+#include "widgets/plot/Sgr_data.h"
+#include "widgets/plot/Sgr_def.h"
+
+namespace {
+
+constexpr int kHelpContext = 150;
+// While a long drawing runs, the curve is shown growing at about this interval.
+constexpr int kRepaintEveryMs = 40;
+
+template <class W>
+W* named(W* w, const char* name, QRect place) {
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(place);
+    return w;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* heading(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    QLabel* l = label(parent, name, text, at);
+    QFont bold = l->font();
+    bold.setBold(true);
+    l->setFont(bold);
+    QPalette navy = l->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    l->setPalette(navy);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect place) {
+    return named(new QLineEdit(text, parent), name, place);
+}
+
+QFrame* bevel(QWidget* parent, const char* name, QRect place) {
+    auto* f = named(new QFrame(parent), name, place);
+    f->setFrameShape(QFrame::Box);
+    f->setFrameShadow(QFrame::Sunken);
+    f->lower();
+    return f;
+}
+
+QToolButton* pictureButton(QWidget* parent, const char* name, QRect place, const char* theme,
+                           QStyle::StandardPixmap fallback, const QString& hint) {
+    auto* b = named(new QToolButton(parent), name, place);
+    b->setIcon(QIcon::fromTheme(QString::fromLatin1(theme), parent->style()->standardIcon(fallback)));
+    b->setIconSize(place.size() - QSize(8, 8));
+    if (!hint.isEmpty()) b->setToolTip(hint);
+    return b;
+}
+
+QComboBox* combo(QWidget* parent, const char* name, QRect place, const QStringList& items) {
+    auto* c = named(new QComboBox(parent), name, place);
+    c->setEditable(true);
+    // The box offers texts to use; what is typed into it is never added to the list.
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    return c;
+}
+
+}  // namespace
+
+TForm9::TForm9(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      Pars1(std::make_unique<TPars>()) {
+    setObjectName(QStringLiteral("Form9"));
+    setWindowTitle(QStringLiteral("Graph and  calculator"));
+    setFixedSize(544, 503);
+    buildGraph();
+    buildGraphFormulas();
+    buildCalculator();
+
+    connect(SpeedButton1, &QToolButton::clicked, this, kv::guard(this, &TForm9::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, kv::guard(this, &TForm9::SpeedButton2Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, kv::guard(this, &TForm9::SpeedButton3Click));
+    connect(SpeedButton4, &QToolButton::clicked, this, kv::guard(this, &TForm9::SpeedButton4Click));
+    connect(SpeedButton5, &QToolButton::clicked, this, kv::guard(this, &TForm9::SpeedButton5Click));
+    connect(SpeedButton6, &QPushButton::clicked, this, kv::guard(this, &TForm9::SpeedButton6Click));
+    connect(SpeedButton7, &QPushButton::clicked, this, kv::guard(this, &TForm9::SpeedButton7Click));
+    connect(ComboBox1, &QComboBox::activated, this, kv::guard(this, &TForm9::ComboBox1Click));
+    connect(ComboBox2, &QComboBox::activated, this, kv::guard(this, &TForm9::ComboBox2Change));
+
+    kv::guarded([this] { FormCreate(); });
+}
+
+TForm9::~TForm9() {
+    // The series belongs to this window, not to the plot; let go of it first.
+    if (sp_XYLine1) sp_XYLine1->SetPlot(nullptr);
+}
+
+void TForm9::buildGraph() {
+    Bevel1 = bevel(this, "Bevel1", {2, 2, 495, 339});
+    sp_XYPlot1 = named(new Tsp_XYPlot(this), "sp_XYPlot1", {4, 4, calc::kGraphWidth, calc::kGraphHeight});
+    sp_XYLine1 = new Tsp_XYLine(this);
+    sp_XYLine1->setObjectName(QStringLiteral("sp_XYLine1"));
+    calc::setUpGraphPlot(*sp_XYPlot1, *sp_XYLine1);
+
+    SpeedButton1 = pictureButton(this, "SpeedButton1", {506, 6, 32, 32}, "window-close",
+                                 QStyle::SP_DialogCloseButton, QString());
+    SpeedButton2 = pictureButton(this, "SpeedButton2", {506, 42, 32, 32}, "help-contents",
+                                 QStyle::SP_DialogHelpButton, QString());
+    SpeedButton3 = pictureButton(this, "SpeedButton3", {506, 78, 32, 32}, "edit-clear",
+                                 QStyle::SP_DialogResetButton, QStringLiteral("Clear graph"));
+    SpeedButton4 = pictureButton(this, "SpeedButton4", {506, 114, 32, 32}, "edit-copy",
+                                 QStyle::SP_DialogSaveButton, QStringLiteral("Copy graph in clipboard"));
+}
+
+void TForm9::buildGraphFormulas() {
+    Bevel2 = bevel(this, "Bevel2", {2, 344, 298, 157});
+    Label3 = heading(this, "Label3", QStringLiteral("Graph formulas"), {10, 348});
+
+    Label9 = label(this, "Label9", QStringLiteral("Formula="), {10, 373});
+    Edit7 = edit(this, "Edit7", QStringLiteral("((1/2)*x^2)-4*x+a+b*c"), {68, 369, 164, 23});
+    SpeedButton7 = named(new QPushButton(QStringLiteral("Draw"), this), "SpeedButton7", {238, 368, 56, 25});
+
+    Label12 = label(this, "Label12", QStringLiteral("Min X="), {10, 400});
+    Edit10 = edit(this, "Edit10", QStringLiteral("0"), {68, 396, 70, 23});
+    Label13 = label(this, "Label13", QStringLiteral("Max X="), {150, 400});
+    Edit11 = edit(this, "Edit11", QStringLiteral("10"), {204, 396, 90, 23});
+    Label16 = label(this, "Label16", QStringLiteral("Step (interval) ="), {10, 427});
+    Edit9 = edit(this, "Edit9", QString(), {120, 423, 174, 23});
+
+    Bevel4 = bevel(this, "Bevel4", {6, 451, 144, 46});
+    Label10 = label(this, "Label10", QStringLiteral("Mathematical operator"), {10, 453});
+    ComboBox1 = combo(this, "ComboBox1", {10, 470, 136, 23},
+                      {"+", "-", "/", "*", "TAN", "SIN", "SINH", "COS", "COSH", "ARCTAN", "LN", "COTAN", "LOG10",
+                       "LOG2", "RND", "RANDOM", "SQRT", "SQR", "LOGN"});
+    Bevel5 = bevel(this, "Bevel5", {152, 451, 144, 46});
+    Label11 = label(this, "Label11", QStringLiteral("functions"), {156, 453});
+    // "2^x" stands twice, as the 9th and the 11th item.
+    ComboBox2 = combo(this, "ComboBox2", {156, 470, 136, 23},
+                      {"x", "x^2", "2/x", "2/x^2", "x^x", "x^3", "2*x^(1/2)", "(1/2)*x^(3/2)", "2^x", "(1/2)^x",
+                       "2^x", "1/2*x^2-(1/2)*x-2", "4/x", "1/x", "-1/x", "2*Pi*x^2"});
+}
+
+void TForm9::buildCalculator() {
+    Bevel3 = bevel(this, "Bevel3", {304, 344, 238, 157});
+    Label4 = heading(this, "Label4", QStringLiteral("Calculator"), {312, 348});
+
+    Label1 = label(this, "Label1", QStringLiteral("Formula="), {312, 373});
+    Edit1 = edit(this, "Edit1", QStringLiteral("((1/2)*x^2)-4*x+a+b*c"), {372, 369, 164, 23});
+
+    Label2 = label(this, "Label2", QStringLiteral("variable X="), {312, 400});
+    Edit2 = edit(this, "Edit2", QStringLiteral("2"), {384, 396, 42, 23});
+    Label5 = label(this, "Label5", QStringLiteral("variable A="), {432, 400});
+    Edit3 = edit(this, "Edit3", QStringLiteral("5"), {494, 396, 42, 23});
+    Label6 = label(this, "Label6", QStringLiteral("variable B="), {312, 427});
+    Edit4 = edit(this, "Edit4", QStringLiteral("3"), {384, 423, 42, 23});
+    Label7 = label(this, "Label7", QStringLiteral("variable C="), {432, 427});
+    Edit5 = edit(this, "Edit5", QStringLiteral("4"), {494, 423, 42, 23});
+
+    Label8 = label(this, "Label8", QStringLiteral("Result: Y="), {312, 454});
+    Edit6 = edit(this, "Edit6", QString(), {384, 450, 120, 23});
+    Edit6->setReadOnly(true);
+    SpeedButton5 = pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "edit-copy",
+                                 QStyle::SP_DialogSaveButton, QStringLiteral("Copy to clipboard "));
+    SpeedButton6 = named(new QPushButton(QStringLiteral("Calculated"), this), "SpeedButton6", {384, 475, 120, 24});
+    SpeedButton6->setDefault(true);
+}
+
+void TForm9::FormCreate() {
+    Edit9->setText(QString::fromStdString(kv::formatGeneral(0.5)));
+}
+
+void TForm9::SpeedButton1Click() {
+    close();
+}
+
+void TForm9::SpeedButton2Click() {
+    platform::desktop().help->show(kHelpContext);
+}
+
+void TForm9::SpeedButton3Click() {
+    calc::clearGraph(*sp_XYPlot1, *sp_XYLine1);
+}
+
+void TForm9::SpeedButton4Click() {
+    sp_XYPlot1->CopyToClipboardBitmap();
+}
+
+void TForm9::SpeedButton5Click() {
+    Edit6->selectAll();
+    QApplication::clipboard()->setText(Edit6->text());
+}
+
+void TForm9::SpeedButton6Click() {
+    const calc::CalculatorFields fields{Edit1->text().toStdString(), Edit2->text().toStdString(),
+                                        Edit3->text().toStdString(), Edit4->text().toStdString(),
+                                        Edit5->text().toStdString()};
+    if (std::optional<double> y = calc::calculate(*Pars1, fields))
+        Edit6->setText(QString::fromStdString(kv::formatGeneral(*y)));
+}
+
+void TForm9::SpeedButton7Click() {
+    sp_XYLine1->Clear();
+    const calc::SamplingRange range = calc::readSamplingRange(
+        Edit10->text().toStdString(), Edit11->text().toStdString(), Edit9->text().toStdString());
+    // Points are appended without repainting the whole series for each; the
+    // plot is painted at intervals so a long drawing is seen to grow.
+    QElapsedTimer sincePaint;
+    sincePaint.start();
+    const calc::Tabulation result =
+        calc::tabulate(*Pars1, Edit7->text().toStdString(), range, [this, &sincePaint](double x, double y) {
+            sp_XYLine1->QuickAddXY(x, y);
+            if (sincePaint.elapsed() >= kRepaintEveryMs) {
+                sp_XYPlot1->repaint();
+                sincePaint.restart();
+            }
+        });
+    calc::fitAxesToCurve(*sp_XYPlot1, range, result);
+}
+
+void TForm9::ComboBox1Click() {
+    if (ComboBox1->currentIndex() < 0) return;
+    Edit7->setText(Edit7->text() + ComboBox1->itemText(ComboBox1->currentIndex()));
+}
+
+void TForm9::ComboBox2Change() {
+    if (ComboBox2->currentIndex() < 0) return;
+    Edit7->setText(ComboBox2->itemText(ComboBox2->currentIndex()));
+}
