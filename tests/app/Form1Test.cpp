@@ -2,6 +2,7 @@
 // menu, the settings it reads and writes, docking, the toggles, the guards, the
 // About window and the picture windows.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -26,7 +27,10 @@
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
 #include "platform/fake/FakeDesktop.h"
+#include "tools/calc/Unit9.h"
 #include "widgets/gif/GIFImage.h"
+#include "widgets/parser/Parser10.h"
+#include "widgets/plot/Sgr_data.h"
 
 namespace {
 
@@ -651,6 +655,35 @@ private slots:
         QCOMPARE(errors.messages.size(), 1);
         QVERIFY(errors.messages[0].contains("Shoes.gif"));
         QCOMPARE(bar->findChildren<TPictureWindow*>().size(), 0);
+    }
+
+    // The graph window is made for each opening, fresh, and gone when it closes.
+    void graphWindowOpensFreshFromButtonAndMenu() {
+        startBar();
+        for (QAction* menuEntry : {static_cast<QAction*>(nullptr), bar->Drawinggraph1}) {
+            int seen = 0;
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                auto* graph = qobject_cast<TForm9*>(QApplication::activeModalWidget());
+                if (!graph || !graph->isVisible()) return;
+                poll.stop();
+                ++seen;
+                QCOMPARE(graph->sp_XYLine1->Count(), 0);
+                QCOMPARE(graph->Pars1->A, 0.0);
+                graph->close();
+            });
+            poll.start(5);
+            QTimer::singleShot(5000, [] {
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            if (menuEntry) {
+                menuEntry->trigger();
+            } else {
+                bar->SpeedButton12->click();
+            }
+            QCOMPARE(seen, 1);
+            QCOMPARE(bar->findChildren<TForm9*>().size(), 0);
+        }
     }
 };
 

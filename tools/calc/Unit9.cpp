@@ -10,6 +10,9 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "core/HandlerGuard.h"
 #include "core/NumberFormat.h"
@@ -125,7 +128,7 @@ void TForm9::buildGraph() {
     SpeedButton1 = pictureButton(this, "SpeedButton1", {506, 6, 32, 32}, "window-close",
                                  QStyle::SP_DialogCloseButton, QString());
     SpeedButton2 = pictureButton(this, "SpeedButton2", {506, 42, 32, 32}, "help-contents",
-                                 QStyle::SP_DialogHelpButton, QString());
+                                 QStyle::SP_MessageBoxQuestion, QString());
     SpeedButton3 = pictureButton(this, "SpeedButton3", {506, 78, 32, 32}, "edit-clear",
                                  QStyle::SP_DialogResetButton, QStringLiteral("Clear graph"));
     SpeedButton4 = pictureButton(this, "SpeedButton4", {506, 114, 32, 32}, "edit-copy",
@@ -164,19 +167,22 @@ void TForm9::buildCalculator() {
     Bevel3 = bevel(this, "Bevel3", {304, 344, 238, 157});
     Label4 = heading(this, "Label4", QStringLiteral("Calculator"), {312, 348});
 
-    Label1 = label(this, "Label1", QStringLiteral("Formula="), {312, 373});
+    Label1 = label(this, "Label1", QStringLiteral("Formula="), {310, 373});
     Edit1 = edit(this, "Edit1", QStringLiteral("((1/2)*x^2)-4*x+a+b*c"), {372, 369, 164, 23});
 
-    Label2 = label(this, "Label2", QStringLiteral("variable X="), {312, 400});
-    Edit2 = edit(this, "Edit2", QStringLiteral("2"), {384, 396, 42, 23});
-    Label5 = label(this, "Label5", QStringLiteral("variable A="), {432, 400});
-    Edit3 = edit(this, "Edit3", QStringLiteral("5"), {494, 396, 42, 23});
-    Label6 = label(this, "Label6", QStringLiteral("variable B="), {312, 427});
-    Edit4 = edit(this, "Edit4", QStringLiteral("3"), {384, 423, 42, 23});
-    Label7 = label(this, "Label7", QStringLiteral("variable C="), {432, 427});
-    Edit5 = edit(this, "Edit5", QStringLiteral("4"), {494, 423, 42, 23});
+    // Two variables to a row, each field right after its label.
+    auto variable = [this](const char* labelName, const char* text, const char* editName, const char* value,
+                           int x, int y) {
+        QLabel* l = label(this, labelName, QString::fromLatin1(text), {x, y + 4});
+        const int left = l->geometry().right() + 3;
+        return std::make_pair(l, edit(this, editName, QString::fromLatin1(value), {left, y, x + 112 - left, 23}));
+    };
+    std::tie(Label2, Edit2) = variable("Label2", "variable X=", "Edit2", "2", 310, 396);
+    std::tie(Label5, Edit3) = variable("Label5", "variable A=", "Edit3", "5", 426, 396);
+    std::tie(Label6, Edit4) = variable("Label6", "variable B=", "Edit4", "3", 310, 423);
+    std::tie(Label7, Edit5) = variable("Label7", "variable C=", "Edit5", "4", 426, 423);
 
-    Label8 = label(this, "Label8", QStringLiteral("Result: Y="), {312, 454});
+    Label8 = label(this, "Label8", QStringLiteral("Result: Y="), {310, 454});
     Edit6 = edit(this, "Edit6", QString(), {384, 450, 120, 23});
     Edit6->setReadOnly(true);
     SpeedButton5 = pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "edit-copy",
@@ -223,14 +229,20 @@ void TForm9::SpeedButton7Click() {
     const calc::SamplingRange range = calc::readSamplingRange(
         Edit10->text().toStdString(), Edit11->text().toStdString(), Edit9->text().toStdString());
     // Points are appended without repainting the whole series for each; the
-    // plot is painted at intervals so a long drawing is seen to grow.
+    // plot is painted at intervals so a long drawing is seen to grow. Waiting
+    // at least twice as long as the last paint took keeps painting below a
+    // third of the time, however many points the curve already has.
     QElapsedTimer sincePaint;
     sincePaint.start();
+    qint64 wait = kRepaintEveryMs;
     const calc::Tabulation result =
-        calc::tabulate(*Pars1, Edit7->text().toStdString(), range, [this, &sincePaint](double x, double y) {
+        calc::tabulate(*Pars1, Edit7->text().toStdString(), range, [&](double x, double y) {
             sp_XYLine1->QuickAddXY(x, y);
-            if (sincePaint.elapsed() >= kRepaintEveryMs) {
+            if (sincePaint.elapsed() >= wait) {
+                QElapsedTimer painting;
+                painting.start();
                 sp_XYPlot1->repaint();
+                wait = std::max<qint64>(kRepaintEveryMs, 2 * painting.elapsed());
                 sincePaint.restart();
             }
         });
