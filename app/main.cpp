@@ -14,6 +14,16 @@
 #include "tools/convert/Meas.h"
 #include "tools/reference/Phis.h"
 
+namespace {
+
+// A command's standard error carries its own messages only: the platform's
+// notes about the session (no runtime folder, no display) are not the user's concern.
+void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc > 1) {
         QStringList args;
@@ -21,6 +31,7 @@ int main(int argc, char** argv) {
         if (commandNeedsWidgets(args)) {
             // Pictures are drawn by the windows' own controls; no display is needed for that.
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            qInstallMessageHandler(quietPlatformNotes);
             QApplication app(argc, argv);
             return runCommand(QApplication::arguments().mid(1), std::cout, std::cerr);
         }
