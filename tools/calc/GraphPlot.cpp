@@ -1,5 +1,7 @@
 #include "tools/calc/GraphPlot.h"
 
+#include <cmath>
+
 #include <QPalette>
 
 #include "widgets/plot/Sgr_data.h"
@@ -45,7 +47,14 @@ void setUpGraphPlot(Tsp_XYPlot& plot, Tsp_XYLine& line) {
 }
 
 void fitAxesToCurve(Tsp_XYPlot& plot, const SamplingRange& range, const Tabulation& result) {
-    plot.LeftAxis().SetMinMax(result.ymin, result.ymax);
+    if (result.ymin < result.ymax) {
+        plot.LeftAxis().SetMinMax(result.ymin, result.ymax);
+    } else {
+        // A constant would lie on the edge of the axis's own widening of equal
+        // limits (and below -10 outside it); centre it instead.
+        const double v = result.ymin, half = std::abs(v) >= 10 ? std::abs(v) / 10 : 1;
+        plot.LeftAxis().SetMinMax(v - half, v + half);
+    }
     plot.BottomAxis().SetMinMax(range.minX, range.maxX);
 }
 

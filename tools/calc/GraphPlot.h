@@ -17,7 +17,9 @@ inline constexpr int kGraphHeight = 335;
 void setUpGraphPlot(Tsp_XYPlot& plot, Tsp_XYLine& line);
 
 // After a drawing: the left axis spans the smallest to the largest sampled
-// value and the bottom axis Min X to Max X, so the whole curve is in view.
+// value and the bottom axis Min X to Max X, so the whole curve is in view. A
+// constant (or the lone value at Min X) is centred: v - 1 to v + 1, or
+// v -/+ |v|/10 from |v| = 10 on.
 void fitAxesToCurve(Tsp_XYPlot& plot, const SamplingRange& range, const Tabulation& result);
 
 // "Clear graph": no points, the cursor at 0, the starting ticks and ranges.

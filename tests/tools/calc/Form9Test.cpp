@@ -244,9 +244,34 @@ private slots:
         draw();
         QVERIFY(errors.isEmpty());
         QCOMPARE(points(), 0);
-        // Both limits from the value at Min X (-7.5): the axis widens equal limits.
-        QCOMPARE(left().Min(), -7.5);
+        // Both limits from the value at Min X (-7.5), which is centred.
+        QCOMPARE(left().Min(), -8.5);
         QCOMPARE(left().Max(), -6.5);
+        QCOMPARE(bottom().Min(), 1.0);
+        QCOMPARE(bottom().Max(), 5.0);
+    }
+
+    void constantCurveIsCentredInView_data() {
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("zero") << "" << -1.0 << 1.0;
+        QTest::newRow("small") << "5" << 4.0 << 6.0;
+        QTest::newRow("large") << "100" << 90.0 << 110.0;
+        // The axis's own widening of equal limits would put this one out of view.
+        QTest::newRow("large negative") << "-100" << -110.0 << -90.0;
+    }
+    void constantCurveIsCentredInView() {
+        QFETCH(QString, formula);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        form->Edit7->setText(formula);
+        draw();
+        QCOMPARE(points(), 21);
+        QCOMPARE(left().Min(), low);
+        QCOMPARE(left().Max(), high);
+        const int row = left().V2P(form->sp_XYLine1->GetY(0));
+        QVERIFY(row > form->sp_XYPlot1->FieldTop() + 20 && row < form->sp_XYPlot1->FieldBottom() - 20);
     }
 
     void emptyGraphFormulaIsZeroEverywhere() {
