@@ -304,8 +304,8 @@ def run_checks(program, config_home, failures):
     check(failures, g == docked, f"restored bar at {g}, expected {docked}")
     check(failures, program.poll() is None, "the program ended")
 
-    # The converter from its button (the docked bar has its buttons transposed:
-    # the first button stands at 4, 35), the finder and the physical constants
+    # The converter and the graph window from their buttons (the docked bar has
+    # its buttons transposed: the first button stands at 4, 35), the finder and the physical constants
     # from the menu (keyboard from the menu's end: Find measure is the fourth
     # entry from the bottom, Miscellaneous the sixth, constants its last entry).
     def click_converter():
@@ -320,6 +320,11 @@ def run_checks(program, config_home, failures):
         return run
 
     check_tool_window(failures, program, "converter", (515, 364), click_converter)
+    def click_graph():  # designed at 63, 32
+        xdotool("mousemove", docked[0] + 32 + 13, docked[1] + 63 + 13)
+        xdotool("click", 1)
+
+    check_tool_window(failures, program, "graph and calculator", (544, 503), click_graph)
     check_tool_window(failures, program, "finder", (222, 348), menu_keys("Up", "Up", "Up", "Up", "Return"))
     check_tool_window(failures, program, "physical constants", (532, 371),
                       menu_keys(*(["Up"] * 6), "Right", "Up", "Return"))
