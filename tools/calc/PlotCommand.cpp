@@ -9,9 +9,9 @@
 
 #include "core/Error.h"
 #include "core/NumberFormat.h"
-#include "core/NumberRead.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
+#include "widgets/parser/CalcCommand.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
@@ -100,14 +100,11 @@ int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err
     bool rangeRead = false;
     try {
         for (qsizetype k = 4; k < p.size(); ++k) {
-            const std::string assignment = p[k].toStdString();
-            const size_t equals = assignment.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                err << "'" << assignment << "' is not NAME=VALUE\n";
+            if (!assignCommandVariable(parser, p[k].toStdString())) {
+                err << "'" << p[k].toStdString() << "' is not NAME=VALUE\n";
                 printUsage(err);
                 return 2;
             }
-            parser.SetVariable(assignment.substr(0, equals), kv::readFloat(assignment.substr(equals + 1)));
         }
         range = readSamplingRange(p[1].toStdString(), p[2].toStdString(), p[3].toStdString());
         rangeRead = true;

@@ -14,6 +14,13 @@ void printUsage(std::ostream& err) { err << "Usage: Kvantor2 calc EXPRESSION [NA
 
 }  // namespace
 
+bool assignCommandVariable(TPars& parser, const std::string& assignment) {
+    const size_t equals = assignment.find('=');
+    if (equals == std::string::npos || equals == 0) return false;
+    parser.SetVariable(assignment.substr(0, equals), kv::readFloat(assignment.substr(equals + 1)));
+    return true;
+}
+
 int runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.isEmpty()) {
         printUsage(err);
@@ -22,14 +29,11 @@ int runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& err
     TPars parser;
     try {
         for (qsizetype k = 1; k < args.size(); ++k) {
-            const std::string assignment = args[k].toStdString();
-            const size_t equals = assignment.find('=');
-            if (equals == std::string::npos || equals == 0) {
-                err << "'" << assignment << "' is not NAME=VALUE\n";
+            if (!assignCommandVariable(parser, args[k].toStdString())) {
+                err << "'" << args[k].toStdString() << "' is not NAME=VALUE\n";
                 printUsage(err);
                 return 2;
             }
-            parser.SetVariable(assignment.substr(0, equals), kv::readFloat(assignment.substr(equals + 1)));
         }
         parser.SetExpression(args[0].toStdString());
         out << kv::formatGeneral(parser.Value()) << "\n";

@@ -2,6 +2,7 @@
 // `Kvantor2 calc EXPRESSION [NAME=VALUE ...]`: the calculator without its window.
 #include <QStringList>
 #include <iosfwd>
+#include <string>
 
 // Assigns the variables in order (values in the locale's number format, as
 // the window reads them), compiles and evaluates the expression and prints
@@ -9,3 +10,10 @@
 // message on `err` when a value, the expression or the evaluation fails;
 // 2 for bad usage.
 int runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+
+class TPars;
+
+// Assigns one "NAME=VALUE" argument of a command (the value in the locale's
+// number format). False when the text is not of that form; a value that is no
+// number throws its conversion message, a bad name the parser's.
+bool assignCommandVariable(TPars& parser, const std::string& assignment);
