@@ -57,10 +57,12 @@ std::string scientificText(const Decimal& d, const std::string& sep) {
 
 }  // namespace
 
-std::string formatGeneral(double v) {
+QChar localeDecimalPoint() {
     const QString point = QLocale().decimalPoint();
-    return formatGeneral(v, point.isEmpty() ? QChar('.') : point.front());
+    return point.isEmpty() ? QChar('.') : point.front();
 }
+
+std::string formatGeneral(double v) { return formatGeneral(v, localeDecimalPoint()); }
 
 std::string formatGeneral(double v, QChar decimalPoint) {
     if (std::isnan(v)) return "NAN";

@@ -6,6 +6,9 @@
 
 namespace kv {
 
+// The default locale's (QLocale()) decimal separator; "." for a locale without one.
+QChar localeDecimalPoint();
+
 // The shortest text of v with at most 15 significant digits, using the
 // decimal separator of the default locale (QLocale()). Fixed notation for
 // magnitudes from 0.0001 up to below 1E15 after rounding, otherwise a

@@ -4,10 +4,10 @@
 #include <limits>
 #include <string_view>
 
-#include <QLocale>
 #include <QString>
 
 #include "core/Error.h"
+#include "core/NumberFormat.h"
 
 namespace kv {
 namespace {
@@ -19,11 +19,6 @@ std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-QChar localeDecimalPoint() {
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar('.') : point.front();
 }
 
 // The number's parts once its shape has been checked.

@@ -19,6 +19,7 @@
 #include "platform/DesktopServices.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
+#include "widgets/forms/FormControls.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
@@ -29,56 +30,17 @@ constexpr int kHelpContext = 150;
 // While a long drawing runs, the curve is shown growing at about this interval.
 constexpr int kRepaintEveryMs = 40;
 
-template <class W>
-W* named(W* w, const char* name, QRect place) {
-    w->setObjectName(QString::fromLatin1(name));
-    w->setGeometry(place);
-    return w;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(at);
-    l->adjustSize();
-    return l;
-}
-
-QLabel* heading(QWidget* parent, const char* name, const QString& text, QPoint at) {
-    QLabel* l = label(parent, name, text, at);
-    QFont bold = l->font();
-    bold.setBold(true);
-    l->setFont(bold);
-    QPalette navy = l->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    l->setPalette(navy);
-    l->adjustSize();
-    return l;
-}
-
 QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect place) {
-    return named(new QLineEdit(text, parent), name, place);
-}
-
-QFrame* bevel(QWidget* parent, const char* name, QRect place) {
-    auto* f = named(new QFrame(parent), name, place);
-    f->setFrameShape(QFrame::Box);
-    f->setFrameShadow(QFrame::Sunken);
-    f->lower();
-    return f;
+    return forms::placed(new QLineEdit(text, parent), name, place);
 }
 
 QToolButton* pictureButton(QWidget* parent, const char* name, QRect place, const char* theme,
                            QStyle::StandardPixmap fallback, const QString& hint) {
-    auto* b = named(new QToolButton(parent), name, place);
-    b->setIcon(QIcon::fromTheme(QString::fromLatin1(theme), parent->style()->standardIcon(fallback)));
-    b->setIconSize(place.size() - QSize(8, 8));
-    if (!hint.isEmpty()) b->setToolTip(hint);
-    return b;
+    return forms::pictureButton(parent, name, place, forms::glyph(parent, theme, fallback), hint);
 }
 
 QComboBox* combo(QWidget* parent, const char* name, QRect place, const QStringList& items) {
-    auto* c = named(new QComboBox(parent), name, place);
+    auto* c = forms::placed(new QComboBox(parent), name, place);
     c->setEditable(true);
     // The box offers texts to use; what is typed into it is never added to the list.
     c->setInsertPolicy(QComboBox::NoInsert);
@@ -119,8 +81,8 @@ TForm9::~TForm9() {
 }
 
 void TForm9::buildGraph() {
-    Bevel1 = bevel(this, "Bevel1", {2, 2, 495, 339});
-    sp_XYPlot1 = named(new Tsp_XYPlot(this), "sp_XYPlot1", {4, 4, calc::kGraphWidth, calc::kGraphHeight});
+    Bevel1 = forms::bevel(this, "Bevel1", {2, 2, 495, 339});
+    sp_XYPlot1 = forms::placed(new Tsp_XYPlot(this), "sp_XYPlot1", {4, 4, calc::kGraphWidth, calc::kGraphHeight});
     sp_XYLine1 = new Tsp_XYLine(this);
     sp_XYLine1->setObjectName(QStringLiteral("sp_XYLine1"));
     calc::setUpGraphPlot(*sp_XYPlot1, *sp_XYLine1);
@@ -136,27 +98,27 @@ void TForm9::buildGraph() {
 }
 
 void TForm9::buildGraphFormulas() {
-    Bevel2 = bevel(this, "Bevel2", {2, 344, 298, 157});
-    Label3 = heading(this, "Label3", QStringLiteral("Graph formulas"), {10, 348});
+    Bevel2 = forms::bevel(this, "Bevel2", {2, 344, 298, 157});
+    Label3 = forms::heading(this, "Label3", QStringLiteral("Graph formulas"), {10, 348});
 
-    Label9 = label(this, "Label9", QStringLiteral("Formula="), {10, 373});
+    Label9 = forms::label(this, "Label9", QStringLiteral("Formula="), {10, 373});
     Edit7 = edit(this, "Edit7", QStringLiteral("((1/2)*x^2)-4*x+a+b*c"), {68, 369, 164, 23});
-    SpeedButton7 = named(new QPushButton(QStringLiteral("Draw"), this), "SpeedButton7", {238, 368, 56, 25});
+    SpeedButton7 = forms::placed(new QPushButton(QStringLiteral("Draw"), this), "SpeedButton7", {238, 368, 56, 25});
 
-    Label12 = label(this, "Label12", QStringLiteral("Min X="), {10, 400});
+    Label12 = forms::label(this, "Label12", QStringLiteral("Min X="), {10, 400});
     Edit10 = edit(this, "Edit10", QStringLiteral("0"), {68, 396, 70, 23});
-    Label13 = label(this, "Label13", QStringLiteral("Max X="), {150, 400});
+    Label13 = forms::label(this, "Label13", QStringLiteral("Max X="), {150, 400});
     Edit11 = edit(this, "Edit11", QStringLiteral("10"), {204, 396, 90, 23});
-    Label16 = label(this, "Label16", QStringLiteral("Step (interval) ="), {10, 427});
+    Label16 = forms::label(this, "Label16", QStringLiteral("Step (interval) ="), {10, 427});
     Edit9 = edit(this, "Edit9", QString(), {120, 423, 174, 23});
 
-    Bevel4 = bevel(this, "Bevel4", {6, 451, 144, 46});
-    Label10 = label(this, "Label10", QStringLiteral("Mathematical operator"), {10, 453});
+    Bevel4 = forms::bevel(this, "Bevel4", {6, 451, 144, 46});
+    Label10 = forms::label(this, "Label10", QStringLiteral("Mathematical operator"), {10, 453});
     ComboBox1 = combo(this, "ComboBox1", {10, 470, 136, 23},
                       {"+", "-", "/", "*", "TAN", "SIN", "SINH", "COS", "COSH", "ARCTAN", "LN", "COTAN", "LOG10",
                        "LOG2", "RND", "RANDOM", "SQRT", "SQR", "LOGN"});
-    Bevel5 = bevel(this, "Bevel5", {152, 451, 144, 46});
-    Label11 = label(this, "Label11", QStringLiteral("functions"), {156, 453});
+    Bevel5 = forms::bevel(this, "Bevel5", {152, 451, 144, 46});
+    Label11 = forms::label(this, "Label11", QStringLiteral("functions"), {156, 453});
     // "2^x" stands twice, as the 9th and the 11th item.
     ComboBox2 = combo(this, "ComboBox2", {156, 470, 136, 23},
                       {"x", "x^2", "2/x", "2/x^2", "x^x", "x^3", "2*x^(1/2)", "(1/2)*x^(3/2)", "2^x", "(1/2)^x",
@@ -164,16 +126,16 @@ void TForm9::buildGraphFormulas() {
 }
 
 void TForm9::buildCalculator() {
-    Bevel3 = bevel(this, "Bevel3", {304, 344, 238, 157});
-    Label4 = heading(this, "Label4", QStringLiteral("Calculator"), {312, 348});
+    Bevel3 = forms::bevel(this, "Bevel3", {304, 344, 238, 157});
+    Label4 = forms::heading(this, "Label4", QStringLiteral("Calculator"), {312, 348});
 
-    Label1 = label(this, "Label1", QStringLiteral("Formula="), {310, 373});
+    Label1 = forms::label(this, "Label1", QStringLiteral("Formula="), {310, 373});
     Edit1 = edit(this, "Edit1", QStringLiteral("((1/2)*x^2)-4*x+a+b*c"), {372, 369, 164, 23});
 
     // Two variables to a row, each field right after its label.
     auto variable = [this](const char* labelName, const char* text, const char* editName, const char* value,
                            int x, int y) {
-        QLabel* l = label(this, labelName, QString::fromLatin1(text), {x, y + 4});
+        QLabel* l = forms::label(this, labelName, QString::fromLatin1(text), {x, y + 4});
         const int left = l->geometry().right() + 3;
         return std::make_pair(l, edit(this, editName, QString::fromLatin1(value), {left, y, x + 112 - left, 23}));
     };
@@ -182,12 +144,12 @@ void TForm9::buildCalculator() {
     std::tie(Label6, Edit4) = variable("Label6", "variable B=", "Edit4", "3", 310, 423);
     std::tie(Label7, Edit5) = variable("Label7", "variable C=", "Edit5", "4", 426, 423);
 
-    Label8 = label(this, "Label8", QStringLiteral("Result: Y="), {310, 454});
+    Label8 = forms::label(this, "Label8", QStringLiteral("Result: Y="), {310, 454});
     Edit6 = edit(this, "Edit6", QString(), {384, 450, 120, 23});
     Edit6->setReadOnly(true);
     SpeedButton5 = pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "edit-copy",
                                  QStyle::SP_DialogSaveButton, QStringLiteral("Copy to clipboard "));
-    SpeedButton6 = named(new QPushButton(QStringLiteral("Calculated"), this), "SpeedButton6", {384, 475, 120, 24});
+    SpeedButton6 = forms::placed(new QPushButton(QStringLiteral("Calculated"), this), "SpeedButton6", {384, 475, 120, 24});
     SpeedButton6->setDefault(true);
 }
 

@@ -47,19 +47,26 @@ std::string describe(const UnitCatalogue& cat, const Unit& u) {
     return u.name + (u.symbol.empty() ? "" : " (" + u.symbol + ")") + ", " + categoryName(cat, u.category);
 }
 
+// "Unknown unit 'x'", with the suggestions when there are any.
+void reportUnknown(std::ostream& err, const char* what, const std::string& text,
+                   const std::vector<std::string>& suggestions) {
+    err << "Unknown " << what << " '" << text << "'";
+    if (suggestions.empty()) {
+        err << "\n";
+        return;
+    }
+    err << "; did you mean:\n";
+    for (const std::string& s : suggestions) err << "  " << s << "\n";
+}
+
 // The one unit `text` names; reports why there is none.
 const Unit* resolveOne(const UnitCatalogue& cat, const std::string& text, std::ostream& err) {
     std::vector<const Unit*> found = cat.resolve(text);
     if (found.size() == 1) return found.front();
     if (found.empty()) {
-        err << "Unknown unit '" << text << "'";
-        std::vector<const Unit*> near = cat.nearest(text, 5);
-        if (!near.empty()) {
-            err << "; did you mean:\n";
-            for (const Unit* u : near) err << "  " << describe(cat, *u) << "\n";
-        } else {
-            err << "\n";
-        }
+        std::vector<std::string> near;
+        for (const Unit* u : cat.nearest(text, 5)) near.push_back(describe(cat, *u));
+        reportUnknown(err, "unit", text, near);
         return nullptr;
     }
     err << "The symbol '" << text << "' stands for several units; give the name of one:\n";
@@ -124,14 +131,9 @@ int unitsCommandIn(const std::string& dir, const QStringList& args, std::ostream
         }
         const Category* c = cat.findCategory(args[0].toStdString());
         if (!c) {
-            err << "Unknown category '" << args[0].toStdString() << "'";
-            std::vector<const Category*> near = cat.nearestCategories(args[0].toStdString(), 5);
-            if (!near.empty()) {
-                err << "; did you mean:\n";
-                for (const Category* n : near) err << "  " << n->name << "\n";
-            } else {
-                err << "\n";
-            }
+            std::vector<std::string> near;
+            for (const Category* n : cat.nearestCategories(args[0].toStdString(), 5)) near.push_back(n->name);
+            reportUnknown(err, "category", args[0].toStdString(), near);
             return 1;
         }
         out << c->name << "\n";

@@ -15,6 +15,7 @@
 #include "data/DM.h"
 #include "data/TableModel.h"
 #include "tools/convert/Meas.h"
+#include "widgets/forms/FormControls.h"
 
 namespace {
 
@@ -36,20 +37,12 @@ TFindForm::TFindForm(QWidget* parent)
     setFixedSize(222, 348);
     move(180, 123);
 
-    Label1 = new QLabel(QStringLiteral("Input name "), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(serif(font(), true));
-    Label1->move(72, 0);
-    Label1->adjustSize();
+    Label1 = forms::label(this, "Label1", QStringLiteral("Input name "), {72, 0}, serif(font(), true));
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1 = forms::placed(new QLineEdit(this), "Edit1", {8, 23, 201, 24});
     Edit1->setFont(serif(font(), false));
-    Edit1->setGeometry(8, 23, 201, 24);
 
-    DBGrid1 = new QTableView(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setGeometry(8, 51, 201, 265);
+    DBGrid1 = forms::placed(new QTableView(this), "DBGrid1", {8, 51, 201, 265});
     DBGrid1->setFont(serif(font(), false));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -60,13 +53,9 @@ TFindForm::TFindForm(QWidget* parent)
     DBGrid1->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: rgb(128, 255, 128); font-weight: bold; }"));
 
-    BitBtn1 = new QPushButton(QStringLiteral("Go to converter"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(8, 321, 113, 25);
+    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Go to converter"), this), "BitBtn1", {8, 321, 113, 25});
     BitBtn1->setAutoDefault(false);
-    BitBtn2 = new QPushButton(QStringLiteral("&Close"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setGeometry(128, 321, 81, 25);
+    BitBtn2 = forms::placed(new QPushButton(QStringLiteral("&Close"), this), "BitBtn2", {128, 321, 81, 25});
     BitBtn2->setAutoDefault(false);
 
     connect(Edit1, &QLineEdit::textChanged, this, kv::guard([this](const QString&) { Edit1Change(); }));

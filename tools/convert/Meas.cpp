@@ -21,6 +21,7 @@
 #include "tools/convert/ListClick.h"
 #include "tools/convert/UnitCatalogue.h"
 #include "tools/reference/Phis.h"
+#include "widgets/forms/FormControls.h"
 
 TMeasForm* MeasForm = nullptr;
 std::function<void()> TMeasForm::showPhysicalConstants;
@@ -46,26 +47,8 @@ void setTopmost(QWidget* w, bool on) {
     }
 }
 
-QIcon glyph(QWidget* w, const char* theme, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QString::fromLatin1(theme), w->style()->standardIcon(fallback));
-}
-
-QToolButton* button(QWidget* parent, const char* name, QRect place, const QIcon& icon, const char* hint,
-                    bool flat) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(place);
-    b->setIcon(icon);
-    b->setIconSize(place.size() - QSize(8, 8));
-    if (hint) b->setToolTip(QString::fromLatin1(hint));
-    b->setAutoRaise(flat);
-    return b;
-}
-
 QListWidget* list(QWidget* parent, const char* name, QRect place) {
-    auto* l = new QListWidget(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(place);
+    auto* l = forms::placed(new QListWidget(parent), name, place);
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif);
     font.setPixelSize(12);
@@ -94,34 +77,30 @@ TMeasForm::TMeasForm(QWidget* parent)
     QFont bold = font();
     bold.setBold(true);
 
-    MaskEdit1 = new QLineEdit(QStringLiteral("1"), this);
-    MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
-    MaskEdit1->setGeometry(2, 1, 254, 24);
+    MaskEdit1 = forms::placed(new QLineEdit(QStringLiteral("1"), this), "MaskEdit1", {2, 1, 254, 24});
     MaskEdit1->setFont(bold);
 
-    MaskEdit2 = new QLineEdit(this);
-    MaskEdit2->setObjectName(QStringLiteral("MaskEdit2"));
-    MaskEdit2->setGeometry(266, 1, 217, 24);
+    MaskEdit2 = forms::placed(new QLineEdit(this), "MaskEdit2", {266, 1, 217, 24});
     MaskEdit2->setFont(bold);
     MaskEdit2->setReadOnly(true);
     MaskEdit2->setFocusPolicy(Qt::ClickFocus);  // out of the tab order, still selectable
 
-    SolveBtn = button(this, "SolveBtn", {250, 28, 25, 25}, glyph(this, "go-next", QStyle::SP_ArrowRight), "Convert",
-                      true);
+    SolveBtn = forms::pictureButton(this, "SolveBtn", {250, 28, 25, 25},
+                                    forms::glyph(this, "go-next", QStyle::SP_ArrowRight), QStringLiteral("Convert"),
+                                    true);
     ListBox2 = list(this, "ListBox2", {2, 30, 242, 188});
     ListBox3 = list(this, "ListBox3", {279, 29, 204, 188});
-    SpeedButton6 = button(this, "SpeedButton6", {248, 129, 28, 28},
-                          glyph(this, "accessories-dictionary", QStyle::SP_FileDialogContentsView), nullptr, true);
-    SpeedButton3 = button(this, "SpeedButton3", {248, 158, 28, 28},
-                          glyph(this, "accessories-text-editor", QStyle::SP_FileIcon), "notepad", true);
-    SpeedButton2 = button(this, "SpeedButton2", {248, 188, 28, 28},
-                          glyph(this, "accessories-calculator", QStyle::SP_ComputerIcon), "calculator", true);
+    SpeedButton6 = forms::pictureButton(this, "SpeedButton6", {248, 129, 28, 28},
+                                        forms::glyph(this, "accessories-dictionary", QStyle::SP_FileDialogContentsView),
+                                        QString(), true);
+    SpeedButton3 = forms::pictureButton(this, "SpeedButton3", {248, 158, 28, 28},
+                                        forms::glyph(this, "accessories-text-editor", QStyle::SP_FileIcon),
+                                        QStringLiteral("notepad"), true);
+    SpeedButton2 = forms::pictureButton(this, "SpeedButton2", {248, 188, 28, 28},
+                                        forms::glyph(this, "accessories-calculator", QStyle::SP_ComputerIcon),
+                                        QStringLiteral("calculator"), true);
 
-    Label1 = new QLabel(QStringLiteral("Measure category"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(bold);
-    Label1->move(136, 221);
-    Label1->adjustSize();
+    Label1 = forms::label(this, "Label1", QStringLiteral("Measure category"), {136, 221}, bold);
 
     // Three columns: the names run down a column and on into the next.
     ListBox1 = list(this, "ListBox1", {3, 238, 508, 106});
@@ -131,15 +110,18 @@ TMeasForm::TMeasForm(QWidget* parent)
     ListBox1->setUniformItemSizes(true);
     ListBox1->setGridSize(QSize((508 - 2 * ListBox1->frameWidth()) / 3, QFontMetrics(ListBox1->font()).height() + 2));
 
-    SpeedButton1 = button(this, "SpeedButton1", {488, 3, 25, 25},
-                          glyph(this, "edit-copy", QStyle::SP_DialogSaveButton), "Copy number only", false);
-    SpeedButton5 = button(this, "SpeedButton5", {488, 28, 25, 25},
-                          glyph(this, "edit-select-all", QStyle::SP_FileDialogDetailedView), "Copy Number and Units",
-                          false);
-    SpeedButton4 = button(this, "SpeedButton4", {488, 53, 25, 25},
-                          glyph(this, "help-contents", QStyle::SP_DialogHelpButton), "Help", false);
-    CloseBtn = button(this, "CloseBtn", {488, 79, 25, 25},
-                      glyph(this, "window-close", QStyle::SP_DialogCloseButton), "Close", false);
+    SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {488, 3, 25, 25},
+                                        forms::glyph(this, "edit-copy", QStyle::SP_DialogSaveButton),
+                                        QStringLiteral("Copy number only"));
+    SpeedButton5 = forms::pictureButton(this, "SpeedButton5", {488, 28, 25, 25},
+                                        forms::glyph(this, "edit-select-all", QStyle::SP_FileDialogDetailedView),
+                                        QStringLiteral("Copy Number and Units"));
+    SpeedButton4 = forms::pictureButton(this, "SpeedButton4", {488, 53, 25, 25},
+                                        forms::glyph(this, "help-contents", QStyle::SP_DialogHelpButton),
+                                        QStringLiteral("Help"));
+    CloseBtn = forms::pictureButton(this, "CloseBtn", {488, 79, 25, 25},
+                                    forms::glyph(this, "window-close", QStyle::SP_DialogCloseButton),
+                                    QStringLiteral("Close"));
 
     CheckBox1 = new QCheckBox(QStringLiteral("Always on Top"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -147,7 +129,7 @@ TMeasForm::TMeasForm(QWidget* parent)
     CheckBox1->adjustSize();
 
     MaskEdit3 = new QLineEdit(this);
-    MaskEdit3->setObjectName(QStringLiteral("MaskEdit3"));
+    forms::name(MaskEdit3, "MaskEdit3");
     MaskEdit3->hide();
     MaskEdit3->setEnabled(false);
 
@@ -239,15 +221,10 @@ void TMeasForm::SolveBtnClick() {
         kv::showError("It's not a float number");
         return;
     }
-    double result;
-    if (category == convert::kTemperatureClass) {
-        result = convert::convertTemperature(*x, from, to);
-    } else {
-        std::optional<double> r = convert::convertByFactor(*x, FromFactor, ToFactor);
-        if (!r) return;
-        result = *r;
-    }
-    MaskEdit2->setText(text(kv::formatGeneral(result)));
+    const convert::Unit source{category, from, {}, {}, FromFactor}, target{category, to, {}, {}, ToFactor};
+    const std::optional<double> result = convert::convertUnits(*x, source, target);
+    if (!result) return;
+    MaskEdit2->setText(text(kv::formatGeneral(*result)));
 }
 
 void TMeasForm::ListBox2Click() {

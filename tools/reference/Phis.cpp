@@ -15,6 +15,7 @@
 #include "data/DM.h"
 #include "data/TableModel.h"
 #include "tools/reference/PhisText.h"
+#include "widgets/forms/FormControls.h"
 
 TPhisForm* PhisForm = nullptr;
 
@@ -41,20 +42,14 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     setFixedSize(532, 371);
     move(23, 113);
 
-    Label1 = new QLabel(QStringLiteral("Phisical constants"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(timesFont(19, true));
-    Label1->move(163, 4);
-    Label1->adjustSize();
+    Label1 = forms::label(this, "Label1", QStringLiteral("Phisical constants"), {163, 4}, timesFont(19, true));
 
     model_ = new TableModel(&dm_->DataSource3, {QStringLiteral("NAME"), QStringLiteral("VALUE"),
                                                 QStringLiteral("CHAR_VIEW")}, this);
     model_->setReadOnly(false);
     model_->setColumnTitle(2, QStringLiteral("SYMBOL"));
 
-    DBGrid1 = new QTableView(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setGeometry(3, 32, 524, 305);
+    DBGrid1 = forms::placed(new QTableView(this), "DBGrid1", {3, 32, 524, 305});
     DBGrid1->setModel(model_);
     DBGrid1->setFont(timesFont(13, true));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -80,23 +75,17 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     DBGrid1->setColumnWidth(1, 222);
     DBGrid1->setColumnWidth(2, 82);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1 = forms::placed(new QLineEdit(this), "Edit1", {2, 344, 334, 23});
     Edit1->setFont(timesFont(13, false));
-    Edit1->setGeometry(2, 344, 334, 23);
 
-    BitBtn2 = new QPushButton(QStringLiteral("Copy"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2 = forms::placed(new QPushButton(QStringLiteral("Copy"), this), "BitBtn2", {342, 344, 97, 25});
     BitBtn2->setToolTip(QStringLiteral("Copy to clipboard"));
-    BitBtn2->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), style()->standardIcon(QStyle::SP_FileIcon)));
-    BitBtn2->setGeometry(342, 344, 97, 25);
+    BitBtn2->setIcon(forms::glyph(this, "edit-copy", QStyle::SP_FileIcon));
     BitBtn2->setAutoDefault(false);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Close"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Close"), this), "BitBtn1", {439, 344, 89, 25});
     BitBtn1->setToolTip(QStringLiteral("Close window"));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    BitBtn1->setGeometry(439, 344, 89, 25);
     BitBtn1->setAutoDefault(false);
 
     connect(DBGrid1, &QTableView::clicked, this, kv::guard(this, &TPhisForm::DBGrid1CellClick));

@@ -168,8 +168,9 @@ TEST_F(Catalogue, SuggestionsAndSearches) {
     for (size_t i = 0; i < found.size(); ++i) {
         QString name = QString::fromStdString(found[i]->name);
         EXPECT_TRUE(name.contains("metre", Qt::CaseInsensitive)) << found[i]->name;
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(QString::compare(QString::fromStdString(found[i - 1]->name), name, Qt::CaseInsensitive), 0);
+        }
     }
     EXPECT_EQ(cat.findCategory("temperature")->number, convert::kTemperatureClass);
     EXPECT_EQ(cat.findCategory("15")->name, "Length");
