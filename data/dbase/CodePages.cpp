@@ -108,7 +108,7 @@ bool encodeText(std::string_view utf8, int codePage, std::string& out, char32_t&
     while (i < utf8.size()) {
         const std::size_t start = i;
         const char32_t c = nextCodePoint(utf8, i);
-        if (c < 0x80 && !(c == 0xFFFD)) {
+        if (c < 0x80) {
             out += char(c);
             continue;
         }

@@ -100,9 +100,7 @@ DbfImage parseDbf(std::string bytes, const std::string& fileName) {
     // Descriptors run from offset 32 up to the 0x0D terminator, inside the header.
     std::size_t at = kHeaderSize;
     while (true) {
-        if (at >= std::size_t(h.headerLength))
-            fail(fileName, "field descriptors run past the header length of " + std::to_string(h.headerLength));
-        if (b[at] == kHeaderTerminator) break;
+        if (at < std::size_t(h.headerLength) && b[at] == kHeaderTerminator) break;
         if (at + kDescriptorSize > std::size_t(h.headerLength))
             fail(fileName, "field descriptors run past the header length of " + std::to_string(h.headerLength));
         image.fields.push_back(readDescriptor(image, at, int(image.fields.size()) + 1));

@@ -1,5 +1,6 @@
 #include "data/dbase/FieldValue.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -63,13 +64,6 @@ std::string encodeLogical(std::string_view text) {
     throw DbfError("'" + std::string(trimmed(text)) + "' is not a logical value (T or F)");
 }
 
-bool validDate(int y, int m, int d) {
-    if (y < 1 || m < 1 || m > 12 || d < 1) return false;
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return d <= days[m - 1] + (m == 2 && leap ? 1 : 0);
-}
-
 std::string encodeDate(std::string_view text) {
     const std::string_view t = trimmed(text);
     if (t.empty()) return std::string(8, ' ');
@@ -101,6 +95,20 @@ std::string encodeCharacter(const FieldDef& field, std::string_view text, int co
 }  // namespace
 
 bool isBlank(std::string_view text) { return trimmed(text).empty(); }
+
+bool sameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+    return true;
+}
+
+bool validDate(int y, int m, int d) {
+    if (y < 1 || m < 1 || m > 12 || d < 1) return false;
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return d <= days[m - 1] + (m == 2 && leap ? 1 : 0);
+}
 
 bool parseNumber(std::string_view text, double& value) {
     const std::string_view t = trimmed(text);

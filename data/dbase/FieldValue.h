@@ -19,6 +19,12 @@ bool parseNumber(std::string_view text, double& value);
 // True for text that is empty or only blanks.
 bool isBlank(std::string_view text);
 
+// Field and tag names compare ignoring the letter case of ASCII letters.
+bool sameNoCase(std::string_view a, std::string_view b);
+
+// A day of the Gregorian calendar, years from 1.
+bool validDate(int year, int month, int day);
+
 // Encodes UTF-8 `text` as the field's stored bytes (exactly field.length
 // bytes): C padded with blanks; N and F right-aligned; L as T, F or blank;
 // D as YYYYMMDD. Throws DbfError describing the fault (without naming the

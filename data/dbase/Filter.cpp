@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <charconv>
-#include <cmath>
 
 #include "data/dbase/FieldValue.h"
 
@@ -15,13 +14,6 @@ std::string trim(const std::string& s) {
     while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
     while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
     return s.substr(b, e - b);
-}
-
-bool equalNoCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-    return true;
 }
 
 bool parseInteger(const std::string& s, long long& value) {
@@ -48,7 +40,7 @@ std::optional<FilterCondition> parseFilter(const std::string& text, const std::v
         value = trim(value.substr(1, value.size() - 2));
     FilterCondition c;
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (equalNoCase(fields[i].name, name)) c.field = int(i);
+        if (sameNoCase(fields[i].name, name)) c.field = int(i);
     if (c.field < 0) throw bad(name.empty() ? std::string("no field name") : "no field " + name);
     if (!parseInteger(value, c.value)) throw bad("'" + value + "' is not a decimal integer");
     return c;

@@ -22,12 +22,6 @@ struct KeyExpression::Node {
 
 namespace {
 
-struct Value {
-    bool numeric = false;
-    double number = 0;
-    std::string text;
-};
-
 constexpr int kMaxDepth = 32;
 
 std::string upper(std::string s) {
@@ -275,22 +269,15 @@ KeyExpression& KeyExpression::operator=(KeyExpression&&) noexcept = default;
 
 bool KeyExpression::numeric() const { return numeric_; }
 
-std::vector<int> KeyExpression::fieldsUsed() const {
-    std::vector<int> used;
-    for (const Node& n : nodes_)
-        if (n.kind == Node::Field) used.push_back(n.field);
-    return used;
-}
-
 namespace {
 
 // Evaluates node `index` of `nodes` (children always precede their parent).
-Value evaluateNode(const std::vector<KeyExpression::Node>& nodes, int index, const std::vector<FieldDef>& fields,
-                   const std::function<std::string(int)>& fieldText) {
+Key evaluateNode(const std::vector<KeyExpression::Node>& nodes, int index, const std::vector<FieldDef>& fields,
+                 const std::function<std::string(int)>& fieldText) {
     using Node = KeyExpression::Node;
     const Node& n = nodes[std::size_t(index)];
     auto arg = [&](std::size_t k) { return evaluateNode(nodes, n.args[k], fields, fieldText); };
-    Value v;
+    Key v;
     v.numeric = n.numeric;
     switch (n.kind) {
     case Node::Field: {
@@ -348,12 +335,7 @@ Value evaluateNode(const std::vector<KeyExpression::Node>& nodes, int index, con
 }  // namespace
 
 Key KeyExpression::evaluate(const std::function<std::string(int)>& fieldText) const {
-    const Value v = evaluateNode(nodes_, int(nodes_.size()) - 1, fields_, fieldText);
-    Key key;
-    key.numeric = v.numeric;
-    key.number = v.number;
-    key.text = v.text;
-    return key;
+    return evaluateNode(nodes_, int(nodes_.size()) - 1, fields_, fieldText);
 }
 
 }  // namespace dbase

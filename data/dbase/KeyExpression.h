@@ -34,9 +34,6 @@ public:
     KeyExpression& operator=(KeyExpression&&) noexcept;
 
     bool numeric() const;
-    // Fields the key reads (positions in the field list), for callers that
-    // must re-sort when one of them changes.
-    std::vector<int> fieldsUsed() const;
     // fieldText(i) yields field i of the record as decoded text.
     Key evaluate(const std::function<std::string(int)>& fieldText) const;
 

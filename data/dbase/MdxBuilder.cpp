@@ -5,6 +5,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "data/dbase/DbfFormat.h"
 #include "data/dbase/Mdx.h"
 #include "data/dbase/MdxKeys.h"
 #include "data/dbase/MdxLayout.h"
@@ -14,15 +15,6 @@ namespace dbase {
 namespace {
 
 using namespace mdx;
-
-void putU16(std::string& out, std::size_t at, unsigned value) {
-    out[at] = static_cast<char>(value & 0xFF);
-    out[at + 1] = static_cast<char>((value >> 8) & 0xFF);
-}
-
-void putU32(std::string& out, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
 
 void putText(std::string& out, std::size_t at, const std::string& text) {
     std::memcpy(out.data() + at, text.data(), text.size());
@@ -88,11 +80,11 @@ TreeInfo writeTree(FileImage& file, const EncodedTag& tag) {
     for (std::size_t length : runLengths(tag.entries.size(), capacity)) {
         const std::uint32_t page = file.allocateBlock();
         const std::size_t at = file.offset(page);
-        putU32(file.bytes(), at + node::count, static_cast<std::uint32_t>(length));
-        putU32(file.bytes(), at + node::previous, previous);
+        putUint32(file.bytes(), at + node::count, static_cast<std::uint32_t>(length));
+        putUint32(file.bytes(), at + node::previous, previous);
         for (std::size_t i = 0; i < length; ++i, ++next) {
             const std::size_t itemAt = at + node::items + i * item;
-            putU32(file.bytes(), itemAt, tag.entries[next].second);
+            putUint32(file.bytes(), itemAt, tag.entries[next].second);
             putText(file.bytes(), itemAt + 4, tag.entries[next].first);
         }
         level.push_back({page, length ? tag.entries[next - 1].first : std::string()});
@@ -109,11 +101,11 @@ TreeInfo writeTree(FileImage& file, const EncodedTag& tag) {
         for (std::size_t children : runLengths(level.size(), capacity + 1)) {
             const std::uint32_t page = file.allocateBlock();
             const std::size_t at = file.offset(page);
-            putU32(file.bytes(), at + node::count, static_cast<std::uint32_t>(children - 1));
-            putU32(file.bytes(), at + node::previous, previous);
+            putUint32(file.bytes(), at + node::count, static_cast<std::uint32_t>(children - 1));
+            putUint32(file.bytes(), at + node::previous, previous);
             for (std::size_t i = 0; i < children; ++i, ++child) {
                 const std::size_t itemAt = at + node::items + i * item;
-                putU32(file.bytes(), itemAt, level[child].page);
+                putUint32(file.bytes(), itemAt, level[child].page);
                 if (i + 1 < children) putText(file.bytes(), itemAt + 4, level[child].lastKey);
             }
             parents.push_back({page, level[child - 1].lastKey});
@@ -130,21 +122,21 @@ void writeTagHeader(FileImage& file, std::uint32_t page, const EncodedTag& tag, 
     std::string& out = file.bytes();
     const std::size_t at = file.offset(page);
     const int item = itemLengthFor(tag.keyLength);
-    putU32(out, at + tag::rootPage, tree.root);
-    putU32(out, at + tag::pagesUsed, tree.nodes * kBlockPages);
+    putUint32(out, at + tag::rootPage, tree.root);
+    putUint32(out, at + tag::pagesUsed, tree.nodes * kBlockPages);
     out[at + tag::keyFormat] = static_cast<char>(tag::kFormatBase | (tag.descending ? tag::kDescending : 0) |
                                                  (tag.unique ? tag::kUnique : 0));
     out[at + tag::keyType] = tag.numeric ? 'N' : 'C';
     out[at + tag::marker] = 0x1B;
-    putU16(out, at + tag::keyLength, static_cast<unsigned>(tag.keyLength));
-    putU16(out, at + tag::keysPerNode, static_cast<unsigned>(keysPerNodeFor(item)));
-    putU16(out, at + tag::itemLength, static_cast<unsigned>(item));
+    putUint16(out, at + tag::keyLength, static_cast<unsigned>(tag.keyLength));
+    putUint16(out, at + tag::keysPerNode, static_cast<unsigned>(keysPerNodeFor(item)));
+    putUint16(out, at + tag::itemLength, static_cast<unsigned>(item));
     out[at + tag::serial] = 1;
     out[at + tag::unique] = tag.unique ? 1 : 0;
     putText(out, at + tag::expression, tag.expression);
     out[at + tag::hasKeys] = tag.entries.empty() ? 0 : 1;
-    putU32(out, at + tag::firstLeaf, tree.firstLeaf);
-    putU32(out, at + tag::lastLeaf, tree.lastLeaf);
+    putUint32(out, at + tag::firstLeaf, tree.firstLeaf);
+    putUint32(out, at + tag::lastLeaf, tree.lastLeaf);
     putDate(out, at + tag::created);
     out[at + tag::singleField] = isFieldName(tag.expression) ? 1 : 0;
 }
@@ -178,15 +170,15 @@ void writeFileHeader(FileImage& file, const std::string& tableName, std::size_t 
     out[header::version] = 2;
     putDate(out, header::created);
     putText(out, header::tableName, upperCase(tableName).substr(0, header::tableNameSize));
-    putU16(out, header::blockPages, kBlockPages);
-    putU16(out, header::blockBytes, kBlockSize);
+    putUint16(out, header::blockPages, kBlockPages);
+    putUint16(out, header::blockBytes, kBlockSize);
     out[header::production] = 1;
     out[header::tagSlots] = static_cast<char>(kTagSlots);
     out[header::tagEntrySize] = static_cast<char>(kTagEntrySize);
-    putU16(out, header::tagCount, static_cast<unsigned>(tagCount));
+    putUint16(out, header::tagCount, static_cast<unsigned>(tagCount));
     out[header::nextTag] = static_cast<char>(tagCount + 1);
     out[header::marker] = 0x1B;
-    putU32(out, header::pageCount, file.pageCount());
+    putUint32(out, header::pageCount, file.pageCount());
     putDate(out, header::updated);
     out[header::tagTableMark] = 1;
 }
@@ -211,7 +203,7 @@ std::string buildMdx(const std::string& tableName, const std::vector<MdxTag>& ta
         writeTagHeader(file, headerPage, tag, tree);
 
         const std::size_t at = header::tagTable + i * kTagEntrySize;
-        putU32(file.bytes(), at + entry::headerPage, headerPage);
+        putUint32(file.bytes(), at + entry::headerPage, headerPage);
         putText(file.bytes(), at + entry::name, tag.name);
         file.bytes()[at + entry::keyFormat] = tag::kFormatBase;
         file.bytes()[at + entry::reserved] = 2;

@@ -2,8 +2,8 @@
 
 #include <dirent.h>
 
-#include <cctype>
 #include <cmath>
+#include <cstdio>
 
 #include "data/dbase/FieldValue.h"
 #include "data/dbase/Mdx.h"
@@ -16,13 +16,6 @@ namespace {
 Table::TagReader& tagReaderOverride() {
     static Table::TagReader reader;
     return reader;
-}
-
-bool sameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-    return true;
 }
 
 // The production index: the table's stem with ".MDX", in any letter case.

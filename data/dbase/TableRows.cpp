@@ -70,14 +70,8 @@ void Table::Impl::compileOrder() {
     keys.clear();
     if (!indexName.empty()) {
         const TagInfo* tag = nullptr;
-        for (const TagInfo& t : tags) {
-            if (t.name.size() != indexName.size()) continue;
-            bool same = true;
-            for (std::size_t i = 0; i < t.name.size(); ++i)
-                same = same && std::toupper(static_cast<unsigned char>(t.name[i])) ==
-                                   std::toupper(static_cast<unsigned char>(indexName[i]));
-            if (same) tag = &t;
-        }
+        for (const TagInfo& t : tags)
+            if (sameNoCase(t.name, indexName)) tag = &t;
         if (!tag) fail("index tag " + indexName + " not found" + (tags.empty() ? " (no production index)" : ""));
         order.emplace(tag->expression, image.fields);
         descending = tag->descending;
@@ -129,7 +123,7 @@ Key Table::Impl::keyFromText(const std::string& text) const {
 
 bool Table::Impl::masterKey(Key& key) const {
     if (!master || masterAlive.expired() || !master->active()) return false;
-    if (master->recordCount() == 0 || master->d->currentRecord() < 0) return false;
+    if (master->d->currentRecord() < 0) return false;
     const int field = master->fieldIndex(masterField);
     if (field < 0) return false;
     key = keyFromText(master->asString(field));

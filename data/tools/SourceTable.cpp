@@ -5,6 +5,7 @@
 #include <set>
 
 #include "data/dbase/CodePages.h"
+#include "data/dbase/FieldValue.h"
 
 namespace dbfgen {
 
@@ -106,16 +107,9 @@ std::string formatDate(const std::string& text) {
     std::string value = trim(text);
     if (value.empty()) return value;
     if (value.size() == 10 && value[4] == '-' && value[7] == '-') value = value.substr(0, 4) + value.substr(5, 2) + value.substr(8, 2);
-    int year = 0, month = 0, day = 0;
     const bool digits = value.size() == 8 && value.find_first_not_of("0123456789") == std::string::npos;
-    if (digits) {
-        year = std::stoi(value.substr(0, 4));
-        month = std::stoi(value.substr(4, 2));
-        day = std::stoi(value.substr(6, 2));
-    }
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (!digits || month < 1 || month > 12 || day < 1 || day > days[month - 1] + (month == 2 && leap))
+    if (!digits || !dbase::validDate(std::stoi(value.substr(0, 4)), std::stoi(value.substr(4, 2)),
+                                     std::stoi(value.substr(6, 2))))
         throw SourceError("\"" + text + "\" is no date (YYYYMMDD or YYYY-MM-DD)");
     return value;
 }

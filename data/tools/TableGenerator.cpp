@@ -37,15 +37,21 @@ int textKeyLength(const std::string& expression, const std::vector<dbase::FieldD
     return 0;  // the longest key
 }
 
-dbase::MdxTag buildTag(const ManifestTag& wanted, const SourceTable& source, const std::string& csv,
-                       const std::string& manifest, int line) {
-    std::vector<std::vector<std::string>> stored;
+using Rows = std::vector<std::vector<std::string>>;
+
+Rows storedRows(const SourceTable& source) {
+    Rows stored;
     for (const auto& row : source.rows) {
         std::vector<std::string> texts;
         for (std::size_t f = 0; f < row.size(); ++f) texts.push_back(storedText(row[f], source.fields[f]));
         stored.push_back(std::move(texts));
     }
+    return stored;
+}
 
+// `stored` holds the rows of `source` as storedRows gives them.
+dbase::MdxTag buildTag(const ManifestTag& wanted, const SourceTable& source, const Rows& stored,
+                       const std::string& csv, const std::string& manifest, int line) {
     dbase::MdxTag tag;
     tag.info = {upper(wanted.name), wanted.expression, wanted.descending, wanted.unique};
     std::vector<dbase::Key> keys;
@@ -94,8 +100,10 @@ void generateTable(const ManifestEntry& entry, const std::string& manifestName, 
     }
     if (entry.mdx.empty()) return;
 
+    const Rows stored = storedRows(source);
     std::vector<dbase::MdxTag> tags;
-    for (const ManifestTag& wanted : entry.tags) tags.push_back(buildTag(wanted, source, csv, manifestName, entry.line));
+    for (const ManifestTag& wanted : entry.tags)
+        tags.push_back(buildTag(wanted, source, stored, csv, manifestName, entry.line));
     try {
         dbase::writeMdx(outputDir + "/" + entry.mdx, entry.table.substr(0, entry.table.rfind('.')), tags, entry.codePage);
     } catch (const dbase::DbfError& e) {

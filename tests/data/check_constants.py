@@ -14,13 +14,13 @@ import os
 import re
 import sys
 
-try:
-    import dbfread
-    from scipy.constants import physical_constants
-except ImportError:  # a Python outside Debian's, without its dist-packages
-    sys.path.append('/usr/lib/python3/dist-packages')
-    import dbfread
-    from scipy.constants import physical_constants
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, 'support'))
+from system_python import use_system_python  # noqa: E402
+
+use_system_python('dbfread', 'scipy.constants')
+import dbfread  # noqa: E402
+from scipy.constants import physical_constants  # noqa: E402
 
 failures = []
 

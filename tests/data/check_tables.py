@@ -14,11 +14,12 @@ import os
 import struct
 import sys
 
-try:
-    import dbfread
-except ImportError:  # a Python outside Debian's, without its dist-packages
-    sys.path.append('/usr/lib/python3/dist-packages')
-    import dbfread
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, 'support'))
+from system_python import use_system_python  # noqa: E402
+
+use_system_python('dbfread')
+import dbfread  # noqa: E402
 
 failures = []
 

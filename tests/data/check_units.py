@@ -14,11 +14,13 @@ Prints every failure and a summary line; exits 1 on any failure.
 import csv
 import math
 import os
-import shutil
-import subprocess
 import sys
 import unicodedata
 from pathlib import Path
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / 'support'))
+import gnu_units  # noqa: E402
 
 REL_TOL = 1e-12
 MIN_CLASSES = 34
@@ -181,55 +183,11 @@ def check_structure(classes, members):
 
 def run_units(queries):
     """queries: list of (expression, reference). Returns list of (float or None, text)."""
-    exe = shutil.which('units')
-    if exe is None:
-        fail('GNU units (the "units" program) is not installed')
-        return None
-    base = 7310000000000
-    lines = []
-    for i, (expr, ref) in enumerate(queries):
-        # a marker query, then the ratio as a dimensionless number; an empty "want"
-        # line makes units print the value of "have" alone
-        lines += [str(base + i), '', f'({expr})/({ref})', '']
-    lines += [str(base + len(queries)), '']
-    env = dict(os.environ, LC_ALL='C.UTF-8', UNITS_ENGLISH='US')
-    env.pop('MYUNITSFILE', None)
-    proc = subprocess.run([exe, '-f', '', '-t', '-o', '%.17g'], input='\n'.join(lines) + '\n',
-                          capture_output=True, text=True, env=env, timeout=120)
-    out = proc.stdout.splitlines()
-    results = []
-    pos = 0
-
-    def expect_marker(k):
-        nonlocal pos
-        if pos >= len(out) or out[pos].strip() != str(base + k):
-            got = out[pos] if pos < len(out) else '<end of output>'
-            raise RuntimeError(f'GNU units output out of step at query {k}: {got!r}; '
-                               f'stderr: {proc.stderr.strip()!r}')
-        pos += 1
-
     try:
-        for k in range(len(queries)):
-            expect_marker(k)
-            chunk = []
-            while pos < len(out) and out[pos].strip() != str(base + k + 1):
-                chunk.append(out[pos].strip())
-                pos += 1
-            value = None
-            if len(chunk) == 1:
-                try:
-                    value = float(chunk[0])
-                except ValueError:
-                    value = None
-            results.append((value, ' | '.join(chunk) or '<no output>'))
-        expect_marker(len(queries))
-    except RuntimeError as exc:
+        return gnu_units.evaluate([f'({expr})/({ref})' for expr, ref in queries], timeout=120)
+    except gnu_units.GnuUnitsError as exc:
         fail(str(exc))
         return None
-    if len(results) != len(queries):
-        fail(f'GNU units answered {len(results)} of {len(queries)} queries')
-        return None
-    return results
 
 
 def check_values(classes, members):

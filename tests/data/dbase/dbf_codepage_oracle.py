@@ -10,7 +10,7 @@ import sys
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from dbf_compat_common import Checker, use_system_python
 
-use_system_python()
+use_system_python('dbf', 'dbfread')
 import dbf  # noqa: E402
 import dbfread.codepages  # noqa: E402
 

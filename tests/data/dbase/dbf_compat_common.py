@@ -2,18 +2,8 @@
 import os
 import sys
 
-
-def use_system_python():
-    """dbfread and dbf come from Debian's packages: rerun under /usr/bin/python3
-    when the first python3 on the PATH cannot import them."""
-    try:
-        import dbf  # noqa: F401
-        import dbfread  # noqa: F401
-    except ImportError:
-        system = '/usr/bin/python3'
-        if os.path.realpath(sys.executable) != os.path.realpath(system) and os.path.exists(system):
-            os.execv(system, [system] + sys.argv)
-        raise
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir, 'support'))
+from system_python import use_system_python  # noqa: E402,F401  (the scripts take it from here)
 
 
 class Checker:

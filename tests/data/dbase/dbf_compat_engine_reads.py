@@ -11,7 +11,7 @@ import tempfile
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from dbf_compat_common import Checker, use_system_python
 
-use_system_python()
+use_system_python('dbf')
 import dbf  # noqa: E402
 
 SPEC = 'name C(24); count N(6,0); factor N(18,6); flag L; since D'

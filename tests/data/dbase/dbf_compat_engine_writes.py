@@ -11,7 +11,7 @@ import tempfile
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from dbf_compat_common import Checker, use_system_python
 
-use_system_python()
+use_system_python('dbfread')
 import dbfread  # noqa: E402
 
 # Code page each driver byte should announce, as dbfread understands it.

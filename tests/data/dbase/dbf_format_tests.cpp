@@ -23,8 +23,6 @@ std::string validTable(const ScratchDir& dir) {
     return readBytes(dir.file("t.dbf"));
 }
 
-void setUint16(std::string& b, std::size_t at, unsigned v) { putUint16(b, at, v); }
-
 struct BadCase {
     const char* name;
     std::function<void(std::string&)> mutate;
@@ -52,17 +50,17 @@ TEST(DbfFormat, FaultsAreReportedWithTheFileName) {
         {"garbage", [](std::string& b) { b = std::string(200, '\x7f'); }, "not a dBASE table"},
         {"text file", [](std::string& b) { b = std::string(40, 'x') + "\n"; }, "not a dBASE table"},
         {"unknown code page", [](std::string& b) { b[29] = char(0xF3); }, "language driver 0xF3"},
-        {"header longer than the file", [](std::string& b) { setUint16(b, 8, 60000); }, "truncated"},
+        {"header longer than the file", [](std::string& b) { putUint16(b, 8, 60000); }, "truncated"},
         {"truncated records", [](std::string& b) { b.resize(b.size() - 6); }, "truncated"},
         {"truncated in the header", [](std::string& b) { b.resize(70); }, "truncated"},
         {"record count too high", [](std::string& b) { putUint32(b, 4, 9); }, "truncated"},
         {"record count too low", [](std::string& b) { putUint32(b, 4, 1); }, "record count and file size disagree"},
         {"huge record count", [](std::string& b) { putUint32(b, 4, 0xFFFFFFFFu); }, "truncated"},
-        {"record length too long", [](std::string& b) { setUint16(b, 10, 9); }, "field lengths add up to 7"},
-        {"record length too short", [](std::string& b) { setUint16(b, 10, 7); }, "field lengths add up to 7"},
-        {"record length zero", [](std::string& b) { setUint16(b, 10, 0); }, "field lengths"},
-        {"header length cuts a descriptor", [](std::string& b) { setUint16(b, 8, 80); }, "run past the header"},
-        {"header length without terminator", [](std::string& b) { setUint16(b, 8, 96); }, "run past the header"},
+        {"record length too long", [](std::string& b) { putUint16(b, 10, 9); }, "field lengths add up to 7"},
+        {"record length too short", [](std::string& b) { putUint16(b, 10, 7); }, "field lengths add up to 7"},
+        {"record length zero", [](std::string& b) { putUint16(b, 10, 0); }, "field lengths"},
+        {"header length cuts a descriptor", [](std::string& b) { putUint16(b, 8, 80); }, "run past the header"},
+        {"header length without terminator", [](std::string& b) { putUint16(b, 8, 96); }, "run past the header"},
         {"missing terminator", [](std::string& b) { b[96] = 'X'; }, "run past the header"},
         {"zero fields", [](std::string& b) { b[32] = 0x0D; }, "no fields"},
         {"field without name", [](std::string& b) { b[32] = '\0'; }, "has no name"},
@@ -135,9 +133,7 @@ TEST(DbfFormat, DeletedRowsAreSkipped) {
     table.open();
     EXPECT_EQ(table.physicalRecordCount(), 3);
     ASSERT_EQ(table.recordCount(), 2);
-    std::vector<std::string> names;
-    for (table.first(); !table.eof(); table.next()) names.push_back(table.asString("NAME"));
-    EXPECT_EQ(names, (std::vector<std::string>{"ab", "ef"}));
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"ab", "ef"}));
 }
 
 TEST(DbfFormat, UnknownFieldTypesReadAsText) {

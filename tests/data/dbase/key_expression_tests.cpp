@@ -81,11 +81,6 @@ TEST(KeyExpression, RefusesWhatItCannotEvaluate) {
     EXPECT_THROW(KeyExpression(std::string(40, '(') + "NAME" + std::string(40, ')'), kFields), DbfError);
 }
 
-TEST(KeyExpression, ListsTheFieldsItReads) {
-    EXPECT_EQ(KeyExpression("str(CLASS)+NUMBER", kFields).fieldsUsed(), (std::vector<int>{0, 1}));
-    EXPECT_EQ(KeyExpression("UPPER(NAME)", kFields).fieldsUsed(), (std::vector<int>{2}));
-}
-
 TEST(CompareKeys, OrdersTextIgnoringCaseAndTrailingBlanks) {
     struct Case {
         Key a, b;

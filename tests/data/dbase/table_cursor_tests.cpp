@@ -8,29 +8,7 @@
 using namespace dbase;
 using namespace dbase::testing;
 
-namespace {
-
-std::vector<std::string> column(Table& t, const char* field) {
-    std::vector<std::string> values;
-    for (t.first(); !t.eof(); t.next()) values.push_back(t.asString(field));
-    return values;
-}
-
-class UnitsTable : public ::testing::Test {
-protected:
-    void SetUp() override {
-        path = dir.file("members.DBF");
-        writeTable(path, dbase::testing::unitsTable());
-        table.setFileName(path);
-        table.open();
-    }
-
-    ScratchDir dir;
-    std::string path;
-    Table table;
-};
-
-}  // namespace
+using UnitsTable = OpenUnitsTable;
 
 TEST_F(UnitsTable, WalksInPhysicalOrderWithoutAnOrder) {
     EXPECT_EQ(table.recordCount(), 8);

@@ -14,12 +14,6 @@ using namespace dbase::testing;
 
 namespace {
 
-std::vector<std::string> names(Table& t) {
-    std::vector<std::string> values;
-    for (t.first(); !t.eof(); t.next()) values.push_back(t.asString("NAME"));
-    return values;
-}
-
 // Tables whose header flags a production index; the index file's tag
 // directory is supplied by the test instead of being read.
 class TaggedTable : public ::testing::Test {
@@ -80,28 +74,28 @@ TEST_F(TaggedTable, OrdersByTagExpressionsComputedFromTheData) {
     table.setIndexName("NUMBER");  // chosen before opening, applied by the open
     table.setFiltered(true);
     table.open();
-    EXPECT_EQ(names(table).front(), "Celsius");
+    EXPECT_EQ(column(table, "NAME").front(), "Celsius");
     table.setFilter("CLASS='28'");
-    EXPECT_EQ(names(table), (std::vector<std::string>{"Celsius", "Fahrenheit", "Kelvin"}));
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"Celsius", "Fahrenheit", "Kelvin"}));
     table.setIndexName("name");
     EXPECT_EQ(table.recordCount(), 3);
     table.setIndexName("NUMBER");
-    EXPECT_EQ(names(table), (std::vector<std::string>{"Celsius", "Fahrenheit", "Kelvin"}));
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"Celsius", "Fahrenheit", "Kelvin"}));
 
     table.setFilter("");
     table.setIndexName("C_N");
-    EXPECT_EQ(names(table), (std::vector<std::string>{"millimetre", "metre", "kilometre", "gram", "Килограмм",
-                                                      "Celsius", "Fahrenheit", "Kelvin"}));
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"millimetre", "metre", "kilometre", "gram",
+                                                               "Килограмм", "Celsius", "Fahrenheit", "Kelvin"}));
     EXPECT_TRUE(table.findKey("         1  2"));
     EXPECT_EQ(table.asString("NAME"), "kilometre");
 
     table.setIndexName("DOWN");
-    EXPECT_EQ(names(table), (std::vector<std::string>{"Килограмм", "millimetre", "metre", "kilometre", "Kelvin",
-                                                      "gram", "Fahrenheit", "Celsius"}));
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"Килограмм", "millimetre", "metre", "kilometre",
+                                                               "Kelvin", "gram", "Fahrenheit", "Celsius"}));
 
     // A unique tag holds the first record of each key.
     table.setIndexName("ONECLASS");
-    EXPECT_EQ(names(table), (std::vector<std::string>{"metre", "gram", "Fahrenheit"}));
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"metre", "gram", "Fahrenheit"}));
 }
 
 TEST_F(TaggedTable, UnknownOrBrokenTagsAreRefusedKeepingTheOrder) {
@@ -111,7 +105,7 @@ TEST_F(TaggedTable, UnknownOrBrokenTagsAreRefusedKeepingTheOrder) {
     EXPECT_THROW(table.setIndexName("NOSUCH"), DbfError);
     EXPECT_THROW(table.setIndexName("BROKEN"), DbfError);
     EXPECT_EQ(table.indexName(), "NAME");
-    EXPECT_EQ(names(table).front(), "Celsius");
+    EXPECT_EQ(column(table, "NAME").front(), "Celsius");
 
     Table other;
     other.setFileName(dir.file("members.DBF"));
@@ -133,7 +127,7 @@ TEST_F(TaggedTable, OrderFollowsDataChangedByAnotherProgram) {
     }
     table.close();
     table.open();
-    EXPECT_EQ(names(table).back(), "Килограмм");
+    EXPECT_EQ(column(table, "NAME").back(), "Килограмм");
     table.last();
     table.prior();
     EXPECT_EQ(table.asString("NAME"), "Zelsius");
@@ -166,13 +160,13 @@ TEST(ProductionIndex, TagsComeFromTheIndexFileAndOrdersFromTheData) {
     table.open();
     ASSERT_EQ(table.tags().size(), 3u);
     EXPECT_EQ(table.tags()[2].expression, "str(CLASS)+NUMBER");
-    EXPECT_EQ(names(table).front(), "Celsius");
+    EXPECT_EQ(column(table, "NAME").front(), "Celsius");
     // The data change; the index pages do not. The order follows the data.
     table.first();
     table.setValue(table.fieldIndex("NAME"), "Zelsius");
     table.close();
     table.open();
-    EXPECT_EQ(names(table).front(), "Fahrenheit");
+    EXPECT_EQ(column(table, "NAME").front(), "Fahrenheit");
     EXPECT_TRUE(table.findKey("zelsius"));
     EXPECT_EQ(table.recNo(), 6);
 }

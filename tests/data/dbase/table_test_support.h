@@ -1,8 +1,11 @@
 #pragma once
-// Scratch directories and sample tables for the table engine's tests.
+// Scratch directories, sample tables and the open units table of the table
+// engine's tests.
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
@@ -11,6 +14,7 @@
 #include <vector>
 
 #include "data/dbase/DbfWriter.h"
+#include "data/dbase/Table.h"
 
 namespace dbase::testing {
 
@@ -77,5 +81,27 @@ inline NewTable unitsTable() {
     };
     return t;
 }
+
+// The field's values over the visible rows, walked from the first.
+inline std::vector<std::string> column(Table& t, const char* field) {
+    std::vector<std::string> values;
+    for (t.first(); !t.eof(); t.next()) values.push_back(t.asString(field));
+    return values;
+}
+
+// The units table, written to members.DBF of a scratch directory and opened.
+class OpenUnitsTable : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = dir.file("members.DBF");
+        writeTable(path, unitsTable());
+        table.setFileName(path);
+        table.open();
+    }
+
+    ScratchDir dir;
+    std::string path;
+    Table table;
+};
 
 }  // namespace dbase::testing

@@ -154,18 +154,7 @@ TEST(DbfWriter, WritesTheHeaderAReaderExpects) {
     EXPECT_GE(image.header.year, 2024);
 }
 
-class WritableTable : public ::testing::Test {
-protected:
-    void SetUp() override {
-        path = dir.file("members.DBF");
-        writeTable(path, dbase::testing::unitsTable());
-        table.setFileName(path);
-        table.open();
-    }
-    ScratchDir dir;
-    std::string path;
-    Table table;
-};
+using WritableTable = OpenUnitsTable;
 
 TEST_F(WritableTable, SetValuePersistsAndLeavesNoTemporary) {
     table.setIndexFieldNames("NAME");

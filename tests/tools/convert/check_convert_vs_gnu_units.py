@@ -16,10 +16,13 @@ import csv
 import math
 import os
 import random
-import shutil
 import subprocess
 import sys
 from pathlib import Path
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / 'support'))
+import gnu_units  # noqa: E402
 
 PAIRS = 400
 SEED = 20261207
@@ -69,40 +72,14 @@ def random_value(rng):
     return repr(float('%.6g' % (mantissa * 10.0 ** rng.randint(-8, 8))))
 
 
-def gnu_units(queries):
-    """queries: list of GNU units expressions giving plain numbers; returns floats or None."""
-    exe = shutil.which('units')
-    if exe is None:
-        fail('GNU units (the "units" program) is not installed')
+def gnu_units_values(queries):
+    """The plain-number value of each GNU units expression (None where there is
+    none); None for all when GNU units fails."""
+    try:
+        return [value for value, _ in gnu_units.evaluate(queries, marker_base=7320000000000)]
+    except gnu_units.GnuUnitsError as exc:
+        fail(str(exc))
         return None
-    base = 7320000000000
-    lines = []
-    for i, q in enumerate(queries):
-        # a marker, then the value; an empty "want" line prints "have" alone
-        lines += [str(base + i), '', q, '']
-    lines += [str(base + len(queries)), '']
-    env = dict(os.environ, LC_ALL='C.UTF-8', UNITS_ENGLISH='US')
-    env.pop('MYUNITSFILE', None)
-    proc = subprocess.run([exe, '-f', '', '-t', '-o', '%.17g'], input='\n'.join(lines) + '\n',
-                          capture_output=True, text=True, env=env, timeout=300)
-    out = [l.strip() for l in proc.stdout.splitlines()]
-    results, pos = [], 0
-    for k in range(len(queries) + 1):
-        if pos >= len(out) or out[pos] != str(base + k):
-            fail(f'GNU units output out of step at query {k}: stderr {proc.stderr.strip()!r}')
-            return None
-        pos += 1
-        if k == len(queries):
-            break
-        chunk = []
-        while pos < len(out) and out[pos] != str(base + k + 1):
-            chunk.append(out[pos])
-            pos += 1
-        try:
-            results.append(float(chunk[0]) if len(chunk) == 1 else None)
-        except ValueError:
-            results.append(None)
-    return results
 
 
 def main():
@@ -142,7 +119,7 @@ def main():
             fail(f'{what}: printed {printed[-1]!r}, the factors give {expected!r}')
 
     queries = [f'({value})*({a["#gnu_units"]})/({b["#gnu_units"]})' for value, a, b in pairs]
-    gnu = gnu_units(queries)
+    gnu = gnu_units_values(queries)
     worst = 0.0
     if gnu is not None:
         for (value, a, b), text, want in zip(pairs, printed, gnu):
