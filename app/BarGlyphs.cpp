@@ -29,16 +29,6 @@ QIcon renderIcon(const QString& resource, std::initializer_list<int> sizes) {
 
 }  // namespace
 
-QStringList barGlyphNames() {
-    return {QStringLiteral("converter"), QStringLiteral("tanks"),     QStringLiteral("clothing"),
-            QStringLiteral("radio"),     QStringLiteral("decibel"),   QStringLiteral("roman"),
-            QStringLiteral("dates"),     QStringLiteral("geometry"),  QStringLiteral("elements"),
-            QStringLiteral("steel"),     QStringLiteral("resistors"), QStringLiteral("graph"),
-            QStringLiteral("rgb"),       QStringLiteral("tables"),    QStringLiteral("hex"),
-            QStringLiteral("fonts"),     QStringLiteral("calculator"), QStringLiteral("about"),
-            QStringLiteral("exit")};
-}
-
 QIcon barGlyph(const QString& name) {
     const QString resource = QStringLiteral(":/icons/%1.svg").arg(name);
     if (!QFile::exists(resource)) return {};

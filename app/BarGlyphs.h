@@ -9,9 +9,6 @@
 // 22 x 22 and for high-density screens. A name without a glyph gives a null icon.
 QIcon barGlyph(const QString& name);
 
-// The names of all glyphs, in the order of the buttons on the bar.
-QStringList barGlyphNames();
-
 // The tray animation, frame 0 first: the icon that stands still while the
 // program sits in the tray.
 QList<QIcon> trayFrames();

@@ -260,11 +260,6 @@ void TForm1::dropBar() {
 // --- Start and activation ---------------------------------------------------
 
 void TForm1::FormCreate() {
-    BarShown = true;
-    OnTop = false;
-    Vertical = false;
-    ConverterOpen = false;
-    FinderOpen = false;
     // The hot keys reach the bar from every loop of the program, also the
     // modal loops of its tool windows.
     installHotKeys(this);

@@ -20,28 +20,39 @@
 
 // --- Guarded windows ---------------------------------------------------------
 
+namespace {
+
+// Shows a modal window unless it is open already: a hot key can arrive inside
+// the window's own loop. The flag comes down however the window ends.
+template <class Show>
+void showOnce(bool& open, Show&& show) {
+    if (open) return;
+    open = true;
+    auto clear = qScopeGuard([&open] { open = false; });
+    show();
+}
+
+}  // namespace
+
 void TForm1::SpeedButton2Click() {
-    // A hot key can arrive inside the converter's own modal loop.
-    if (ConverterOpen) return;
-    ConverterOpen = true;
-    auto clear = qScopeGuard([this] { ConverterOpen = false; });
-    if (showConverterWindow) {
-        showConverterWindow();
-    } else if (MeasForm != nullptr) {
-        MeasForm->exec();
-    }
+    showOnce(ConverterOpen, [this] {
+        if (showConverterWindow) {
+            showConverterWindow();
+        } else if (MeasForm != nullptr) {
+            MeasForm->exec();
+        }
+    });
 }
 
 void TForm1::Findmeasure1Click() {
-    if (FinderOpen) return;
-    FinderOpen = true;
-    auto clear = qScopeGuard([this] { FinderOpen = false; });
-    if (showFinderWindow) {
-        showFinderWindow();
-    } else {
-        TFindForm finder;
-        finder.exec();
-    }
+    showOnce(FinderOpen, [this] {
+        if (showFinderWindow) {
+            showFinderWindow();
+        } else {
+            TFindForm finder;
+            finder.exec();
+        }
+    });
 }
 
 // --- Tool windows --------------------------------------------------------------

@@ -58,9 +58,7 @@ void TTrayComp::SetPopupMenu(QMenu* menu) {
 void TTrayComp::SetMainWindow(QWidget* window) {
     if (mainWindow_ == window) return;
     if (mainWindow_) mainWindow_->removeEventFilter(this);
-    ReleaseQuitLock();
-    trayWatch_->stop();
-    hiddenInTray_ = false;
+    LeaveTray();
     mainWindow_ = window;
     if (mainWindow_) mainWindow_->installEventFilter(this);
 }
@@ -89,10 +87,9 @@ void TTrayComp::SetVisible(bool v) {
 // Without its icon, a window hidden in the tray could never come back: it
 // goes to the taskbar as a minimised window instead.
 void TTrayComp::HandToTaskbar() {
-    trayWatch_->stop();
-    if (!hiddenInTray_) return;
-    hiddenInTray_ = false;
-    ReleaseQuitLock();
+    const bool wasHidden = hiddenInTray_;
+    LeaveTray();
+    if (!wasHidden) return;
     if (QWidget* w = mainWindow_) {
         QScopedValueRollback<bool> own(changingWindow_, true);
         w->setWindowState(w->windowState() | Qt::WindowMinimized);
@@ -151,7 +148,6 @@ void TTrayComp::Loaded() {
 void TTrayComp::OnAnimation() {
     const int n = int(icons_.size());
     SetIconIndex(iconIndex_ < n - 1 ? iconIndex_ + 1 : 0);
-    Update();
 }
 
 void TTrayComp::Update() {
@@ -253,9 +249,7 @@ void TTrayComp::ApplyMinimized() {
         trayWatch_->start();
     } else if (!w->isMinimized() || !w->isVisible()) {
         // No tray: the taskbar entry stays, and the user restores from it.
-        hiddenInTray_ = false;
-        trayWatch_->stop();
-        ReleaseQuitLock();
+        LeaveTray();
         w->showMinimized();
     }
 }
@@ -264,15 +258,19 @@ void TTrayComp::Restore() {
     minimized_ = false;
     if (QWidget* w = mainWindow_) {
         QScopedValueRollback<bool> own(changingWindow_, true);
-        hiddenInTray_ = false;
-        trayWatch_->stop();
-        ReleaseQuitLock();
+        LeaveTray();
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->show();
         w->raise();
         w->activateWindow();
     }
     emit OnRestore();
+}
+
+void TTrayComp::LeaveTray() {
+    hiddenInTray_ = false;
+    trayWatch_->stop();
+    ReleaseQuitLock();
 }
 
 void TTrayComp::TakeQuitLock() {

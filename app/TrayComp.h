@@ -150,6 +150,8 @@ private:
     void ApplyMinimized();
     void HandToTaskbar();
     void WatchTray();
+    // The main window no longer hides in the tray: no watch, no quit lock.
+    void LeaveTray();
     void SyncWithWindow();
     void TakeQuitLock();
     void ReleaseQuitLock();

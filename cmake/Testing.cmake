@@ -1,6 +1,9 @@
 # Helpers that register tests with CTest.
 find_package(GTest REQUIRED)
 
+# What every test sees: where the built program and the sources lie, and a UTF-8 locale.
+set(KV_TEST_ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+
 # kv_gtest(name SOURCES ... LIBS ...): a GoogleTest program without widgets.
 function(kv_gtest name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -9,8 +12,7 @@ function(kv_gtest name)
   # One CTest test per program: the program prints each case, and the
   # environment reaches every case (test discovery would split the list).
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KV_TEST_ENVIRONMENT}")
 endfunction()
 
 # kv_qtest(name SOURCES ... LIBS ...): a QtTest program for windows, offscreen.
@@ -22,8 +24,7 @@ function(kv_qtest name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test Qt6::Widgets)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${KV_TEST_ENVIRONMENT}")
 endfunction()
 
 # kv_xtest(name SOURCES ... LIBS ... [TRAY]): a QtTest program that needs a real X
@@ -42,7 +43,7 @@ function(kv_xtest name)
   endif()
   add_test(NAME ${name} COMMAND ${CMAKE_SOURCE_DIR}/tests/support/with-xvfb.sh ${tray} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=xcb;KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8"
+    ENVIRONMENT "QT_QPA_PLATFORM=xcb;${KV_TEST_ENVIRONMENT}"
     RUN_SERIAL TRUE)
 endfunction()
 
@@ -50,6 +51,5 @@ endfunction()
 function(kv_pytest name script)
   # Debian's own interpreter: the checks use its python3-* packages.
   add_test(NAME ${name} COMMAND /usr/bin/python3 ${script} ${ARGN})
-  set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${KV_TEST_ENVIRONMENT}")
 endfunction()

@@ -1,10 +1,10 @@
 #include "platform/DesktopScreenSaver.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
 
 #include "core/Error.h"
+#include "platform/DBusService.h"
 
 namespace platform {
 
@@ -34,8 +34,7 @@ void DesktopScreenSaver::activate() {
 }
 
 bool DesktopScreenSaver::activateOverBus() {
-    if (!bus_.isConnected() || bus_.interface() == nullptr) return false;
-    if (!bus_.interface()->isServiceRegistered(kService).value()) return false;
+    if (!serviceOnBus(bus_, kService)) return false;
     // Desktops publish the object under either path; some implement only one of the two calls.
     for (const QString& path : {QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("/ScreenSaver")}) {
         QDBusMessage setActive = QDBusMessage::createMethodCall(kService, path, kService, QStringLiteral("SetActive"));

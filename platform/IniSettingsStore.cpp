@@ -15,16 +15,6 @@ class IniSettingsKey : public SettingsKey {
 public:
     explicit IniSettingsKey(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
 
-    std::optional<int> readInt(const QString& name) const override {
-        // Another process wrote the value as text; only a clean integer counts.
-        std::optional<QString> text = readString(name);
-        if (!text) return std::nullopt;
-        bool ok = false;
-        int value = text->trimmed().toInt(&ok, 10);
-        if (!ok) return std::nullopt;
-        return value;
-    }
-
     std::optional<QString> readString(const QString& name) const override {
         QVariant value = settings_->value(name);
         if (!value.isValid()) return std::nullopt;

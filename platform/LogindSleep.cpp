@@ -1,12 +1,12 @@
 #include "platform/LogindSleep.h"
 
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
+#include "platform/DBusService.h"
 
 namespace platform {
 
@@ -30,8 +30,7 @@ void LogindSleep::suspend() {
 }
 
 bool LogindSleep::suspendOverBus() {
-    if (!bus_.isConnected() || bus_.interface() == nullptr) return false;
-    if (!bus_.interface()->isServiceRegistered(kService).value()) return false;
+    if (!serviceOnBus(bus_, kService)) return false;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/login1"),
                                                        QStringLiteral("org.freedesktop.login1.Manager"),
                                                        QStringLiteral("Suspend"));

@@ -1,7 +1,6 @@
 #include "platform/PortalHotKeys.h"
 
 #include <QCoreApplication>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -10,6 +9,7 @@
 #include <QMetaObject>
 #include <xkbcommon/xkbcommon.h>
 
+#include "platform/DBusService.h"
 #include "platform/KeyTable.h"
 
 namespace platform {
@@ -81,8 +81,7 @@ QString portalTrigger(int modifiers, int virtualKey) {
 }
 
 bool portalOffersGlobalShortcuts(const QDBusConnection& bus) {
-    if (!bus.isConnected() || bus.interface() == nullptr) return false;
-    if (!bus.interface()->isServiceRegistered(kPortal).value()) return false;
+    if (!serviceOnBus(bus, kPortal)) return false;
     QDBusMessage get = QDBusMessage::createMethodCall(
         kPortal, kPortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << kShortcuts << QStringLiteral("version");
@@ -94,7 +93,7 @@ PortalHotKeys::PortalHotKeys(QDBusConnection bus) : bus_(std::move(bus)) {
     registerPortalShortcutType();
     bus_.connect(kPortal, kPortalPath, kShortcuts, QStringLiteral("Activated"), this,
                  SLOT(onActivated(QDBusMessage)));
-    const QString token = QStringLiteral("kvantor_%1_%2").arg(QCoreApplication::applicationPid()).arg(++requests_);
+    const QString token = nextRequestToken();
     // Listened for before asking, so that a quick answer is not missed.
     sessionRequest_ = requestPath(token);
     bus_.connect(kPortal, sessionRequest_, kRequest, QStringLiteral("Response"), this,
@@ -117,6 +116,11 @@ PortalHotKeys::~PortalHotKeys() {
     bus_.call(QDBusMessage::createMethodCall(kPortal, session_, QStringLiteral("org.freedesktop.portal.Session"),
                                              QStringLiteral("Close")),
               QDBus::NoBlock);
+}
+
+QString PortalHotKeys::nextRequestToken() {
+    // Unique among this program's requests, so that each answer finds its request.
+    return QStringLiteral("kvantor_%1_%2").arg(QCoreApplication::applicationPid()).arg(++requests_);
 }
 
 QString PortalHotKeys::requestPath(const QString& token) const {
@@ -154,12 +158,12 @@ void PortalHotKeys::onActivated(const QDBusMessage& signal) {
     const int id = args.at(1).toString().toInt(&ok);
     if (!ok || !bindings_.contains(id)) return;
     // Run from the event loop, as X11 presses are: the action may open a
-    // modal window with a loop of its own.
+    // modal window with a loop of its own. Queued on this object, the call is
+    // dropped with it.
     QMetaObject::invokeMethod(
         this,
-        [this, id, alive = std::weak_ptr<int>(alive_)] {
-            if (alive.expired() || !handler_) return;
-            handler_(id);
+        [this, id] {
+            if (handler_) handler_(id);
         },
         Qt::QueuedConnection);
 }
@@ -211,8 +215,7 @@ void PortalHotKeys::bind() {
     // A combination the desktop gives to another program is simply not bound,
     // as a refused X11 grab is; the answer is therefore not waited for.
     call << QVariant::fromValue(QDBusObjectPath(session_)) << QVariant::fromValue(shortcuts) << QString()
-         << QVariantMap{{QStringLiteral("handle_token"),
-                         QStringLiteral("kvantor_%1_%2").arg(QCoreApplication::applicationPid()).arg(++requests_)}};
+         << QVariantMap{{QStringLiteral("handle_token"), nextRequestToken()}};
     bus_.call(call, QDBus::NoBlock);
 }
 

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
-#include <memory>
 
 #include "platform/HotKeys.h"
 
@@ -61,6 +60,7 @@ private:
         int virtualKey;
     };
 
+    QString nextRequestToken();
     QString requestPath(const QString& token) const;
     // The desktop would not give the program a session: nothing can be bound.
     void refuseSession();
@@ -77,7 +77,6 @@ private:
     QMap<int, Binding> bindings_;
     bool bindPending_ = false;
     int requests_ = 0;
-    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 }  // namespace platform

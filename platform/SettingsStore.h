@@ -14,8 +14,16 @@ namespace platform {
 class SettingsKey {
 public:
     virtual ~SettingsKey() = default;
-    // Missing, or stored text that is no 32-bit decimal integer: not set.
-    virtual std::optional<int> readInt(const QString& name) const = 0;
+    // Missing, or stored text that is no 32-bit decimal integer: not set. Read
+    // through readString, as another process may have written the value as text.
+    std::optional<int> readInt(const QString& name) const {
+        std::optional<QString> text = readString(name);
+        if (!text) return std::nullopt;
+        bool ok = false;
+        int value = text->trimmed().toInt(&ok, 10);
+        if (!ok) return std::nullopt;
+        return value;
+    }
     virtual std::optional<QString> readString(const QString& name) const = 0;
     // Each write reaches the disk before it returns; false when it could not.
     virtual bool writeInt(const QString& name, int value) = 0;

@@ -8,15 +8,6 @@ class FakeSettingsKey : public SettingsKey {
 public:
     FakeSettingsKey(FakeSettingsStore& store, QString sub) : store_(store), sub_(std::move(sub)) {}
 
-    std::optional<int> readInt(const QString& name) const override {
-        std::optional<QString> text = readString(name);
-        if (!text) return std::nullopt;
-        bool ok = false;
-        int value = text->trimmed().toInt(&ok, 10);
-        if (!ok) return std::nullopt;
-        return value;
-    }
-
     std::optional<QString> readString(const QString& name) const override {
         auto group = store_.groups.constFind(sub_);
         if (group == store_.groups.constEnd() || !group->contains(name)) return std::nullopt;

@@ -25,8 +25,8 @@
 #include "app/TrayComp.h"
 #include "core/AppInfo.h"
 #include "core/Error.h"
-#include "core/HandlerGuard.h"
 #include "platform/fake/FakeDesktop.h"
+#include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
 #include "widgets/gif/GIFImage.h"
 #include "widgets/parser/Parser10.h"
@@ -71,16 +71,6 @@ QByteArray solidGif(int w, int h) {
     out.append('\0').append(';');
     return out;
 }
-
-// Error messages that the bar would show in a message box.
-struct ShownErrors {
-    QStringList messages;
-    kv::ErrorSink previous;
-    ShownErrors() {
-        previous = kv::setErrorSink([this](const std::string& m) { messages << QString::fromStdString(m); });
-    }
-    ~ShownErrors() { kv::setErrorSink(previous); }
-};
 
 struct ExpectedButton {
     const char* name;
@@ -195,10 +185,12 @@ private slots:
     }
 
     void everyGlyphAndTrayFrameIsDrawn() {
-        const QStringList names = barGlyphNames();
-        QCOMPARE(names.size(), 19);
-        for (const QString& name : names) {
-            QImage image = barGlyph(name).pixmap(22, 22).toImage();
+        bar = std::make_unique<TForm1>();
+        const QList<QToolButton*> buttons = bar->toolButtons();
+        QCOMPARE(buttons.size(), 19);
+        for (const QToolButton* button : buttons) {
+            const QString name = button->objectName();
+            QImage image = button->icon().pixmap(22, 22).toImage();
             QVERIFY2(!image.isNull(), qPrintable(name));
             int painted = 0;
             for (int y = 0; y < image.height(); ++y)
@@ -393,7 +385,7 @@ private slots:
         QVERIFY(bar->isVisible());
         bar->PopupMenu1->close();
         // The menu key of the keyboard opens it at once.
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2));
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2), bar->Panel1->mapToGlobal(QPoint(2, 2)));
         QCoreApplication::sendEvent(bar->Panel1, &key);
         QTRY_VERIFY(bar->PopupMenu1->isVisible());
         bar->PopupMenu1->close();

@@ -8,9 +8,9 @@
 
 #include "app/Form1.h"
 #include "app/Hot.h"
-#include "core/HandlerGuard.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
+#include "tests/support/ShownErrors.h"
 
 class HotKeyDispatchTest : public QObject {
     Q_OBJECT
@@ -155,15 +155,13 @@ private slots:
     void aFailingActionIsShownAndTheNextKeyStillWorks() {
         // The screen saver cannot start: the error goes to the error sink,
         // not out of the event loop.
-        QStringList shown;
-        auto previous = kv::setErrorSink([&](const std::string& m) { shown << QString::fromStdString(m); });
+        ShownErrors shown;
         storeAllSlots();
         makeBar();
         fakes->screenSaver->failure = "No screen saver";
         QVERIFY(keys->press(1140));
         QVERIFY(keys->press(1136));
-        kv::setErrorSink(previous);
-        QCOMPARE(shown, QStringList{"No screen saver"});
+        QCOMPARE(shown.messages, QStringList{"No screen saver"});
         QCOMPARE(fakes->programs->started, QStringList{"calculator"});
     }
 };

@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "app/Hot.h"
-#include "core/HandlerGuard.h"
 #include "platform/ProgramDir.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
+#include "tests/support/ShownErrors.h"
 
 namespace {
 
@@ -40,15 +40,6 @@ const ExpectedTab kTabs[] = {
      "SpeedButton5", "You can change the hot key to display Windows Calculator", 1136},
     {"TabSheet5", "Sreen saver", {"CheckBox17", "CheckBox18", "CheckBox19", "CheckBox20"}, "ComboBox5",
      "SpeedButton7", "You can change the hot key to start Windows Screen Saver", 1140},
-};
-
-struct ShownErrors {
-    QStringList messages;
-    kv::ErrorSink previous;
-    ShownErrors() {
-        previous = kv::setErrorSink([this](const std::string& m) { messages << QString::fromStdString(m); });
-    }
-    ~ShownErrors() { kv::setErrorSink(previous); }
 };
 
 }  // namespace

@@ -200,21 +200,42 @@ def run_program(failures):
                    XDG_RUNTIME_DIR=home)
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         output = run_and_stop(env, lambda program: run_checks(program, config_home, failures), failures)
-        if failures:
-            print(output, file=sys.stderr)
+    return report("bar end to end", failures, output)
+
+
+def report(title, failures, output):
+    """Prints the failures (with what the program printed, when there are any)
+    and the verdict; returns the exit status."""
+    if failures:
+        print(output, file=sys.stderr)
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
-    print("bar end to end:", "FAILED" if failures else "passed")
+    print(f"{title}:", "FAILED" if failures else "passed")
     return 1 if failures else 0
 
 
-def window_of_size(program_pid, size):
-    """A viewable window of the program with the given client size."""
+def windows_of_size(program_pid, size):
+    """The viewable windows of the program with the given client size."""
+    found = []
     for window in xdotool("search", "--onlyvisible", "--pid", program_pid, check=False).split():
         g = geometry(window)
         if g and g[2:] == size:
-            return window
-    return None
+            found.append(window)
+    return found
+
+
+def window_of_size(program_pid, size):
+    """A viewable window of the program with the given client size, or None."""
+    found = windows_of_size(program_pid, size)
+    return found[0] if found else None
+
+
+def close_window(window, what):
+    """Escape closes a dialog; fails when it stays on the screen."""
+    # No window manager here: give the dialog the focus directly.
+    xdotool("windowfocus", window, check=False)
+    xdotool("key", "Escape")
+    poll(f"the {what} window to close", lambda: not mapped(window), timeout=5)
 
 
 def check_tool_window(failures, program, what, size, open_it):
@@ -222,14 +243,7 @@ def check_tool_window(failures, program, what, size, open_it):
     open_it()
     try:
         window = poll(f"the {what} window", lambda: window_of_size(program.pid, size))
-    except AssertionError as e:
-        failures.append(str(e))
-        return
-    # No window manager here: give the dialog the focus directly.
-    xdotool("windowfocus", window, check=False)
-    xdotool("key", "Escape")
-    try:
-        poll(f"the {what} window to close", lambda: not mapped(window), timeout=5)
+        close_window(window, what)
     except AssertionError as e:
         failures.append(str(e))
 

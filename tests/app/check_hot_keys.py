@@ -9,34 +9,18 @@ configuration window gives the converter Alt+F10 from the keyboard, and the
 new key works at once while the old one no longer does.
 """
 import os
-import subprocess
 import sys
 import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from check_bar_desktop import (PROGRAM, bar_window, display_answers, geometry, mapped, open_menu, poll,
-                               run_and_stop, settings, window_of_size, xdotool)
+from check_bar_desktop import (SKIPPED, bar_window, close_window, display_answers, geometry, mapped,
+                               open_menu, poll, report, run_and_stop, settings, window_of_size, windows_of_size,
+                               xdotool)
 
-SKIPPED = 77
 CONVERTER = (515, 364)
 FINDER = (222, 348)
 CONFIGURATION = (389, 211)
-
-
-def windows_of_size(pid, size):
-    found = []
-    for window in xdotool("search", "--onlyvisible", "--pid", pid, check=False).split():
-        g = geometry(window)
-        if g and g[2:] == size:
-            found.append(window)
-    return found
-
-
-def close(window, what):
-    xdotool("windowfocus", window, check=False)
-    xdotool("key", "Escape")
-    poll(f"the {what} window to close", lambda: not mapped(window), timeout=5)
 
 
 def stays_closed(pid, size, seconds=1.5):
@@ -67,8 +51,8 @@ def run_checks(program, config_home, failures):
     finder = poll("the finder opened by Alt+F12 over the converter", lambda: window_of_size(program.pid, FINDER))
     if not mapped(converter):
         failures.append("the converter closed when the finder opened")
-    close(finder, "finder")
-    close(converter, "converter")
+    close_window(finder, "finder")
+    close_window(converter, "converter")
     if not stays_closed(program.pid, CONVERTER):
         failures.append("the converter opened again after it was closed (the second Alt+F11 was queued)")
 
@@ -104,18 +88,18 @@ def run_checks(program, config_home, failures):
             failures.append(f"saving slot 3 changed slot 2: {hkey}")
     except AssertionError:
         failures.append(f"slot 3 not saved as Alt+F10: HKey is {dict(settings(config_home)['HKey'])}")
-    close(hot, "configuration")
+    close_window(hot, "configuration")
 
     # The new key works at once, without a restart; the old one is gone.
     xdotool("key", "alt+F11")
     if not stays_closed(program.pid, CONVERTER):
         failures.append("Alt+F11 still opens the converter after slot 3 got Alt+F10")
         for window in windows_of_size(program.pid, CONVERTER):
-            close(window, "converter")
+            close_window(window, "converter")
     xdotool("key", "alt+F10")
     try:
         converter = poll("the converter opened by the new Alt+F10", lambda: window_of_size(program.pid, CONVERTER))
-        close(converter, "converter")
+        close_window(converter, "converter")
     except AssertionError as e:
         failures.append(str(e))
     if program.poll() is not None:
@@ -144,12 +128,7 @@ def main():
         output = run_and_stop(env, lambda program: run_checks(program, config_home, failures), failures)
         if "Recursive call" in output:
             failures.append("a tool window was shown again from inside its own modal loop")
-        if failures:
-            print(output, file=sys.stderr)
-    for failure in failures:
-        print("FAIL:", failure, file=sys.stderr)
-    print("hot keys end to end:", "FAILED" if failures else "passed")
-    return 1 if failures else 0
+    return report("hot keys end to end", failures, output)
 
 
 if __name__ == "__main__":

@@ -65,7 +65,7 @@ private slots:
         if (bin.isEmpty()) QSKIP("KV_BIN_DIR not set: not run by ctest");
         auto page = platform::findHelpPage(bin + "/help", 10);
         QVERIFY2(page.has_value(), "the build did not copy the help pages");
-        QCOMPARE(readAll(*page), readAll(QStringLiteral(KV_TEST_SOURCE_DIR "/assets/help/10.html")));
+        QCOMPARE(readAll(*page), readAll(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"));
     }
 
 private:

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 #include <xkbcommon/xkbcommon.h>
 
-#include <QMap>
 #include <QSet>
 #include <optional>
-#include <cstdlib>
 
+#include "TestEnvironment.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
 
@@ -89,26 +88,6 @@ TEST(KeyTable, PositionsAndCodesOutsideTheListHaveNoKey) {
         EXPECT_FALSE(platform::keysymOfVirtualKey(code).has_value()) << code;
 }
 
-// Sets or removes environment variables for one test and puts them back.
-class Environment {
-public:
-    void set(const char* name, const char* value) {
-        if (!saved_.contains(name))
-            saved_.insert(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
-        if (value) qputenv(name, value);
-        else qunsetenv(name);
-    }
-    ~Environment() {
-        for (auto it = saved_.begin(); it != saved_.end(); ++it) {
-            if (!it.value()) qunsetenv(it.key().constData());
-            else qputenv(it.key().constData(), *it.value());
-        }
-    }
-
-private:
-    QMap<QByteArray, std::optional<QByteArray>> saved_;
-};
-
 TEST(Session, WaylandIsToldByTheSessionTypeOrTheWaylandDisplay) {
     struct Case {
         const char* sessionType;
@@ -121,9 +100,8 @@ TEST(Session, WaylandIsToldByTheSessionTypeOrTheWaylandDisplay) {
         {"x11", "wayland-0", true},    {"wayland", "", true},         {"", "", false},
     };
     for (const Case& c : cases) {
-        Environment env;
-        env.set("XDG_SESSION_TYPE", c.sessionType);
-        env.set("WAYLAND_DISPLAY", c.waylandDisplay);
+        EnvOverride sessionType("XDG_SESSION_TYPE", c.sessionType);
+        EnvOverride waylandDisplay("WAYLAND_DISPLAY", c.waylandDisplay);
         EXPECT_EQ(platform::isWaylandSession(), c.wayland)
             << "XDG_SESSION_TYPE=" << (c.sessionType ? c.sessionType : "(unset)")
             << " WAYLAND_DISPLAY=" << (c.waylandDisplay ? c.waylandDisplay : "(unset)");

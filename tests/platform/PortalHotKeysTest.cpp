@@ -6,12 +6,11 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QMutex>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 #include <atomic>
 
+#include "PrivateBus.h"
 #include "platform/PortalHotKeys.h"
 #include "platform/XcbHotKeys.h"
 
@@ -89,18 +88,9 @@ class PortalHotKeysTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty()) QSKIP("dbus-daemon is not installed");
-        QFile config(dir_.filePath(QStringLiteral("bus.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
-                     "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
-                     "</busconfig>");
-        config.close();
-        bus_.start(daemon, {"--config-file=" + config.fileName(), "--nofork", "--print-address"});
-        QTRY_VERIFY(bus_.canReadLine());
-        const QString address = QString::fromUtf8(bus_.readLine()).trimmed();
+        if (!PrivateBus::available()) QSKIP("dbus-daemon is not installed");
+        const QString address = bus_.start();
+        QVERIFY2(!address.isEmpty(), "the private bus did not start");
         // Nothing here may reach the machine's own buses.
         qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
         client_ = QDBusConnection::connectToBus(address, QStringLiteral("kv-client"));
@@ -201,8 +191,6 @@ private slots:
         QMetaObject::invokeMethod(&portal_, [&] { portal_.moveToThread(home); }, Qt::BlockingQueuedConnection);
         serviceThread_.quit();
         serviceThread_.wait();
-        bus_.terminate();
-        bus_.waitForFinished();
     }
 
 private:
@@ -212,8 +200,7 @@ private:
         QVERIFY(service_.send(signal));
     }
 
-    QTemporaryDir dir_;
-    QProcess bus_;
+    PrivateBus bus_;
     QDBusConnection client_{QStringLiteral("unset")}, service_{QStringLiteral("unset")};
     QThread serviceThread_;
     GlobalShortcutsService portal_;

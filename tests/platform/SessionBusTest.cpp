@@ -2,12 +2,12 @@
 // Nothing is ever run or suspended: fallback programs are only recorded.
 #include <QDBusConnection>
 #include <QDBusContext>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 #include <atomic>
 
+#include "PrivateBus.h"
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
 #include "platform/DesktopProgramLauncher.h"
@@ -43,19 +43,9 @@ class SessionBusTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemon.isEmpty()) QSKIP("dbus-daemon is not installed");
-        // No service files: nothing is ever started on demand.
-        QFile config(dir_.filePath(QStringLiteral("bus.conf")));
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
-                     "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                     "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
-                     "</busconfig>");
-        config.close();
-        bus_.start(daemon, {"--config-file=" + config.fileName(), "--nofork", "--print-address"});
-        QTRY_VERIFY(bus_.canReadLine());
-        QString address = QString::fromUtf8(bus_.readLine()).trimmed();
+        if (!PrivateBus::available()) QSKIP("dbus-daemon is not installed");
+        const QString address = bus_.start();
+        QVERIFY2(!address.isEmpty(), "the private bus did not start");
         // Nothing here may reach the machine's own buses.
         qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", address.toUtf8());
@@ -139,8 +129,6 @@ private slots:
             QMetaObject::invokeMethod(object, [=] { object->moveToThread(home); }, Qt::BlockingQueuedConnection);
         serviceThread_.quit();
         serviceThread_.wait();
-        bus_.terminate();
-        bus_.waitForFinished();
     }
 
 private:
@@ -170,7 +158,7 @@ private:
     }
 
     QTemporaryDir dir_, bin_;
-    QProcess bus_;
+    PrivateBus bus_;
     QDBusConnection client_{QStringLiteral("unset")}, service_{QStringLiteral("unset")};
     QThread serviceThread_;
     ScreenSaverService screenSaver_;

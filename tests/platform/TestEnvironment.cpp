@@ -5,9 +5,12 @@
 #include <QFileInfo>
 #include <cstdlib>
 
-EnvOverride::EnvOverride(const char* name, const QString& value) : name_(name) {
+EnvOverride::EnvOverride(const char* name, const QString& value) : EnvOverride(name, value.toUtf8().constData()) {}
+
+EnvOverride::EnvOverride(const char* name, const char* value) : name_(name) {
     if (qEnvironmentVariableIsSet(name)) old_ = qgetenv(name);
-    qputenv(name, value.toUtf8());
+    if (value) qputenv(name, value);
+    else qunsetenv(name);
 }
 
 EnvOverride::~EnvOverride() {

@@ -9,6 +9,8 @@
 class EnvOverride {
 public:
     EnvOverride(const char* name, const QString& value);
+    // A null value removes the variable for the test.
+    EnvOverride(const char* name, const char* value);
     ~EnvOverride();
     EnvOverride(const EnvOverride&) = delete;
     EnvOverride& operator=(const EnvOverride&) = delete;
