@@ -205,6 +205,15 @@ void TForm1::connectHandlers() {
     trigger(Help1, &TForm1::Help1Click);
     trigger(Exit1, &TForm1::SpeedButton1Click);
 
+    // The tools whose windows are still to come keep their places, unavailable.
+    for (QWidget* button : {SpeedButton6, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton13,
+                            SpeedButton15, SpeedButton17, SpeedButton18, SpeedButton19, SpeedButton20, SpeedButton21})
+        button->setEnabled(false);
+    for (QAction* entry : {ArabictoRoman1, Datetodate1, Decibel1, Radiofrequencytolength1, Matterfieldtime1,
+                           Referencehardnessnumberforsteel1, Resistorcapacitorsvaluesand1, Volumeoftanks1, RGBcolor1,
+                           Charactercode1, Generateprimenumbers1})
+        entry->setEnabled(false);
+
     connect(Panel1, &QWidget::customContextMenuRequested, this,
             kv::guard([this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); }));
     connect(TrayComp1, &TTrayComp::OnMinimize, this, kv::guard(this, &TForm1::TrayComp1Minimize));

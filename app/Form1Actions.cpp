@@ -1,7 +1,8 @@
 // What the bar's buttons and menu entries do.
 //
-// Tool windows that do not exist yet leave their handler empty; each is
-// filled in where its window is built.
+// Tool windows that do not exist yet leave their handler empty and their
+// button and menu entry disabled (Form1.cpp); each is filled in, and enabled,
+// where its window is built.
 #include <QAction>
 #include <QCoreApplication>
 #include <QScopeGuard>
