@@ -13,7 +13,6 @@
 // on this thread (repaint() during the drawing, the final paint when the events
 // are processed), so no work is left to other threads or to waiting.
 #include <benchmark/benchmark.h>
-#include <muParser.h>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/MuparserVariables.h"
 #include "core/NumberFormat.h"
 #include "tools/calc/Tabulation.h"
 #include "tools/calc/Unit9.h"
@@ -99,20 +99,15 @@ void TabulateOnly(benchmark::State& state) {
 // muparser doing the same: compiled once, evaluated at each X accumulated the same way.
 void MuparserTabulate(benchmark::State& state) {
     const Sampling s = samplingFor(state);
-    mu::Parser p;
-    double x = 0, a = 0, b = 0, c = 0;
-    p.DefineVar("x", &x);
-    p.DefineVar("a", &a);
-    p.DefineVar("b", &b);
-    p.DefineVar("c", &c);
-    p.SetExpr(kFormula);
+    MuparserVariables m;  // a, b and c stay 0, as in the window's parser
+    m.parser.SetExpr(kFormula);
     std::vector<double> xs, ys;
     for (auto _ : state) {
         xs.clear();
         ys.clear();
-        for (x = kMinX; x <= s.maxX; x += s.step) {
-            xs.push_back(x);
-            ys.push_back(p.Eval());
+        for (m.x = kMinX; m.x <= s.maxX; m.x += s.step) {
+            xs.push_back(m.x);
+            ys.push_back(m.parser.Eval());
         }
         if (!countIsRight(state, static_cast<long long>(xs.size()), s.samples)) break;
         benchmark::DoNotOptimize(ys.data());

@@ -2,11 +2,11 @@
 // once, since muparser compiles on its first evaluation) and evaluating it
 // with x changing at every call, as the plotter does.
 #include <benchmark/benchmark.h>
-#include <muParser.h>
 
 #include <array>
 #include <string>
 
+#include "bench/MuparserVariables.h"
 #include "widgets/parser/Parser10.h"
 
 namespace {
@@ -45,18 +45,16 @@ void KvantorEvaluate(benchmark::State& state, const char* formula) {
 }
 
 void MuparserEvaluate(benchmark::State& state, const char* formula) {
-    mu::Parser p;
-    double x = 0, a = 5, b = 3, c = 4;
-    p.DefineVar("x", &x);
-    p.DefineVar("a", &a);
-    p.DefineVar("b", &b);
-    p.DefineVar("c", &c);
-    p.SetExpr(formula);
-    p.Eval();
+    MuparserVariables m;
+    m.a = 5;
+    m.b = 3;
+    m.c = 4;
+    m.parser.SetExpr(formula);
+    m.parser.Eval();
     size_t k = 0;
     for (auto _ : state) {
-        x = inputs.x[k++ & 1023];
-        benchmark::DoNotOptimize(p.Eval());
+        m.x = inputs.x[k++ & 1023];
+        benchmark::DoNotOptimize(m.parser.Eval());
     }
 }
 
@@ -74,16 +72,15 @@ void KvantorCompile(benchmark::State& state, const char* formula) {
 }
 
 void MuparserCompile(benchmark::State& state, const char* formula) {
-    mu::Parser p;
-    double x = 2, a = 5, b = 3, c = 4;
-    p.DefineVar("x", &x);
-    p.DefineVar("a", &a);
-    p.DefineVar("b", &b);
-    p.DefineVar("c", &c);
+    MuparserVariables m;
+    m.x = 2;
+    m.a = 5;
+    m.b = 3;
+    m.c = 4;
     const std::string text = formula;
     for (auto _ : state) {
-        p.SetExpr(text);
-        benchmark::DoNotOptimize(p.Eval());
+        m.parser.SetExpr(text);
+        benchmark::DoNotOptimize(m.parser.Eval());
     }
 }
 

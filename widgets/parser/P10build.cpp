@@ -10,14 +10,6 @@
 
 namespace {
 
-std::string upperCased(std::string_view text) {
-    std::string s(text);
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return s;
-}
-
 // Only character 32 counts as a blank.
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -81,12 +73,9 @@ public:
         first.Level = level;
         first.Position = position;
         first.Side = 1;
-        first.Parent = &term;
-        term.FirstChild = &first;
         const bool twoOperands = hasTwoOperands(kind->token);
         if (!twoOperands) grid_.count(level);
         visit(first);
-        term.FirstChild = nullptr;
         if (!twoOperands) return;
 
         TermRecord second;
@@ -94,11 +83,8 @@ public:
         second.Level = level;
         second.Position = position;  // nothing at this level was counted meanwhile
         second.Side = 2;
-        second.Parent = &term;
-        term.SecondChild = &second;
         grid_.count(level);
         visit(second);
-        term.SecondChild = nullptr;
     }
 
 private:
@@ -114,7 +100,7 @@ private:
 }  // namespace
 
 std::unique_ptr<OperationList> ParseFunction(std::string_view text, const NameTables& names) {
-    const std::string prepared = upperCased(text);
+    const std::string prepared = asciiUpper(text);
     std::string_view term = trimBlanks(prepared);
     if (term.find(' ') != std::string_view::npos) throw EExpressionHasBlanks("Expression has blanks");
     if (std::count(term.begin(), term.end(), '(') != std::count(term.begin(), term.end(), ')')) {

@@ -8,14 +8,6 @@
 
 namespace {
 
-std::string upperCased(std::string_view name) {
-    std::string s(name);
-    for (char& c : s) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return s;
-}
-
 bool isIdentifier(std::string_view name) {
     auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
@@ -72,7 +64,7 @@ double* TCustomParser::builtInField(std::string_view upperName) {
 void TCustomParser::addBuiltInVariable(const char* name, double* field) { variables_.emplace(name, field); }
 
 double* TCustomParser::SetVariable(std::string_view name, double value) {
-    const std::string upper = upperCased(name);
+    const std::string upper = asciiUpper(name);
     if (auto it = variables_.find(upper); it != variables_.end()) {
         *it->second = value;
         return it->second;
@@ -88,12 +80,12 @@ double* TCustomParser::SetVariable(std::string_view name, double value) {
 }
 
 double TCustomParser::GetVariable(std::string_view name) const {
-    auto it = variables_.find(upperCased(name));
+    auto it = variables_.find(asciiUpper(name));
     return it == variables_.end() ? 0.0 : *it->second;
 }
 
 bool TCustomParser::VariableExists(std::string_view name) const {
-    return variables_.find(upperCased(name)) != variables_.end();
+    return variables_.find(asciiUpper(name)) != variables_.end();
 }
 
 void TCustomParser::removeVariableEntry(VariableTable::iterator it) {
@@ -104,7 +96,7 @@ void TCustomParser::removeVariableEntry(VariableTable::iterator it) {
 void TCustomParser::ClearVariable(std::string_view name) {
     // The list may read the cell: it goes first.
     FreeExpression();
-    if (auto it = variables_.find(upperCased(name)); it != variables_.end()) removeVariableEntry(it);
+    if (auto it = variables_.find(asciiUpper(name)); it != variables_.end()) removeVariableEntry(it);
     SetExpression("");
 }
 
@@ -116,7 +108,7 @@ void TCustomParser::ClearVariables() {
 
 void TCustomParser::addFunction(FunctionTable& table, std::string_view name, TMathProcedure routine) {
     if (!isIdentifier(name)) throw EBadName(std::string(name));
-    if (!table.emplace(upperCased(name), routine).second) {
+    if (!table.emplace(asciiUpper(name), routine).second) {
         throw kv::Error("String list does not allow duplicates");
     }
 }
@@ -130,7 +122,7 @@ void TCustomParser::AddFunctionTwoParam(std::string_view name, TMathProcedure ro
 }
 
 void TCustomParser::ClearFunction(std::string_view name) {
-    const std::string upper = upperCased(name);
+    const std::string upper = asciiUpper(name);
     if (functionOne_.erase(upper) == 0 && functionTwo_.erase(upper) == 0) return;
     SetExpression("");
 }

@@ -350,6 +350,5 @@ std::optional<Classification> TermRecognizer::classify(TermRecord& term) {
         term.LeftText = stripBrackets(term.LeftText);
         if (split.rightBegin >= 0) term.RightText = stripBrackets(term.RightText);
     }
-    term.Token = c.token;
     return c;
 }

@@ -3,8 +3,6 @@
 // value goes in the operation grid.
 #include <string_view>
 
-#include "widgets/parser/ParserTypes.h"
-
 struct TermRecord {
     // Views into the prepared expression text, which outlives the tree.
     std::string_view Text;
@@ -12,11 +10,7 @@ struct TermRecord {
     // no real operand can be (blanks are refused before compiling).
     std::string_view LeftText = " ";
     std::string_view RightText = " ";
-    TToken Token = TToken::variab;
     int Level = 0;     // the whole expression is level 0
     int Position = 1;  // with Level: the operation this term feeds
     int Side = 1;      // 1: feeds Arg1 of that operation, 2: Arg2
-    TermRecord* FirstChild = nullptr;
-    TermRecord* SecondChild = nullptr;
-    TermRecord* Parent = nullptr;
 };

@@ -30,22 +30,20 @@ void Tsp_DataSeries::SetPlot(Tsp_XYPlot* p) {
 void Tsp_DataSeries::SetXAxis(Tsp_WhatXAxis a) {
     if (a == xAxis_) return;
     xAxis_ = a;
-    if (!plot_) return;
-    bool b = plot_->DoAutoMinMax(plot_->BottomAxis());
-    bool t = plot_->DoAutoMinMax(plot_->TopAxis());
-    if (b || t)
-        plot_->Invalidate();
-    else
-        InvalidatePlot(rsAttrChanged);
+    if (plot_) AxisMoved(plot_->BottomAxis(), plot_->TopAxis());
 }
 
 void Tsp_DataSeries::SetYAxis(Tsp_WhatYAxis a) {
     if (a == yAxis_) return;
     yAxis_ = a;
-    if (!plot_) return;
-    bool l = plot_->DoAutoMinMax(plot_->LeftAxis());
-    bool r = plot_->DoAutoMinMax(plot_->RightAxis());
-    if (l || r)
+    if (plot_) AxisMoved(plot_->LeftAxis(), plot_->RightAxis());
+}
+
+void Tsp_DataSeries::AxisMoved(Tsp_Axis& first, Tsp_Axis& second) {
+    // Both fit their data again: the axis the series left and the one it joined.
+    bool a = plot_->DoAutoMinMax(first);
+    bool b = plot_->DoAutoMinMax(second);
+    if (a || b)
         plot_->Invalidate();
     else
         InvalidatePlot(rsAttrChanged);
@@ -220,26 +218,30 @@ void Tsp_XYDataSeries::SetCapacity(int n) {
     }
 }
 
+bool Tsp_XYDataSeries::HasExtent() {
+    return count_ > 0 && (cacheValid_ || FindMinMax()) && !cacheEmpty_;
+}
+
 bool Tsp_XYDataSeries::GetXMin(double& v) {
-    if (count_ == 0 || (!cacheValid_ && !FindMinMax()) || cacheEmpty_) return false;
+    if (!HasExtent()) return false;
     v = xMin_;
     return true;
 }
 
 bool Tsp_XYDataSeries::GetXMax(double& v) {
-    if (count_ == 0 || (!cacheValid_ && !FindMinMax()) || cacheEmpty_) return false;
+    if (!HasExtent()) return false;
     v = xMax_;
     return true;
 }
 
 bool Tsp_XYDataSeries::GetYMin(double& v) {
-    if (count_ == 0 || (!cacheValid_ && !FindMinMax()) || cacheEmpty_) return false;
+    if (!HasExtent()) return false;
     v = yMin_;
     return true;
 }
 
 bool Tsp_XYDataSeries::GetYMax(double& v) {
-    if (count_ == 0 || (!cacheValid_ && !FindMinMax()) || cacheEmpty_) return false;
+    if (!HasExtent()) return false;
     v = yMax_;
     return true;
 }
@@ -385,8 +387,8 @@ void Tsp_XYLine::Draw(QPainter& p) {
     if (count_ == 0 || !plot) return;
     const bool lineOn = count_ >= 2 && LineAttr.Visible() && LineAttr.Style() != Qt::NoPen;
     if (!PointAttr.Visible() && !lineOn) return;
-    Tsp_Axis& xa = XAxis() == dsxTop ? plot->TopAxis() : plot->BottomAxis();
-    Tsp_Axis& ya = YAxis() == dsyRight ? plot->RightAxis() : plot->LeftAxis();
+    Tsp_Axis& xa = plot->HAxisOf(this);
+    Tsp_Axis& ya = plot->VAxisOf(this);
     double xmin, xmax, ymin, ymax;
     if (!GetXMin(xmin) || !GetXMax(xmax) || !GetYMin(ymin) || !GetYMax(ymax)) return;
     if (xmin > xa.Max() || xmax < xa.Min() || ymin > ya.Max() || ymax < ya.Min()) return;
@@ -436,8 +438,8 @@ void Tsp_XYLine::QuickAddXY(double x, double y) {
 void Tsp_XYLine::DrawPiece(QPainter& p, int index) {
     Tsp_XYPlot* plot = Plot();
     if (!plot || index < 0 || index >= count_) return;
-    Tsp_Axis& xa = XAxis() == dsxTop ? plot->TopAxis() : plot->BottomAxis();
-    Tsp_Axis& ya = YAxis() == dsyRight ? plot->RightAxis() : plot->LeftAxis();
+    Tsp_Axis& xa = plot->HAxisOf(this);
+    Tsp_Axis& ya = plot->VAxisOf(this);
     const QRect field = plot->FieldRect();
     if (!finite2(xv_[index], yv_[index])) return;
     QPoint cur(xa.V2P(xv_[index]), ya.V2P(yv_[index]));
@@ -501,8 +503,8 @@ bool Tsp_SpectrLines::GetYMax(double& v) {
 void Tsp_SpectrLines::Draw(QPainter& p) {
     Tsp_XYPlot* plot = Plot();
     if (count_ == 0 || !plot) return;
-    Tsp_Axis& xa = XAxis() == dsxTop ? plot->TopAxis() : plot->BottomAxis();
-    Tsp_Axis& ya = YAxis() == dsyRight ? plot->RightAxis() : plot->LeftAxis();
+    Tsp_Axis& xa = plot->HAxisOf(this);
+    Tsp_Axis& ya = plot->VAxisOf(this);
     double xmin, xmax;
     if (!GetXMin(xmin) || !GetXMax(xmax) || xmin > xa.Max() || xmax < xa.Min()) return;
     const int lowRow = plot->BottomAxis().OY + 2, highRow = plot->TopAxis().OY - 2;

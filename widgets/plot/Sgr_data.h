@@ -42,6 +42,8 @@ public:
 
 private:
     friend class Tsp_XYPlot;
+    // After a change of axis: fits both axes of that side to the data and repaints.
+    void AxisMoved(Tsp_Axis& first, Tsp_Axis& second);
     Tsp_XYPlot* plot_ = nullptr;
     Tsp_WhatXAxis xAxis_ = dsxBottom;
     Tsp_WhatYAxis yAxis_ = dsyLeft;
@@ -85,6 +87,8 @@ protected:
     void StorePoint(double x, double y);  // capacity, cache, count
     void TryUpdateMinMax(double x, double y);
     bool FindMinMax();
+    // Whether some point is finite, with the cached extent brought up to date.
+    bool HasExtent();
     int count_ = 0;
     int capacity_ = 0;
     std::vector<double> xv_, yv_;

@@ -190,7 +190,13 @@ void Tsp_XYPlot::CustomInvalidate(bool layout, bool frame, bool field) {
     if (layout) arranged_ = false;
     if (frame) frameDrawn_ = false;
     if (field) fieldDrawn_ = false;
+    // A paint of the whole control already asked for serves this request too;
+    // asking Qt again costs most of the time of a fast append.
+    if (paintPending_) return;
     update();
+    // Qt drops the request of a control that cannot paint now, and paints the
+    // whole control once it can.
+    paintPending_ = isVisible() && updatesEnabled() && !size().isEmpty();
 }
 
 void Tsp_XYPlot::BufferIsInvalid() {
@@ -424,6 +430,7 @@ void Tsp_XYPlot::CopyToClipboardMetafile() {
 }
 
 void Tsp_XYPlot::paintEvent(QPaintEvent*) {
+    paintPending_ = false;
     drawW_ = width();
     drawH_ = height();
     QPainter p(this);
@@ -740,9 +747,8 @@ void Tsp_XYPlot::SetMarkerAt(Tsp_PlotMarker* m, int i) {
     if (m->Visible()) CustomInvalidate(false, false, true);
 }
 
-void Tsp_XYPlot::QuickDraw(Tsp_DataSeries* s, int index) {
-    auto* line = dynamic_cast<Tsp_XYLine*>(s);
-    if (buffered_ && buffer_ && buffer_->Valid() && arranged_ && frameDrawn_ && fieldDrawn_ && line &&
+void Tsp_XYPlot::QuickDraw(Tsp_XYLine* line, int index) {
+    if (buffered_ && buffer_ && buffer_->Valid() && arranged_ && frameDrawn_ && fieldDrawn_ &&
         buffer_->Width() == width() && buffer_->Height() == height()) {
         QPainter bp(&buffer_->Canvas());
         bp.setClipRect(layout_.field);

@@ -21,6 +21,7 @@
 #include "widgets/plot/Sgr_scale.h"
 
 class Tsp_DataSeries;
+class Tsp_XYLine;
 class Tsp_PlotMarker;
 class Tsp_XYPlot;
 class QPainter;
@@ -106,6 +107,9 @@ public:
     void SetRightAxis(const Tsp_Axis& a) { right_->Assign(a); }
     void SetBottomAxis(const Tsp_Axis& a) { bottom_->Assign(a); }
     void SetTopAxis(const Tsp_Axis& a) { top_->Assign(a); }
+    // The axes a series is drawn against.
+    Tsp_Axis& HAxisOf(const Tsp_DataSeries* s);
+    Tsp_Axis& VAxisOf(const Tsp_DataSeries* s);
 
     // The field in pixels; right and bottom exclusive.
     int FieldLeft() const { return layout_.fieldLeft; }
@@ -176,8 +180,8 @@ public:
 
     // Lays the axes out for the current drawing size and font.
     void Arrange();
-    // Draws the new piece of a series after a fast append.
-    void QuickDraw(Tsp_DataSeries* s, int index);
+    // Draws the new piece of a line after a fast append.
+    void QuickDraw(Tsp_XYLine* line, int index);
 
     int DragState() const { return dragState_; }
 
@@ -205,8 +209,6 @@ private:
     Tsp_DragRect RubberRect() const;
     bool KeysMatch(const QMouseEvent* e, Tsp_ShiftKeys keys) const;
     void PanStep(QPoint at);
-    Tsp_Axis& HAxisOf(const Tsp_DataSeries* s);
-    Tsp_Axis& VAxisOf(const Tsp_DataSeries* s);
 
     std::unique_ptr<Tsp_Axis> left_, right_, bottom_, top_;
     Tsp_PlotLayout layout_;
@@ -224,4 +226,5 @@ private:
     bool xCursorOn_ = false;
     double xCursorVal_ = 0;
     bool arranged_ = false, fieldDrawn_ = false, frameDrawn_ = false;
+    bool paintPending_ = false;  // update() of the whole control since the last paint
 };

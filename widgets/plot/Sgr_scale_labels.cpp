@@ -152,7 +152,7 @@ QString formatMagnitude(const NumberPattern& p, double m, QChar dp, bool& rounde
 }  // namespace
 
 QString Tsp_FormatFloat(const QString& format, double v, QChar decimalPoint) {
-    QChar dp = decimalPoint.isNull() ? QLocale().decimalPoint().at(0) : decimalPoint;
+    QChar dp = decimalPoint.isNull() ? kv::localeDecimalPoint() : decimalPoint;
     if (!std::isfinite(v) || std::fabs(v) >= 1e18) return QString::fromStdString(kv::formatGeneral(v, dp));
     QStringList sections = splitSections(format);
     QString section = sections[0];

@@ -32,10 +32,19 @@ void drawCell(QPainter& p, QRect cell, const Figure& figure) {
     }
 }
 
+// Cell i of a grid whose first row starts at `top`, filled row by row.
+QRect gridCell(int top, int i) {
+    return QRect(kMargin + (i % kColumns) * kCellW, top + (i / kColumns) * kCellH, kCellW, kCellH);
+}
+
+int gridRows(qsizetype cells) {
+    return int((cells + kColumns - 1) / kColumns);
+}
+
 int drawGrid(QPainter& p, int y, const QList<Figure>& figures) {
     for (int i = 0; i < figures.size(); ++i)
-        drawCell(p, QRect(kMargin + (i % kColumns) * kCellW, y + (i / kColumns) * kCellH, kCellW, kCellH), figures[i]);
-    return y + int((figures.size() + kColumns - 1) / kColumns) * kCellH;
+        drawCell(p, gridCell(y, i), figures[i]);
+    return y + gridRows(figures.size()) * kCellH;
 }
 
 void drawLegend(QPainter& p, QRect cell) {
@@ -54,7 +63,8 @@ void drawLegend(QPainter& p, QRect cell) {
 QImage drawGeometryChart() {
     const QList<Figure> plane = planeFigures();
     const QList<Figure> solid = solidFigures();
-    const int rows = int((plane.size() + 2) / 3 + (solid.size() + 1 + 2) / 3);
+    // The legend takes the cell after the last solid.
+    const int rows = gridRows(plane.size()) + gridRows(solid.size() + 1);
     const int height = 76 + 2 * 30 + rows * kCellH + 12;
     QImage image = paper(kWidth, height);
     QPainter p(&image);
@@ -65,10 +75,8 @@ QImage drawGeometryChart() {
     y = drawHeading(p, kMargin, y, inner, QStringLiteral("Plane figures: area S, perimeter P"));
     y = drawGrid(p, y, plane) + 6;
     y = drawHeading(p, kMargin, y, inner, QStringLiteral("Solids: volume V, total surface S"));
-    const int top = y;
     drawGrid(p, y, solid);
-    const int last = int(solid.size());
-    drawLegend(p, QRect(kMargin + (last % kColumns) * kCellW, top + (last / kColumns) * kCellH, kCellW, kCellH));
+    drawLegend(p, gridCell(y, int(solid.size())));
     return image;
 }
 

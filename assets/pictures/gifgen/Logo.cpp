@@ -13,10 +13,9 @@ namespace {
 constexpr int kW = 29;
 constexpr int kH = 24;
 
-// The needle of a measuring dial swings up from rest, overshoots and settles:
-// the program "takes a reading" once when the bar appears.
+// The needle of a measuring dial swings up from rest, overshoots and settles
+// on the last angle: the program "takes a reading" once when the bar appears.
 constexpr double kNeedleDegrees[] = {180, 160, 128, 92, 62, 44, 40, 50, 60, 56, 54};
-constexpr double kRestDegrees = 54;
 
 const QColor plate(31, 78, 140);
 const QColor plateLight(66, 120, 190);
@@ -83,11 +82,10 @@ QList<OutFrame> drawLogo() {
     QList<OutFrame> frames;
     const int count = int(std::size(kNeedleDegrees));
     for (int i = 0; i < count; ++i) {
+        // The hub lights up on the settled reading, which stays a second.
         const bool last = i == count - 1;
-        frames.append({frame(kNeedleDegrees[i], last ? 1.0 : 0.0), i == 0 ? 40 : 6});
+        frames.append({frame(kNeedleDegrees[i], last ? 1.0 : 0.0), i == 0 ? 40 : last ? 100 : 6});
     }
-    frames.last().image = frame(kRestDegrees, 1.0);
-    frames.last().delayCs = 100;
     return frames;
 }
 

@@ -11,21 +11,27 @@ namespace {
 constexpr int kWidth = 640;
 constexpr int kMargin = 20;
 
-Table shoeTable(const CsvTable& csv, const QString& gender) {
-    Table t;
-    t.header = {"EU", "UK", "US", "Foot, cm"};
-    t.widths = {62, 62, 62, 102};
-    t.align = {Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter};
+// The given columns of the rows for one gender, in the file's order.
+QList<QStringList> rowsFor(const CsvTable& csv, const QString& gender, const QList<int>& columns) {
     const int g = csv.column("gender");
-    const QList<int> columns = {csv.column("eu"), csv.column("uk"), csv.column("us"), csv.column("foot_cm")};
+    QList<QStringList> rows;
     for (const QStringList& row : csv.rows) {
         if (row[g] != gender)
             continue;
         QStringList cells;
         for (int c : columns)
             cells << row[c];
-        t.rows << cells;
+        rows << cells;
     }
+    return rows;
+}
+
+Table shoeTable(const CsvTable& csv, const QString& gender) {
+    Table t;
+    t.header = {"EU", "UK", "US", "Foot, cm"};
+    t.widths = {62, 62, 62, 102};
+    t.align = {Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter};
+    t.rows = rowsFor(csv, gender, {csv.column("eu"), csv.column("uk"), csv.column("us"), csv.column("foot_cm")});
     return t;
 }
 
@@ -36,19 +42,11 @@ Table clothingTable(const CsvTable& csv, const QString& gender) {
                    : QStringList{"DE, NL", "FR, ES", "UK", "US", "Letter", "Bust, cm"};
     t.widths = men ? QList<int>{160, 90, 90, 120, 140} : QList<int>{100, 100, 80, 80, 120, 120};
     t.align = QList<Qt::Alignment>(t.widths.size(), Qt::AlignHCenter);
-    const int g = csv.column("gender");
     QList<int> columns = {csv.column("eu")};
     if (!men)
         columns << csv.column("fr");
     columns << csv.column("uk") << csv.column("us") << csv.column("letter") << csv.column("girth_cm");
-    for (const QStringList& row : csv.rows) {
-        if (row[g] != gender)
-            continue;
-        QStringList cells;
-        for (int c : columns)
-            cells << row[c];
-        t.rows << cells;
-    }
+    t.rows = rowsFor(csv, gender, columns);
     return t;
 }
 

@@ -6,21 +6,13 @@
 #include <string>
 
 #include "tests/core/DefaultLocale.h"
+#include "tests/support/MessageOf.h"
 #include "widgets/parser/Parser10.h"
 
 namespace {
 
 void twice(TOperation* op) { *op->Dest = 2 * *op->Arg1; }
 void hypot2(TOperation* op) { *op->Dest = *op->Arg1 * *op->Arg1 + *op->Arg2 * *op->Arg2; }
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const kv::Error& e) {
-        return e.what();
-    }
-    return "";
-}
 
 TEST(Variables, AreFoundWhateverTheCaseAndCreatedOnFirstAssignment) {
     TPars p;
@@ -40,9 +32,9 @@ TEST(Variables, AreFoundWhateverTheCaseAndCreatedOnFirstAssignment) {
 
 TEST(Variables, NeedIdentifierNames) {
     TPars p;
-    EXPECT_EQ(messageOf([&] { p.SetVariable("1abc", 1); }), "1ABC");
-    EXPECT_EQ(messageOf([&] { p.SetVariable("a b", 1); }), "A B");
-    EXPECT_EQ(messageOf([&] { p.SetVariable("", 1); }), "");
+    EXPECT_EQ(messageOf<kv::Error>([&] { p.SetVariable("1abc", 1); }), "1ABC");
+    EXPECT_EQ(messageOf<kv::Error>([&] { p.SetVariable("a b", 1); }), "A B");
+    EXPECT_EQ(messageOf<kv::Error>([&] { p.SetVariable("", 1); }), "");
     EXPECT_THROW(p.SetVariable("", 1), EBadName);
     p.SetVariable("_n2", 4);
     EXPECT_EQ(p.GetVariable("_N2"), 4);
@@ -88,9 +80,9 @@ TEST(Functions, AddedByTheHostAreCalledLikeBuiltIns) {
 
 TEST(Functions, RefuseBadAndDuplicateNames) {
     TPars p;
-    EXPECT_EQ(messageOf([&] { p.AddFunctionOneParam("two words", twice); }), "two words");
-    EXPECT_EQ(messageOf([&] { p.AddFunctionOneParam("sin", twice); }), "String list does not allow duplicates");
-    EXPECT_EQ(messageOf([&] { p.AddFunctionTwoParam("MAX", hypot2); }), "String list does not allow duplicates");
+    EXPECT_EQ(messageOf<kv::Error>([&] { p.AddFunctionOneParam("two words", twice); }), "two words");
+    EXPECT_EQ(messageOf<kv::Error>([&] { p.AddFunctionOneParam("sin", twice); }), "String list does not allow duplicates");
+    EXPECT_EQ(messageOf<kv::Error>([&] { p.AddFunctionTwoParam("MAX", hypot2); }), "String list does not allow duplicates");
     p.AddFunctionTwoParam("SIN", hypot2);  // the tables are separate
     p.SetExpression("SIN(1,2)+SIN(0)");
     EXPECT_EQ(p.Value(), 5);

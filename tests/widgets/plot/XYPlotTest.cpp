@@ -32,6 +32,14 @@ int countColour(const QImage& img, const QRect& r, const QColor& c) {
     return n;
 }
 
+// Dark pixels in r: the ink of text drawn there.
+int ink(const QImage& img, const QRect& r) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += qGray(img.pixel(x, y)) < 100;
+    return n;
+}
+
 void sendMouse(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
                Qt::KeyboardModifiers mods) {
     QMouseEvent e(type, QPointF(at), w.mapToGlobal(QPointF(at)), button, buttons, mods);
@@ -64,6 +72,7 @@ private slots:
     void seriesOutsideTheRangeDrawsNothing();
     void farEndsClampOrSkipTheSegment();
     void pointsThatAreNoNumberBreakTheLine();
+    void seriesDrawsAgainstItsOwnAxes();
     void markersInsideTheFieldOnly();
     void markerSizesReadBackOdd();
     void seriesEditsAndRepaints();
@@ -130,11 +139,7 @@ void XYPlotTest::ticksAndGridFollowTheScale() {
         QCOMPARE(isColour(img, x, plot.FieldTop() + 5, QColor(0, 0, 255)), inside);
     }
     // Labels are drawn below the marks, centred on the tick of "5".
-    QRect labelBox(b.TickPos[5] - 6, fb + 5, 13, 14);
-    int ink = 0;
-    for (int y = labelBox.top(); y <= labelBox.bottom(); ++y)
-        for (int x = labelBox.left(); x <= labelBox.right(); ++x) ink += qGray(img.pixel(x, y)) < 100;
-    QVERIFY(ink > 3);
+    QVERIFY(ink(img, QRect(b.TickPos[5] - 6, fb + 5, 13, 14)) > 3);
 }
 
 void XYPlotTest::horizontalSeriesPaintsItsRow() {
@@ -236,6 +241,38 @@ void XYPlotTest::pointsThatAreNoNumberBreakTheLine() {
     QVERIFY(!line->GetXMin(v));
     img = plot.PlotImage();
     QCOMPARE(countColour(img, img.rect(), kRed), 0);
+}
+
+void XYPlotTest::seriesDrawsAgainstItsOwnAxes() {
+    Tsp_XYPlot plot;
+    setUp(plot);
+    plot.LeftAxis().SetMinMax(-5, 5);
+    plot.RightAxis().SetMinMax(0, 10);
+    plot.TopAxis().SetMinMax(0, 20);
+    auto* line = redLine(plot);
+    line->AddXY(0, 2);
+    line->AddXY(20, 2);
+    line->SetYAxis(dsyRight);
+    QImage img = plot.PlotImage();
+    plot.Arrange();
+    const int x = plot.BottomAxis().V2P(5);
+    QVERIFY(isColour(img, x, plot.RightAxis().V2P(2), kRed));
+    QVERIFY(!isColour(img, x, plot.LeftAxis().V2P(2), kRed));
+
+    // Moved to an automatic axis, the series fits it; the axis had no data before.
+    line->Clear();
+    line->AddXY(4, 1);
+    line->AddXY(4, 9);
+    plot.TopAxis().SetAutoMax(true);
+    QCOMPARE(plot.TopAxis().Max(), 20.0);
+    line->SetXAxis(dsxTop);
+    QCOMPARE(plot.TopAxis().Max(), 4 + 0.025 * 4);
+    QCOMPARE(plot.BottomAxis().Max(), 10.0);
+    img = plot.PlotImage();
+    plot.Arrange();
+    const int y = plot.RightAxis().V2P(5);
+    QVERIFY(isColour(img, plot.TopAxis().V2P(4), y, kRed));
+    QVERIFY(!isColour(img, plot.BottomAxis().V2P(4), y, kRed));
 }
 
 void XYPlotTest::markersInsideTheFieldOnly() {
@@ -718,12 +755,6 @@ void XYPlotTest::bordersAndCaptions() {
 
     // A bottom caption lies below the bottom margin line, centred on the field;
     // a caption of blanks draws nothing.
-    auto ink = [](const QImage& im, const QRect& r) {
-        int n = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x) n += qGray(im.pixel(x, y)) < 100;
-        return n;
-    };
     plot.SetBorderStyle(bs_None);
     plot.BottomAxis().SetMargin(24);
     plot.BottomAxis().SetCaption("   ");
@@ -759,6 +790,12 @@ void XYPlotTest::quickAddDrawsIncrementally() {
         for (int i = 0; i <= 10; ++i) line->QuickAddXY(i, 0);
         QCOMPARE(paints, 0);  // nothing painted while appending
         QCOMPARE(line->Count(), 11);
+        // The appends asked for a paint, which comes with the events; after it
+        // the next append asks again.
+        QTRY_VERIFY(paints > 0);
+        const int painted = paints;
+        line->QuickAddXY(5, 1);
+        QTRY_VERIFY(paints > painted);
         QImage img = plot.grab().toImage();
         int row = plot.LeftAxis().V2P(0);
         for (int x = plot.FieldLeft(); x < plot.FieldRight(); x += 9) QVERIFY(isColour(img, x, row, kRed));
