@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/Error.h"
+#include "tests/support/MessageOf.h"
 
 namespace {
 
@@ -105,16 +106,6 @@ TEST(FloatGuard, ChecksStepByStep) {
     EXPECT_THROW(guard.check(), kv::Error);
 }
 
-template <class F>
-std::string messageOf(F f) {
-    try {
-        f();
-    } catch (const kv::Error& e) {
-        return e.what();
-    }
-    return "";
-}
-
 TEST(IntegerDivision, DividesAndReportsWhatCannotBeDivided) {
     EXPECT_EQ(kv::divideInt(7, 2), 3);
     EXPECT_EQ(kv::divideInt(-7, 2), -3);
@@ -124,12 +115,12 @@ TEST(IntegerDivision, DividesAndReportsWhatCannotBeDivided) {
     EXPECT_EQ(kv::remainderInt(INT_MIN, -1), 0);
     EXPECT_EQ(kv::remainderInt(LLONG_MIN, -1LL), 0);
 
-    EXPECT_EQ(messageOf([] { kv::divideInt(5, 0); }), "Division by zero");
-    EXPECT_EQ(messageOf([] { kv::remainderInt(5, 0); }), "Division by zero");
-    EXPECT_EQ(messageOf([] { kv::divideInt(0u, 0u); }), "Division by zero");
-    EXPECT_EQ(messageOf([] { kv::throwDivisionByZero(); }), "Division by zero");
-    EXPECT_EQ(messageOf([] { kv::divideInt(INT_MIN, -1); }), "Integer overflow");
-    EXPECT_EQ(messageOf([] { kv::divideInt(LLONG_MIN, -1LL); }), "Integer overflow");
+    EXPECT_EQ(messageOf<kv::Error>([] { kv::divideInt(5, 0); }), "Division by zero");
+    EXPECT_EQ(messageOf<kv::Error>([] { kv::remainderInt(5, 0); }), "Division by zero");
+    EXPECT_EQ(messageOf<kv::Error>([] { kv::divideInt(0u, 0u); }), "Division by zero");
+    EXPECT_EQ(messageOf<kv::Error>([] { kv::throwDivisionByZero(); }), "Division by zero");
+    EXPECT_EQ(messageOf<kv::Error>([] { kv::divideInt(INT_MIN, -1); }), "Integer overflow");
+    EXPECT_EQ(messageOf<kv::Error>([] { kv::divideInt(LLONG_MIN, -1LL); }), "Integer overflow");
 }
 
 }  // namespace

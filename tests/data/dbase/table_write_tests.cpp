@@ -11,20 +11,12 @@
 #include "data/dbase/DbfWriter.h"
 #include "data/dbase/Table.h"
 #include "tests/data/dbase/table_test_support.h"
+#include "tests/support/MessageOf.h"
 
 using namespace dbase;
 using namespace dbase::testing;
 
 namespace {
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const DbfError& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 std::string storedField(const std::string& path, int record, int field) {
     const DbfImage image = parseDbf(readBytes(path), path);
@@ -92,7 +84,7 @@ TEST(DbfWriter, RefusesValuesThatDoNotFitNamingRowAndField) {
         t.codePage = 1252;
         t.fields = {{"ID", 'N', 3, 0}, c.field};
         t.rows = {{"1", ""}, {"2", c.value}};
-        const std::string message = errorOf([&] { writeTable(dir.file("t.dbf"), t); });
+        const std::string message = messageOf<DbfError>([&] { writeTable(dir.file("t.dbf"), t); });
         EXPECT_NE(message.find("row 2, field " + c.field.name), std::string::npos) << message;
         EXPECT_NE(message.find(c.fault), std::string::npos) << message;
         EXPECT_TRUE(dir.files().empty()) << message;  // nothing written, no temporary left
@@ -133,7 +125,7 @@ TEST(DbfWriter, RefusesBadDefinitions) {
     }();
     ScratchDir dir;
     for (const auto& [table, fault] : cases) {
-        const std::string message = errorOf([&] { writeTable(dir.file("t.dbf"), table); });
+        const std::string message = messageOf<DbfError>([&] { writeTable(dir.file("t.dbf"), table); });
         EXPECT_NE(message.find(fault), std::string::npos) << message;
     }
 }
@@ -192,7 +184,7 @@ TEST_F(WritableTable, FailedValidationLeavesTheFileByteIdentical) {
     const std::vector<std::pair<std::string, std::string>> bad = {
         {"NAME", std::string(41, 'x')}, {"NAME", "Ω ohm"}, {"CLASS", "1000"}, {"CLASS", "one"}};
     for (const auto& [field, value] : bad) {
-        const std::string message = errorOf([&] { table.setValue(table.fieldIndex(field), value); });
+        const std::string message = messageOf<DbfError>([&] { table.setValue(table.fieldIndex(field), value); });
         EXPECT_NE(message.find("field " + field), std::string::npos) << message;
         EXPECT_NE(message.find(path), std::string::npos) << message;
     }

@@ -8,6 +8,7 @@
 
 #include "core/Error.h"
 #include "tests/core/DefaultLocale.h"
+#include "tests/support/MessageOf.h"
 #include "tools/calc/Tabulation.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/parser/ParserErrors.h"
@@ -26,15 +27,6 @@ struct Points {
 
 calc::Tabulation sample(TPars& p, const std::string& formula, calc::SamplingRange r, Points& points) {
     return calc::tabulate(p, formula, r, [&points](double x, double y) { points(x, y); });
-}
-
-std::string messageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 class Tabulation : public ::testing::Test {
