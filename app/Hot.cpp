@@ -79,7 +79,9 @@ void runHotKey(TForm1& bar, int id) {
 }
 
 void installHotKeys(TForm1* bar) {
-    platform::hotKeys().setHandler(kv::guard([bar](int id) { runHotKey(*bar, id); }));
+    platform::HotKeys& keys = platform::hotKeys();
+    keys.setHandler(kv::guard([bar](int id) { runHotKey(*bar, id); }));
+    for (const HotKeySlot& s : kHotKeySlots) keys.setDescription(s.id, QString::fromLatin1(s.description));
     registerStoredHotKeys();
 }
 

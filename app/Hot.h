@@ -23,14 +23,15 @@ struct HotKeySlot {
     int number;                     // 1 to 5: the N of "Key"N, "NumKey"N, "Modif"N
     int id;                         // what is registered and comes back when pressed
     bool ignoredWhileConverterOpen;
+    const char* description;        // for desktops that list the program's shortcuts
 };
 
 inline constexpr std::array<HotKeySlot, 5> kHotKeySlots{{
-    {1, 1139, true},   // hide or restore the bar
-    {2, 1134, false},  // find measure
-    {3, 1135, true},   // converter
-    {4, 1136, false},  // calculator
-    {5, 1140, true},   // screen saver
+    {1, 1139, true, "Hide or restore the Kvantor2 bar"},
+    {2, 1134, false, "Find a measure unit"},
+    {3, 1135, true, "Open the converter"},
+    {4, 1136, false, "Start the calculator"},
+    {5, 1140, true, "Start the screen saver"},
 }};
 
 // Registers every slot stored with a key and at least one modifier; a slot

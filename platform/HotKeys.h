@@ -3,6 +3,7 @@
 // (platform/KeyTable.h), registered under an identifier. A pressed hot key
 // comes back as its identifier to the one handler of the application, on the
 // user-interface thread, also while a modal window runs its own loop.
+#include <QMap>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -28,6 +29,16 @@ public:
     // Empty where hot keys reach the program whatever window has the focus;
     // otherwise a plain sentence for the user saying that they do not.
     virtual QString unavailableReason() const = 0;
+
+    // What a desktop that lists the program's shortcuts shows beside one; the
+    // program names its keys, this layer only passes the words on.
+    void setDescription(int id, const QString& text) { descriptions_[id] = text; }
+    QString description(int id) const {
+        return descriptions_.value(id, QStringLiteral("Hot key %1").arg(id));
+    }
+
+private:
+    QMap<int, QString> descriptions_;
 };
 
 // The hot keys in use: the real ones of this session unless replaced.

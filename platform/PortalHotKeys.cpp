@@ -23,18 +23,6 @@ const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 // Asked once at start; a portal that hangs must not hold the bar up for long.
 constexpr int kProbeTimeoutMs = 2000;
 
-// What the desktop shows the user beside each key in its shortcut settings.
-QString describe(int id) {
-    switch (id) {
-        case 1139: return QStringLiteral("Hide or restore the Kvantor2 bar");
-        case 1134: return QStringLiteral("Find a measure unit");
-        case 1135: return QStringLiteral("Open the converter");
-        case 1136: return QStringLiteral("Start the calculator");
-        case 1140: return QStringLiteral("Start the screen saver");
-        default: return QStringLiteral("Kvantor2 hot key %1").arg(id);
-    }
-}
-
 // The portal reports the session as a string or, in newer versions, as an
 // object path; either way its text is what later signals carry.
 QString pathText(const QVariant& value) {
@@ -207,7 +195,7 @@ void PortalHotKeys::bind() {
     QList<PortalShortcut> shortcuts;
     for (auto it = bindings_.cbegin(); it != bindings_.cend(); ++it)
         shortcuts << PortalShortcut{QString::number(it.key()),
-                                    {{QStringLiteral("description"), describe(it.key())},
+                                    {{QStringLiteral("description"), description(it.key())},
                                      {QStringLiteral("preferred_trigger"),
                                       portalTrigger(it->modifiers, it->virtualKey)}}};
     QDBusMessage call =

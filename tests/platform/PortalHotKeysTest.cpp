@@ -30,6 +30,7 @@ public:
     struct Bind {
         QString session;
         QMap<QString, QString> triggers;  // shortcut id -> preferred trigger
+        QMap<QString, QString> descriptions;
     };
 
     uint version() const { return 1; }
@@ -71,8 +72,10 @@ public slots:
     QDBusObjectPath BindShortcuts(const QDBusObjectPath& session, const QList<platform::PortalShortcut>& shortcuts,
                                   const QString&, const QVariantMap&) {
         Bind bind{session.path(), {}};
-        for (const platform::PortalShortcut& s : shortcuts)
+        for (const platform::PortalShortcut& s : shortcuts) {
             bind.triggers.insert(s.id, s.properties.value("preferred_trigger").toString());
+            bind.descriptions.insert(s.id, s.properties.value("description").toString());
+        }
         QMutexLocker lock(&mutex_);
         binds_ << bind;
         return QDBusObjectPath(kPortalPath + "/request/bind");
@@ -155,6 +158,11 @@ private slots:
         QCOMPARE(bind.session, keys.sessionHandle());
         const QMap<QString, QString> expected{{"1135", "ALT+F11"}, {"1136", "LOGO+F1"}};
         QCOMPARE(bind.triggers, expected);
+        // The words come from the program; without any, the desktop still gets a name.
+        QCOMPARE(bind.descriptions.value("1135"), QStringLiteral("Hot key 1135"));
+        keys.setDescription(1135, "Open the converter");
+        QVERIFY(keys.registerKey(1135, platform::kModAlt, 123));
+        QTRY_COMPARE(portal_.binds().last().descriptions.value("1135"), QStringLiteral("Open the converter"));
     }
 
     void registeringASlotAgainRebindsAndUnregisteringDropsIt() {
