@@ -71,7 +71,7 @@ public slots:
 
     QDBusObjectPath BindShortcuts(const QDBusObjectPath& session, const QList<platform::PortalShortcut>& shortcuts,
                                   const QString&, const QVariantMap&) {
-        Bind bind{session.path(), {}};
+        Bind bind{session.path(), {}, {}};
         for (const platform::PortalShortcut& s : shortcuts) {
             bind.triggers.insert(s.id, s.properties.value("preferred_trigger").toString());
             bind.descriptions.insert(s.id, s.properties.value("description").toString());
