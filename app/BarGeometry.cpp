@@ -1,5 +1,6 @@
 #include "app/BarGeometry.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -19,9 +20,16 @@ void dock(BarMove& move, int screenWidth) {
     }
 }
 
+// Bottom edge on the screen, then top and left edges: a bar taller than the
+// screen shows its top.
+void clampTopAndLeft(BarPlace& p, int screenHeight) {
+    p.top = std::max(0, std::min(p.top, screenHeight - p.height));
+    p.left = std::max(0, p.left);
+}
+
 }  // namespace
 
-BarMove placeBar(const BarPlace& bar, int x, int y, int screenWidth) {
+BarMove placeBar(const BarPlace& bar, int x, int y, int screenWidth, int screenHeight) {
     BarMove move{bar, false};
     BarPlace& p = move.place;
     p.top = y < 0 ? 0 : y;
@@ -32,16 +40,19 @@ BarMove placeBar(const BarPlace& bar, int x, int y, int screenWidth) {
         p.top = 0;
         turn(move);
     }
+    // Docking looked at the place asked for; the right edge is kept only now,
+    // so that a saved place near it still docks.
+    p.left = std::min(p.left, screenWidth - p.width);
+    clampTopAndLeft(p, screenHeight);
     return move;
 }
 
 BarMove dropBar(const BarPlace& bar, int screenWidth, int screenHeight) {
     BarMove move{bar, false};
     BarPlace& p = move.place;
-    if (p.top < 0) p.top = 0;
-    if (p.top > screenHeight - p.height) p.top = screenHeight - p.height;
     if (p.left < 0) p.left = 0;
     dock(move, screenWidth);
     if (p.vertical && p.left <= screenWidth - 3 * p.width) turn(move);
+    clampTopAndLeft(p, screenHeight);
     return move;
 }

@@ -22,8 +22,12 @@ struct BarMove {
 // Puts the bar at (x, y): no coordinate below 0; a bar within three bar
 // heights of the right edge docks there; a docked bar three bar widths or
 // more away from the edge goes back to horizontal in the top right corner.
-BarMove placeBar(const BarPlace& bar, int x, int y, int screenWidth);
+// Whatever the coordinates asked for, the whole bar then lies on the screen:
+// a place saved on a larger screen, or written by hand, must not leave the
+// program out of the user's reach.
+BarMove placeBar(const BarPlace& bar, int x, int y, int screenWidth, int screenHeight);
 
-// After the user dropped the bar: keep it on the screen vertically and off
-// the left edge, then dock or undock; an undocked bar stays where it was dropped.
+// After the user dropped the bar: dock or undock, then keep it on the screen
+// vertically (a bar that turned vertical near the bottom too) and off the left
+// edge; an undocked bar stays where it was dropped.
 BarMove dropBar(const BarPlace& bar, int screenWidth, int screenHeight);

@@ -225,7 +225,11 @@ void TForm1::connectHandlers() {
 // --- Where the bar lies ------------------------------------------------------
 
 QSize TForm1::screenSize() const {
-    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return screenEdges(screen());
+}
+
+QSize TForm1::screenEdges(const QScreen* s) const {
+    if (!s) s = QGuiApplication::primaryScreen();
     if (!s) return {1024, 768};
     // Coordinates are the desktop's: the right edge of a second screen lies
     // beyond the first one's width.
@@ -253,8 +257,10 @@ void TForm1::transposeButtons() {
 }
 
 void TForm1::PlaceBar(int x, int y) {
-    QSize screen = screenSize();
-    applyMove(placeBar(place(), x, y, screen.width()));
+    // The screen that holds the place asked for, else the bar's own.
+    const QScreen* target = QGuiApplication::screenAt(QPoint(x, y));
+    QSize screen = screenEdges(target ? target : this->screen());
+    applyMove(placeBar(place(), x, y, screen.width(), screen.height()));
 }
 
 void TForm1::dropBar() {

@@ -17,6 +17,7 @@ class QAction;
 class QFrame;
 class QIcon;
 class QMenu;
+class QScreen;
 class QTimer;
 class QToolButton;
 class QWindow;
@@ -135,6 +136,7 @@ private:
     QToolButton* addButton(QToolButton*& button, const char* name, int left, int top, const QString& hint,
                            const QString& glyph);
 
+    QSize screenEdges(const QScreen* screen) const;  // as screenSize, of any screen
     BarPlace place() const;
     // Moves the bar to a place; turns the buttons when the layout changed.
     void applyMove(const BarMove& move);

@@ -32,6 +32,11 @@ TEST(DropBar, UndocksWhereDroppedThreeBarWidthsAway) {
     expectPlace(dropBar(vertical(kScreenW - 150, 500), kScreenW, kScreenH), kScreenW - 150, 500, true, false);
 }
 
+TEST(DropBar, ABarThatTurnsVerticalNearTheBottomStaysOnTheScreen) {
+    expectPlace(dropBar(horizontal(kScreenW - 100, kScreenH - 67), kScreenW, kScreenH), kScreenW - 67,
+                kScreenH - 316, true, true);
+}
+
 TEST(DropBar, ClampsToTheScreen) {
     expectPlace(dropBar(horizontal(-40, -10), kScreenW, kScreenH), 0, 0, false, false);
     // Past the bottom edge: the bar's bottom goes onto the screen's bottom edge.
@@ -41,23 +46,47 @@ TEST(DropBar, ClampsToTheScreen) {
 }
 
 TEST(PlaceBar, FirstRunPositionStaysHorizontal) {
-    expectPlace(placeBar(horizontal(173, 151), 173, 151, kScreenW), 173, 151, false, false);
+    expectPlace(placeBar(horizontal(173, 151), 173, 151, kScreenW, kScreenH), 173, 151, false, false);
 }
 
 TEST(PlaceBar, SavedPositionNearTheEdgeDocksAtStart) {
-    expectPlace(placeBar(horizontal(173, 151), kScreenW - 100, 40, kScreenW), kScreenW - 67, 40, true, true);
+    expectPlace(placeBar(horizontal(173, 151), kScreenW - 100, 40, kScreenW, kScreenH), kScreenW - 67, 40, true, true);
 }
 
 TEST(PlaceBar, WidenedScreenPutsTheDockedBarInTheTopRightCorner) {
     // Docked on a 1280-pixel screen; the screen grows to 1920 while the bar is
     // docked, so the saved left is three bar widths or more from the new edge.
-    expectPlace(placeBar(vertical(1280 - 67, 0), 1280 - 67, 200, 1920), 1920 - 316, 0, false, true);
+    expectPlace(placeBar(vertical(1280 - 67, 0), 1280 - 67, 200, 1920, 1080), 1920 - 316, 0, false, true);
     // A start on the wider screen (always horizontal) stays where saved.
-    expectPlace(placeBar(horizontal(173, 151), 1280 - 67, 0, 1920), 1280 - 67, 0, false, false);
+    expectPlace(placeBar(horizontal(173, 151), 1280 - 67, 0, 1920, 1080), 1280 - 67, 0, false, false);
+}
+
+// Whatever the saved place, the started bar lies wholly on the screen; a place
+// near the right edge still docks.
+TEST(PlaceBar, KeepsTheWholeBarOnTheScreen) {
+    struct Case {
+        const char* what;
+        int screenW, screenH, x, y;
+        int left, top;
+        bool vertical;
+    } const cases[] = {
+        {"far below", 1280, 1024, 173, 99999, 173, 1024 - 67, false},
+        {"far right and below: docks, bottom on the edge", 1280, 1024, 99999, 99999, 1280 - 67, 1024 - 316, true},
+        {"near the corner of a small screen", 1024, 768, 1000, 990, 1024 - 67, 768 - 316, true},
+        {"partly past the right edge", 1024, 768, 1024 - 202, 100, 1024 - 316, 100, false},
+        {"docked bar taller than the screen shows its top", 1024, 200, 1000, 50, 1024 - 67, 0, true},
+        {"half-size screen of a scale factor of 2", 640, 512, 640 - 67, 306, 640 - 67, 512 - 316, true},
+        {"on the screen: unchanged", 1024, 768, 1024 - 316, 768 - 67, 1024 - 316, 768 - 67, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        expectPlace(placeBar(horizontal(173, 151), c.x, c.y, c.screenW, c.screenH), c.left, c.top, c.vertical,
+                    c.vertical);
+    }
 }
 
 TEST(PlaceBar, NegativeCoordinatesBecomeZero) {
-    expectPlace(placeBar(horizontal(173, 151), -5, -7, kScreenW), 0, 0, false, false);
+    expectPlace(placeBar(horizontal(173, 151), -5, -7, kScreenW, kScreenH), 0, 0, false, false);
 }
 
 }  // namespace

@@ -293,9 +293,35 @@ private slots:
             QCOMPARE(bar->pos(), QPoint(sw - 67, 40));
             QCOMPARE(bar->size(), QSize(67, 316));
         } else {
-            QCOMPARE(bar->pos(), QPoint(sw - fromRight, 40));
+            // Horizontal, and wholly on the screen.
+            QCOMPARE(bar->pos(), QPoint(sw - 316, 40));
             QCOMPARE(bar->size(), QSize(316, 67));
         }
+    }
+
+    // Whatever the settings say, the bar starts wholly on its screen.
+    void savedPlaceOffTheScreenStartsOnIt_data() {
+        QTest::addColumn<int>("xSc");
+        QTest::addColumn<int>("ySc");
+        QTest::addColumn<bool>("docked");
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QTest::newRow("far below") << 173 << 99999 << false;
+        QTest::newRow("far right and below") << 99999 << 99999 << true;
+        QTest::newRow("bottom right corner") << screen.width() - 24 << screen.height() - 10 << true;
+        QTest::newRow("partly past the right edge") << screen.width() - 202 << 40 << false;
+    }
+    void savedPlaceOffTheScreenStartsOnIt() {
+        QFETCH(int, xSc);
+        QFETCH(int, ySc);
+        QFETCH(bool, docked);
+        screenKey()["X_SC"] = QString::number(xSc);
+        screenKey()["Y_SC"] = QString::number(ySc);
+        startBar();
+        QTRY_COMPARE(bar->Vertical, docked);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QTRY_VERIFY2(screen.contains(bar->frameGeometry()), qPrintable(QString("bar at %1,%2").arg(bar->x()).arg(bar->y())));
+        // Pushed back only as far as needed: an edge of the bar lies on the screen's edge.
+        QCOMPARE(bar->frameGeometry().bottom() == screen.bottom() || bar->frameGeometry().right() == screen.right(), true);
     }
 
     void missingOrNegativeValuesKeepTheCoordinate() {

@@ -3,9 +3,14 @@
 
 Runs under tests/support/with-xvfb.sh --tray. Starts the built Kvantor2 with a
 fresh home and settings folder, then drives it with xdotool as a user would:
-the first run puts the bar at 173, 151; dragging it close to the right edge
-docks it there, vertical, and saves the place; "Hide" from the menu sends it
-to the tray; a double click on the tray icon brings it back.
+the first run puts the bar at 173, 151; a second start ends at once and leaves
+one bar; dragging it close to the right edge docks it there, vertical, and
+saves the place; "Hide" from the menu sends it to the tray; a double click on
+the tray icon, or another start, brings it back.
+
+With the argument "start-place" (under with-xvfb.sh --screen 1024x768) it
+starts the program on saved places off the screen instead: the bar must start
+wholly on the screen, docked where the place is near the right edge.
 """
 import configparser
 import os
@@ -54,13 +59,19 @@ def mapped(window):
     return "IsViewable" in out
 
 
-def bar_window():
-    """The bar: the viewable window with the program's title and the bar's size."""
+def bar_windows(scale=1):
+    """The bars: the viewable windows with the program's title and the bar's size."""
+    found = []
     for window in xdotool("search", "--onlyvisible", "--name", "^Veltrano Prof\\.$", check=False).split():
         g = geometry(window)
-        if g and sorted(g[2:]) == [67, 316]:
-            return window
-    return None
+        if g and sorted(g[2:]) == [67 * scale, 316 * scale]:
+            found.append(window)
+    return found
+
+
+def bar_window(scale=1):
+    found = bar_windows(scale)
+    return found[0] if found else None
 
 
 def screen_size():
@@ -161,6 +172,13 @@ def main():
         print("needs a private X server: run under tests/support/with-xvfb.sh --tray", file=sys.stderr)
         return 1
     failures = []
+    if sys.argv[1:] == ["start-place"]:
+        try:
+            poll("the X server to answer", display_answers, timeout=10)
+        except AssertionError as e:
+            print(f"SKIP: {e}", file=sys.stderr)
+            return SKIPPED
+        return run_start_places(failures)
     try:
         panel = ensure_desktop()
     except Unavailable as e:
@@ -201,6 +219,45 @@ def run_program(failures):
         env.pop("DBUS_SESSION_BUS_ADDRESS", None)
         output = run_and_stop(env, lambda program: run_checks(program, config_home, failures), failures)
     return report("bar end to end", failures, output)
+
+
+def write_screen_settings(config_home, values):
+    path = os.path.join(config_home, "Tessmark Ltd.", "Veltrano.conf")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as out:
+        out.write("[Screen]\n" + "".join(f"{k}={v}\n" for k, v in values.items()))
+
+
+def run_start_places(failures):
+    """Saved places that lie off the screen: each start shows the whole bar."""
+    screen_w, screen_h = screen_size()
+    # (what, settings, scale factor, expected place in screen pixels, or None: anywhere on the screen)
+    cases = [
+        ("far below", {"Y_SC": 99999}, 1, (173, screen_h - 67, 316, 67)),
+        ("bottom right corner docks", {"X_SC": 1000, "Y_SC": 990}, 1, (screen_w - 67, screen_h - 316, 67, 316)),
+        ("201 from the right edge docks", {"X_SC": screen_w - 201, "Y_SC": 40}, 1, (screen_w - 67, 40, 67, 316)),
+        ("202 from the right edge stays horizontal, on the screen", {"X_SC": screen_w - 202, "Y_SC": 40}, 1,
+         (screen_w - 316, 40, 316, 67)),
+        ("docked at a scale factor of 2", {"X_SC": screen_w // 2 - 67, "Y_SC": 300}, 2,
+         (screen_w - 134, screen_h - 632, 134, 632)),
+    ]
+    output = ""
+    for what, values, scale, expected in cases:
+        with tempfile.TemporaryDirectory() as home:
+            config_home = os.path.join(home, ".config")
+            write_screen_settings(config_home, values)
+            env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=config_home, QT_QPA_PLATFORM="xcb",
+                       XDG_RUNTIME_DIR=home, QT_SCALE_FACTOR=str(scale))
+            env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+
+            def checks(program):
+                bar = poll(f"{what}: the bar to be mapped", lambda: bar_window(scale))
+                try:
+                    poll(f"{what}: the bar at {expected}", lambda: geometry(bar) == expected, timeout=5)
+                except AssertionError:
+                    failures.append(f"{what}: bar at {geometry(bar)}, expected {expected}")
+            output += run_and_stop(env, checks, failures)
+    return report("bar start places", failures, output)
 
 
 def report(title, failures, output):

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Runs a command under a private Xvfb server (and a trayer panel with --tray),
 # for the few tests that need a real X server: hot keys, tray icon, window drag.
-#   with-xvfb.sh [--tray] command [args...]
+#   with-xvfb.sh [--tray] [--screen WIDTHxHEIGHT] command [args...]
 set -euo pipefail
 tray=0
+screen=1280x1024
 if [[ "${1:-}" == "--tray" ]]; then tray=1; shift; fi
+if [[ "${1:-}" == "--screen" ]]; then screen="$2"; shift 2; fi
 
 # Pick a free display number; -displayfd lets Xvfb report the one it took.
 fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$fdfile" 2>/dev/null &
 xvfb=$!
 cleanup() {
   [[ -n "${trayer_pid:-}" ]] && kill "$trayer_pid" 2>/dev/null || true
