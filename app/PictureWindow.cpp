@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/PictureLayout.h"
@@ -14,8 +15,8 @@ TPictureWindow::TPictureWindow(const QString& file, QWidget* owner, const QStrin
     setWindowTitle(QString());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    // The picture sits on a page of its own so that a tall one scrolls
-    // vertically; the window is made wide enough that it never scrolls across.
+    // The picture sits on a page of its own so that it scrolls when the
+    // window is smaller than the picture (a tall chart, a small screen).
     auto* page = new QWidget;
     GIFImage1 = new TGIFImage(page);
     GIFImage1->setObjectName(QStringLiteral("GIFImage1"));
@@ -28,15 +29,23 @@ TPictureWindow::TPictureWindow(const QString& file, QWidget* owner, const QStrin
     ScrollBox = new QScrollArea(this);
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
     ScrollBox->setFrameShape(QFrame::NoFrame);
-    ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ScrollBox->setWidget(page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ScrollBox);
 
-    const QSize size = pictureWindowSize(file, picture);
-    resize(size);
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    const int left = screen ? screen->geometry().center().x() - size.width() / 2 : 0;
-    move(qMax(0, left), kPictureWindowTop);
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const PictureWindowPlace at = fitPictureWindow(pictureWindowSize(file, picture), available, expectedFrame(),
+                                                   style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    resize(at.client);
+    move(at.frameTopLeft);
+}
+
+QMargins TPictureWindow::expectedFrame() const {
+    // The window manager frames the window only when it is mapped; until then
+    // the style's idea of a window frame stands in for it.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    return {border, border + title, border, border};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A window that shows one of the program's GIF pictures (clothing sizes,
-// geometric formulas, specific resistance), sized from the picture.
+// geometric formulas, specific resistance), sized from the picture and kept
+// within the screen's free area, where a larger picture scrolls.
 #include <QDialog>
 
 class QScrollArea;
@@ -16,4 +17,7 @@ public:
 
     QScrollArea* ScrollBox = nullptr;
     TGIFImage* GIFImage1 = nullptr;
+
+private:
+    QMargins expectedFrame() const;
 };
