@@ -20,6 +20,7 @@
 #include "core/HandlerGuard.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
+#include "platform/SingleInstance.h"
 #include "widgets/gif/GIFImage.h"
 
 #if QT_CONFIG(xcb) && __has_include(<xcb/xcb.h>)
@@ -43,6 +44,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kv::kAppTitle);
     setFixedSize(BarPlace{}.width, BarPlace{}.height);
+    // A launcher is used from other programs: its hints show without a click
+    // to make it the active window first.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     move(kDesignLeft, kDesignTop);
     createControls();
     createMenu();
@@ -218,6 +222,8 @@ void TForm1::connectHandlers() {
             kv::guard([this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); }));
     connect(TrayComp1, &TTrayComp::OnMinimize, this, kv::guard(this, &TForm1::TrayComp1Minimize));
     connect(TrayComp1, &TTrayComp::OnRestore, this, kv::guard(this, &TForm1::TrayComp1Restore));
+    if (auto* session = platform::SingleInstance::current())
+        connect(session, &platform::SingleInstance::forwardRequested, this, kv::guard(this, &TForm1::comeForward));
     connect(qApp, &QGuiApplication::focusWindowChanged, this,
             kv::guard([this](QWindow* focus) { watchActivation(focus); }));
 }
@@ -341,6 +347,17 @@ void TForm1::minimizeApp() {
 
 void TForm1::restoreApp() {
     TrayComp1->Restore();
+}
+
+void TForm1::comeForward() {
+    // As a double click on the tray icon would: the tray's restore also sets
+    // the caption of Hide/Restore and BarShown (TrayComp1Restore).
+    restoreApp();
+    // A tool window that is open blocks the bar: it comes forward with it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

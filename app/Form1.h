@@ -117,8 +117,12 @@ public:
     void TrayComp1Minimize();
     void TrayComp1Restore();
 
-    // The width and height of the screen that holds the bar.
+    // The right and bottom edges of the screen that holds the bar, in desktop
+    // coordinates (its width and height for the screen at the origin).
     QSize screenSize() const;
+    // Restores the bar from the tray, or raises it, and brings the open tool
+    // window (if any) to the front: another start of the program asked for it.
+    void comeForward();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -11,6 +11,7 @@
 #include "core/GuardedApplication.h"
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
+#include "platform/SingleInstance.h"
 #include "tools/convert/Meas.h"
 #include "tools/reference/Phis.h"
 
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
         return runCommand(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
     }
     kv::GuardedApplication app(argc, argv);
+    // One bar per user session: a second start brings the first forward and ends.
+    if (platform::SingleInstance::handOver()) return 0;
     int status = 0;
     kv::guarded([&] {
         // The help set keeps the name it always had; the viewer maps its

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 #include <memory>
 
@@ -624,6 +626,45 @@ private slots:
         bar->TrayComp1->Minimize();
         QVERIFY(!bar->TrayComp1->GetAnimate());
         QCOMPARE(bar->TrayComp1->IconIndex(), 0);
+    }
+
+    // A later start of the program asks the running one to come forward.
+    void comingForwardRestoresTheBarAndItsOpenToolWindow() {
+        startBar();
+        bar->Hide1->trigger();
+        QTRY_VERIFY(bar->isMinimized() || !bar->isVisible());
+        bar->comeForward();
+        QVERIFY(bar->BarShown);
+        QCOMPARE(bar->Hide1->text(), QString("Hide"));
+        QTRY_VERIFY(bar->isVisible() && !bar->isMinimized());
+
+        // A tool window open over the bar comes forward with it.
+        QDialog tool(bar.get());
+        tool.setWindowModality(Qt::WindowModal);  // blocks the bar only, so another window can take the focus
+        tool.show();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        bar->comeForward();
+        QTRY_COMPARE(QApplication::activeWindow(), &tool);
+    }
+
+    // A launcher is pointed at from other programs: its hints show while
+    // another window is active.
+    void hintsShowWhileAnotherWindowIsActive() {
+        startBar();
+        QWidget other;
+        other.move(600, 400);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!bar->isActiveWindow());
+        QTest::mouseMove(bar->SpeedButton2, QPoint(10, 10));
+        QTest::mouseMove(bar->SpeedButton2, QPoint(12, 12));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QString("Measure units"));
+        QToolTip::hideText();
     }
 
     void exitClosesTheBar() {

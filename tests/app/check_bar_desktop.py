@@ -155,6 +155,7 @@ def start(env):
     for attempt in range(2):
         poll("the X server to answer", display_answers)
         program = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        program.env = env
         try:
             program.wait(1.0)
         except subprocess.TimeoutExpired:
@@ -305,6 +306,20 @@ def check_tool_window(failures, program, what, size, open_it):
         failures.append(str(e))
 
 
+def start_again(failures, env):
+    """Another start of the program while it runs: it must end at once, with 0."""
+    second = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    try:
+        status = second.wait(10)
+    except subprocess.TimeoutExpired:
+        second.kill()
+        second.wait()
+        failures.append("a second start still runs after 10 s")
+        return
+    output = second.stdout.read().decode(errors="replace")
+    check(failures, status == 0, f"a second start ended with {status}: {output}")
+
+
 def check(failures, condition, message):
     if not condition:
         failures.append(message)
@@ -321,6 +336,15 @@ def run_checks(program, config_home, failures):
     except AssertionError:
         failures.append(f"first run: bar at {geometry(bar)}, expected (173, 151, 316, 67)")
     check(failures, not settings(config_home).has_section("Screen"), "first run wrote settings")
+
+    # A second start hands over to the running bar and ends; a command is no
+    # start of the bar and answers as ever.
+    start_again(failures, program.env)
+    check(failures, len(bar_windows()) == 1, f"bars after a second start: {bar_windows()}")
+    answer = subprocess.run([PROGRAM, "convert", "1", "metre", "foot"], capture_output=True, text=True,
+                            env=dict(program.env, LC_ALL="C.UTF-8"), timeout=30)
+    check(failures, answer.returncode == 0 and answer.stdout.strip() == "3.28083989501312",
+          f"convert while the bar runs: exit {answer.returncode}, out {answer.stdout!r}, err {answer.stderr!r}")
 
     # Drag by the logo to within 201 pixels of the right edge.
     grab = (173 + 15, 151 + 15)
@@ -374,6 +398,20 @@ def run_checks(program, config_home, failures):
     g = geometry(bar)
     check(failures, g == docked, f"restored bar at {g}, expected {docked}")
     check(failures, program.poll() is None, "the program ended")
+
+    # Hidden in the tray again, the bar comes back when the program is started once more.
+    open_menu(program.pid, bar, docked[0] + 15, docked[1] + 15)
+    xdotool("key", "Down")
+    xdotool("key", "Return")
+    poll("the bar hidden in the tray", lambda: not mapped(bar))
+    start_again(failures, program.env)
+    try:
+        poll("the bar restored by a second start", lambda: mapped(bar), timeout=5)
+    except AssertionError as e:
+        failures.append(str(e))
+        return
+    check(failures, geometry(bar) == docked, f"bar restored by a second start at {geometry(bar)}")
+    check(failures, len(bar_windows()) == 1, f"bars after a second start from the tray: {bar_windows()}")
 
     # The converter and the graph window from their buttons (the docked bar has
     # its buttons transposed: the first button stands at 4, 35), the finder and the physical constants

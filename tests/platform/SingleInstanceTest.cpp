@@ -1,0 +1,113 @@
+// One program per session: the claim on the session's lock and socket, in a
+// private folder, as two starts of the program would make it.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cstring>
+
+#include "platform/SingleInstance.h"
+
+using platform::SingleInstance;
+using Claim = SingleInstance::Claim;
+
+namespace {
+
+// What a program that crashed leaves behind: a socket file nobody listens on.
+bool leaveDeadSocket(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound && QFile::exists(path);
+}
+
+}  // namespace
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondStartHandsOverAndTheFirstComesForward() {
+        QTemporaryDir dir;
+        SingleInstance first(dir.path(), "Kvantor2-test");
+        QCOMPARE(first.claim(), Claim::Held);
+        QSignalSpy forward(&first, &SingleInstance::forwardRequested);
+        {
+            SingleInstance second(dir.path(), "Kvantor2-test");
+            QCOMPARE(second.claim(), Claim::HandedOver);
+        }
+        QVERIFY(forward.wait(3000));
+        QCOMPARE(forward.count(), 1);
+        // Another session (another display) keeps a program of its own.
+        SingleInstance elsewhere(dir.path(), "Kvantor2-test-other");
+        QCOMPARE(elsewhere.claim(), Claim::Held);
+        QTest::qWait(50);
+        QCOMPARE(forward.count(), 1);
+    }
+
+    void endedOrCrashedHolderLeavesTheSessionFree_data() {
+        QTest::addColumn<bool>("deadSocket");
+        QTest::newRow("ended") << false;
+        QTest::newRow("crashed, socket left") << true;
+    }
+    void endedOrCrashedHolderLeavesTheSessionFree() {
+        QFETCH(bool, deadSocket);
+        QTemporaryDir dir;
+        {
+            SingleInstance gone(dir.path(), "Kvantor2-test");
+            QCOMPARE(gone.claim(), Claim::Held);
+        }
+        QVERIFY(QFile::exists(dir.filePath("Kvantor2-test.lock")));
+        if (deadSocket) QVERIFY(leaveDeadSocket(dir.filePath("Kvantor2-test.socket")));
+        SingleInstance next(dir.path(), "Kvantor2-test");
+        QCOMPARE(next.claim(), Claim::Held);
+        // And it is reachable: a later start still hands over to it.
+        QSignalSpy forward(&next, &SingleInstance::forwardRequested);
+        SingleInstance later(dir.path(), "Kvantor2-test");
+        QCOMPARE(later.claim(), Claim::HandedOver);
+        QVERIFY(forward.wait(3000));
+    }
+
+    void strangersAndBadRequestsAreNoRequest() {
+        QTemporaryDir dir;
+        SingleInstance held(dir.path(), "Kvantor2-test");
+        QCOMPARE(held.claim(), Claim::Held);
+        QSignalSpy forward(&held, &SingleInstance::forwardRequested);
+        QLocalSocket stranger;
+        stranger.connectToServer(dir.filePath("Kvantor2-test.socket"));
+        QVERIFY(stranger.waitForConnected(1000));
+        stranger.write("raise the roof\n" + QByteArray(200, 'x'));
+        QVERIFY(stranger.waitForBytesWritten(1000));
+        // A line too long is cut off, not kept growing.
+        QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(forward.count(), 0);
+    }
+
+    void noFolderForTheLockRunsAlone() {
+        QTemporaryDir dir;
+        QFile notAFolder(dir.filePath("file"));
+        QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        notAFolder.close();
+        SingleInstance alone(notAFolder.fileName(), "Kvantor2-test");
+        QCOMPARE(alone.claim(), Claim::Unavailable);
+    }
+
+    void offscreenIsNoSession() {
+        // The tests run offscreen: nothing to hand over to, nothing held.
+        QVERIFY(SingleInstance::sessionKey().isEmpty());
+        QVERIFY(!SingleInstance::handOver());
+        QCOMPARE(SingleInstance::current(), nullptr);
+    }
+};
+
+QTEST_MAIN(SingleInstanceTest)
+#include "SingleInstanceTest.moc"
