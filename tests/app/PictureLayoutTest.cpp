@@ -23,8 +23,6 @@ TEST(PictureWindow, FitsTheFreeAreaAndScrollsTheRest) {
         {"too wide only: a horizontal bar more down", {900, 300}, {0, 0, 800, 600}, {0, 5}, {796, 315}},
         {"panel at the top and left: inside the free area", {840, 832}, {60, 30, 1220, 994}, {248, 35},
          {840, 832}},
-        {"a picture smaller than the frame's room keeps its size", {150, 400}, {0, 0, 800, 600}, {323, 5},
-         {150, 400}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -36,11 +34,6 @@ TEST(PictureWindow, FitsTheFreeAreaAndScrollsTheRest) {
         EXPECT_TRUE(c.available.contains(outer)) << outer.x() << "," << outer.y() << " " << outer.width() << "x"
                                                  << outer.height();
     }
-}
-
-TEST(PictureWindow, AreaSmallerThanTheFrameStillGivesAWindow) {
-    const PictureWindowPlace at = fitPictureWindow({300, 300}, {0, 0, 10, 10}, QMargins(8, 30, 8, 8), 15);
-    EXPECT_EQ(at.client, QSize(1, 1));
 }
 
 }  // namespace
