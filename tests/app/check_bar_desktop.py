@@ -232,7 +232,7 @@ def write_screen_settings(config_home, values):
 def run_start_places(failures):
     """Saved places that lie off the screen: each start shows the whole bar."""
     screen_w, screen_h = screen_size()
-    # (what, settings, scale factor, expected place in screen pixels, or None: anywhere on the screen)
+    # (what, settings, scale factor, expected place in screen pixels)
     cases = [
         ("far below", {"Y_SC": 99999}, 1, (173, screen_h - 67, 316, 67)),
         ("bottom right corner docks", {"X_SC": 1000, "Y_SC": 990}, 1, (screen_w - 67, screen_h - 316, 67, 316)),
