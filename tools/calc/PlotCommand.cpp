@@ -9,6 +9,7 @@
 
 #include "core/Error.h"
 #include "core/NumberFormat.h"
+#include "core/NumberRead.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
 #include "widgets/parser/CalcCommand.h"
@@ -81,6 +82,20 @@ void renderPng(const PlotRequest& request, const SamplingRange& range, const Tab
         throw kv::Error("Cannot write the picture '" + request.pngFile.toStdString() + "'");
 }
 
+// The sampling range as the window reads it, naming the argument whose number
+// cannot be read.
+SamplingRange readRange(const QStringList& p) {
+    const char* names[] = {"MIN", "MAX", "STEP"};
+    for (int k = 0; k < 3; ++k) {
+        try {
+            kv::readFloat(p[k + 1].toStdString());
+        } catch (const kv::Error& e) {
+            throw kv::Error(std::string(names[k]) + ": " + e.what());
+        }
+    }
+    return readSamplingRange(p[1].toStdString(), p[2].toStdString(), p[3].toStdString());
+}
+
 }  // namespace
 
 bool plotCommandNeedsWidgets(const QStringList& args) {
@@ -97,7 +112,8 @@ int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err
     TPars parser;
     std::vector<std::pair<double, double>> points;
     SamplingRange range;
-    bool rangeRead = false;
+    std::optional<Tabulation> result;
+    bool rangeRead = false, failed = false;
     try {
         for (qsizetype k = 4; k < p.size(); ++k) {
             if (!assignCommandVariable(parser, p[k].toStdString())) {
@@ -106,27 +122,31 @@ int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err
                 return 2;
             }
         }
-        range = readSamplingRange(p[1].toStdString(), p[2].toStdString(), p[3].toStdString());
+        range = readRange(p);
         rangeRead = true;
-        const Tabulation result = tabulate(parser, p[0].toStdString(), range, [&](double x, double y) {
+        result = tabulate(parser, p[0].toStdString(), range, [&](double x, double y) {
             out << kv::formatGeneral(x) << '\t' << kv::formatGeneral(y) << '\n';
             if (!request->pngFile.isEmpty()) points.emplace_back(x, y);
         });
-        if (!request->pngFile.isEmpty()) renderPng(*request, range, &result, points);
-        return 0;
+        // The window draws no point either; say why nothing was printed.
+        if (range.maxX < range.minX)
+            err << "Max X (" << kv::formatGeneral(range.maxX) << ") is below Min X (" << kv::formatGeneral(range.minX)
+                << "): no points\n";
     } catch (const kv::Error& e) {
         out.flush();
         err << e.what() << "\n";
-        // The window shows the points drawn before the failing sample, with the axes unchanged.
-        if (rangeRead && !request->pngFile.isEmpty()) {
-            try {
-                renderPng(*request, range, nullptr, points);
-            } catch (const kv::Error& e2) {
-                err << e2.what() << "\n";
-            }
-        }
-        return 1;
+        failed = true;
     }
+    // After a failing sample the window shows the points drawn before it, with the axes unchanged.
+    if (rangeRead && !request->pngFile.isEmpty()) {
+        try {
+            renderPng(*request, range, result ? &*result : nullptr, points);
+        } catch (const kv::Error& e) {
+            err << e.what() << "\n";
+            failed = true;
+        }
+    }
+    return failed ? 1 : 0;
 }
 
 }  // namespace calc

@@ -14,7 +14,7 @@ double convertTemperature(double x, int from, int to) {
     const int count = static_cast<int>(kTemperatureScales.size());
     if (from < 0 || from >= count || to < 0 || to >= count)
         throw kv::Error("No temperature scale at position " + std::to_string(from < 0 || from >= count ? from : to));
-    if (from == to && x == 0) return 0;
+    if (from == to) return x == 0 ? 0.0 : x;
     const TemperatureScale& a = kTemperatureScales[static_cast<size_t>(from)];
     const TemperatureScale& b = kTemperatureScales[static_cast<size_t>(to)];
     return kv::checkedFloat([&] {

@@ -18,21 +18,21 @@ struct TemperatureScale {
 };
 
 // By NUMBER within the temperature category: Celsius, Fahrenheit, Kelvin,
-// Rankine, Reaumur. The Fahrenheit and Rankine constants are the rounded
-// decimals the program has always used (0.5555556, not 5/9), so 212 degrees
-// Fahrenheit read back as 100.0000094 degrees Celsius; users' figures were made
-// with these, and they stay.
+// Rankine, Reaumur. The Fahrenheit and Rankine factors are the exact 5/9 and
+// -160/9 (as doubles): decimals cut to seven places showed 212 degrees
+// Fahrenheit as 100.0000094 degrees Celsius and 32 as 1.4E-6.
 constexpr std::array<TemperatureScale, 5> kTemperatureScales = {{
     {1.0, 0.0, 1.0, 0.0},
-    {0.5555556, -17.7777778, 1.8, 32.0},
+    {5.0 / 9.0, -160.0 / 9.0, 1.8, 32.0},
     {1.0, -273.15, 1.0, 273.15},
-    {0.5555556, -273.15, 1.8, 491.67},
+    {5.0 / 9.0, -273.15, 1.8, 491.67},
     {1.25, 0.0, 0.8, 0.0},
 }};
 
 // x in scale `from` expressed in scale `to` (positions in kTemperatureScales).
 // Every step is rounded to a double on its own. The same scale on both sides
-// with x exactly 0 gives 0, not the residue of the rounded constants.
+// gives x itself (0 for either zero): the trip through Celsius and back would
+// leave a residue in the last digits.
 // Throws kv::Error for a position outside the table, and the floating-point
 // error for an overflow.
 double convertTemperature(double x, int from, int to);

@@ -59,18 +59,34 @@ void reportUnknown(std::ostream& err, const char* what, const std::string& text,
     for (const std::string& s : suggestions) err << "  " << s << "\n";
 }
 
-// The one unit `text` names; reports why there is none.
-const Unit* resolveOne(const UnitCatalogue& cat, const std::string& text, std::ostream& err) {
+// The units `text` may name; reports why there is none.
+std::vector<const Unit*> candidates(const UnitCatalogue& cat, const std::string& text, std::ostream& err) {
     std::vector<const Unit*> found = cat.resolve(text);
-    if (found.size() == 1) return found.front();
     if (found.empty()) {
         std::vector<std::string> near;
         for (const Unit* u : cat.nearest(text, 5)) near.push_back(describe(cat, *u));
         reportUnknown(err, "unit", text, near);
-        return nullptr;
     }
+    return found;
+}
+
+// A shared symbol is read in the category of the other unit when that
+// leaves one reading ("mph" beside "km/h" is the mile per hour).
+void keepCategoriesOf(std::vector<const Unit*>& units, const std::vector<const Unit*>& other) {
+    std::vector<const Unit*> fitting;
+    for (const Unit* u : units)
+        if (std::any_of(other.begin(), other.end(), [&](const Unit* o) { return o->category == u->category; }))
+            fitting.push_back(u);
+    if (fitting.size() == 1) units = fitting;
+}
+
+// The one unit of `units`; reports a shared symbol.
+const Unit* single(const UnitCatalogue& cat, const std::string& text, const std::vector<const Unit*>& units,
+                   std::ostream& err) {
+    if (units.size() == 1) return units.front();
+    if (units.empty()) return nullptr;
     err << "The symbol '" << text << "' stands for several units; give the name of one:\n";
-    for (const Unit* u : found) err << "  " << describe(cat, *u) << "\n";
+    for (const Unit* u : units) err << "  " << describe(cat, *u) << "\n";
     return nullptr;
 }
 
@@ -93,17 +109,23 @@ int convertCommandIn(const std::string& dir, const QStringList& args, std::ostre
         return 2;
     }
     return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
-        const Unit* from = resolveOne(cat, args[1].toStdString(), err);
-        const Unit* to = resolveOne(cat, args[2].toStdString(), err);
+        const std::string fromText = args[1].toStdString(), toText = args[2].toStdString();
+        std::vector<const Unit*> fromUnits = candidates(cat, fromText, err);
+        std::vector<const Unit*> toUnits = candidates(cat, toText, err);
+        keepCategoriesOf(fromUnits, toUnits);
+        keepCategoriesOf(toUnits, fromUnits);
+        const Unit* from = single(cat, fromText, fromUnits, err);
+        const Unit* to = single(cat, toText, toUnits, err);
         if (!from || !to) return 1;
         if (from->category != to->category) {
-            err << "Cannot convert: " << describe(cat, *from) << " and " << describe(cat, *to)
-                << " are of different categories\n";
+            // Most likely not what was meant: say how the two were read.
+            err << "Cannot convert between categories: '" << fromText << "' was read as " << describe(cat, *from)
+                << ", '" << toText << "' as " << describe(cat, *to) << "\n";
             return 1;
         }
         std::optional<double> x = kv::tryReadFloat(args[0].toStdString());
         if (!x) {
-            err << "It's not a float number\n";
+            err << "VALUE: It's not a float number\n";
             return 1;
         }
         std::optional<double> result = convertUnits(*x, *from, *to);

@@ -82,8 +82,7 @@ TMeasForm::TMeasForm(QWidget* parent)
 
     MaskEdit2 = forms::placed(new QLineEdit(this), "MaskEdit2", {266, 1, 217, 24});
     MaskEdit2->setFont(bold);
-    MaskEdit2->setReadOnly(true);
-    MaskEdit2->setFocusPolicy(Qt::ClickFocus);  // out of the tab order, still selectable
+    MaskEdit2->setReadOnly(true);  // reached with Tab and copied with Ctrl+C like any text box
 
     SolveBtn = forms::pictureButton(this, "SolveBtn", {250, 28, 25, 25},
                                     forms::glyph(this, "go-next", QStyle::SP_ArrowRight), QStringLiteral("Convert"),
@@ -134,6 +133,8 @@ TMeasForm::TMeasForm(QWidget* parent)
     MaskEdit3->setEnabled(false);
 
     connect(SolveBtn, &QToolButton::clicked, this, kv::guard(this, &TMeasForm::SolveBtnClick));
+    // The arrow is the window's default action: Enter in the number converts.
+    connect(MaskEdit1, &QLineEdit::returnPressed, this, kv::guard(this, &TMeasForm::SolveBtnClick));
     connect(SpeedButton1, &QToolButton::clicked, this, kv::guard(this, &TMeasForm::SpeedButton1Click));
     connect(SpeedButton2, &QToolButton::clicked, this, kv::guard(this, &TMeasForm::SpeedButton2Click));
     connect(SpeedButton3, &QToolButton::clicked, this, kv::guard(this, &TMeasForm::SpeedButton3Click));
@@ -145,6 +146,13 @@ TMeasForm::TMeasForm(QWidget* parent)
     convert::onListClick(ListBox1, kv::guard(this, &TMeasForm::ListBox1Click));
     convert::onListClick(ListBox2, kv::guard(this, &TMeasForm::ListBox2Click));
     convert::onListClick(ListBox3, kv::guard(this, &TMeasForm::ListBox3Click));
+
+    // Tab follows the way of use: what to convert, the number, the result
+    // and what to do with it; the helpers and the check box come last.
+    const QList<QWidget*> tabOrder = {ListBox1,     ListBox2,     ListBox3,     MaskEdit1,    SolveBtn,
+                                      MaskEdit2,    SpeedButton1, SpeedButton5, SpeedButton4, CloseBtn,
+                                      SpeedButton6, SpeedButton3, SpeedButton2, CheckBox1};
+    for (qsizetype k = 1; k < tabOrder.size(); ++k) setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
     kv::guarded([this] { FormCreate(); });
 }
@@ -229,8 +237,10 @@ void TMeasForm::SolveBtnClick() {
 
 void TMeasForm::ListBox2Click() {
     if (MaskEdit2->text().isEmpty()) return;
-    if (kv::readFloat(MaskEdit2->text().toStdString()) > 0) SolveBtnClick();
-    else MaskEdit1->setText(QStringLiteral("0"));
+    // A result not above zero sets the input back to 0; the input is converted
+    // either way, so the two boxes never show a false equation.
+    if (!(kv::readFloat(MaskEdit2->text().toStdString()) > 0)) MaskEdit1->setText(QStringLiteral("0"));
+    SolveBtnClick();
 }
 
 void TMeasForm::ListBox3Click() {

@@ -8,6 +8,7 @@
 #include "core/Error.h"
 #include "data/dbase/Table.h"
 #include "tools/convert/Conversion.h"
+#include "tools/convert/UnitSpellings.h"
 
 namespace convert {
 namespace {
@@ -72,8 +73,13 @@ std::vector<const T*> rankNearest(const std::string& text, size_t count, const s
         for (const std::string& key : keysOf(*item)) {
             QString k = folded(key);
             if (k.isEmpty()) continue;
-            int score = !want.isEmpty() && k.contains(want) ? -1000 + static_cast<int>(k.size() - want.size())
-                                                              : editDistance(want, k);
+            int score = editDistance(want, k);
+            if (const qsizetype at = want.isEmpty() ? -1 : k.indexOf(want); at >= 0) {
+                // A word that begins with the text ("cal" in "calorie") comes before one that
+                // merely holds it ("pascal").
+                const bool wordStart = at == 0 || !k[at - 1].isLetter();
+                score = (wordStart ? -1000 : -500) + static_cast<int>(k.size() - want.size());
+            }
             best = std::min(best, score);
         }
         // Far-off names are no suggestion at all.
@@ -135,6 +141,7 @@ UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) 
         u.name = members.asString("NAME");
         u.symbol = members.asString("OBOZN");
         u.factor = members.asFloat("INDEX");
+        for (const QString& w : nameWords(QString::fromStdString(u.name))) c.nameWords_.insert(w);
         auto it = byNumber.find(u.category);
         // A unit of a category the categories table lacks cannot be listed by the window either.
         if (it != byNumber.end()) it->second.units.push_back(std::move(u));
@@ -173,23 +180,38 @@ QString baseName(const std::string& name) {
 
 }  // namespace
 
-std::vector<const Unit*> UnitCatalogue::resolve(const std::string& text) const {
-    const QString want = folded(text);
-    std::vector<const Unit*> byName, byBaseName, bySymbol, bySymbolFolded;
-    for (const Category& c : categories_) {
+std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
+    std::vector<const Unit*> whole, base;
+    for (const Category& c : categories_)
         for (const Unit& u : c.units) {
-            if (folded(u.name) == want) byName.push_back(&u);
-            else if (baseName(u.name) == want) byBaseName.push_back(&u);
-            if (u.symbol == text) bySymbol.push_back(&u);
-            else if (!u.symbol.empty() && folded(u.symbol) == want) bySymbolFolded.push_back(&u);
+            if (QString::fromStdString(u.name).toCaseFolded() == folded) whole.push_back(&u);
+            else if (baseName(u.name) == folded) base.push_back(&u);
         }
-    }
-    // The full name wins, then the name without its explanation, then the
-    // symbol as written, then the symbol in any letter case.
-    for (auto* found : {&byName, &byBaseName, &bySymbol}) {
-        if (!found->empty()) return *found;
-    }
-    return bySymbolFolded;
+    // A name listed whole wins over another unit's name without its explanation.
+    return whole.empty() ? base : whole;
+}
+
+std::vector<const Unit*> UnitCatalogue::withSymbol(const QString& symbol) const {
+    std::vector<const Unit*> found;
+    const std::string wanted = symbol.toStdString();
+    for (const Category& c : categories_)
+        for (const Unit& u : c.units)
+            if (!u.symbol.empty() && u.symbol == wanted) found.push_back(&u);
+    return found;
+}
+
+std::vector<const Unit*> UnitCatalogue::resolve(const std::string& text) const {
+    const QString typed = QString::fromStdString(text);
+    const QString want = typed.toCaseFolded();
+    if (typed.isEmpty()) return {};
+    if (auto found = withName(want); !found.empty()) return found;
+    // Symbols keep their letter case: the SI tells the mega from the milli by it.
+    if (auto found = withSymbol(typed); !found.empty()) return found;
+    for (const QString& symbol : symbolSpellings(typed))
+        if (auto found = withSymbol(symbol); !found.empty()) return found;
+    for (const QString& name : nameSpellings(want, nameWords_))
+        if (auto found = withName(name); !found.empty()) return found;
+    return {};
 }
 
 std::vector<const Unit*> UnitCatalogue::nearest(const std::string& text, size_t count) const {

@@ -5,6 +5,8 @@
 // The command line reads the whole catalogue from its own copies of the tables;
 // the windows look a unit up on DM's units table, which other windows order and
 // filter as they need.
+#include <QSet>
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,9 +57,11 @@ public:
     // A category by its name (letter case ignored) or its CLASS number.
     const Category* findCategory(const std::string& text) const;
 
-    // The units `text` names: the unit of that name (letter case ignored), else
-    // those with that symbol (exact case first, then ignoring case). More than
-    // one means the symbol is shared.
+    // The units `text` names: the unit of that name (letter case ignored; the
+    // name without its explanation in brackets will do), else those with that
+    // symbol in exactly that letter case ("Mm" is no "mm"), else the same
+    // through the spellings users type ("meters", "degF"). More than one means
+    // the symbol is shared.
     std::vector<const Unit*> resolve(const std::string& text) const;
     // Up to `count` units whose names or symbols come nearest to `text`: names
     // containing it first, then by edit distance.
@@ -68,7 +72,11 @@ public:
     std::vector<const Unit*> containing(const std::string& text) const;
 
 private:
+    std::vector<const Unit*> withName(const QString& folded) const;
+    std::vector<const Unit*> withSymbol(const QString& symbol) const;
+
     std::vector<Category> categories_;
+    QSet<QString> nameWords_;  // folded
 };
 
 }  // namespace convert

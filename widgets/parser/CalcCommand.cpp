@@ -17,7 +17,14 @@ void printUsage(std::ostream& err) { err << "Usage: Kvantor2 calc EXPRESSION [NA
 bool assignCommandVariable(TPars& parser, const std::string& assignment) {
     const size_t equals = assignment.find('=');
     if (equals == std::string::npos || equals == 0) return false;
-    parser.SetVariable(assignment.substr(0, equals), kv::readFloat(assignment.substr(equals + 1)));
+    double value = 0;
+    try {
+        value = kv::readFloat(assignment.substr(equals + 1));
+    } catch (const kv::Error& e) {
+        // Several values may be given: name the one that is wrong.
+        throw kv::Error(assignment.substr(0, equals) + ": " + e.what());
+    }
+    parser.SetVariable(assignment.substr(0, equals), value);
     return true;
 }
 

@@ -91,15 +91,14 @@ def check_points():
         check(same_to_15_digits(x, w) and y == x, f'0..3 by 0.1: printed {x}\t{y}, summed x {w!r}')
     check(len(p) > 0 and float(p[-1][0]) < 3, f'0..3 by 0.1: last x {p[-1:]}')
 
-    # An empty formula is 0 everywhere.
-    args = ('', '0', '2', '0.5')
-    r = plot(*args)
-    check(r.returncode == 0 and points(r) == [(x, '0') for x in ('0', '0.5', '1', '1.5', '2')], what(args, r))
-
-    # Max X below Min X: nothing to sample, and no failure.
+    # Max X below Min X: no point, as in the window, and a word why; the formula
+    # is still evaluated at Min X there.
     args = ('x', '5', '1', '1')
     r = plot(*args)
-    check((r.returncode, r.stdout, r.stderr) == (0, '', ''), what(args, r))
+    check((r.returncode, r.stdout, r.stderr) == (0, '', 'Max X (1) is below Min X (5): no points\n'), what(args, r))
+    args = ('1/x', '0', '-1', '1')
+    r = plot(*args)
+    check(r.returncode == 1 and r.stdout == '' and r.stderr == 'Floating point division by zero\n', what(args, r))
 
 
 
@@ -120,8 +119,10 @@ def check_failures():
     for args, message in [(('x', '0', '1', '0'), 'Step (interval)'),
                           (('x', '0', '1', '-1'), 'Step (interval)'),
                           (('x', '0', '1', '1e-9'), 'Step (interval)'),  # far more points than allowed
-                          (('x', 'abc', '1', '0.5'), "'abc' is not a valid floating point value"),
-                          (('x', '0', '1', '0.5', 'a=zz'), "'zz' is not a valid floating point value"),
+                          (('x', 'abc', '1', '0.5'), "MIN: 'abc' is not a valid floating point value"),
+                          (('x', '0', '1x', '0.5'), "MAX: '1x' is not a valid floating point value"),
+                          (('x', '0', '1', '.5.'), "STEP: '.5.' is not a valid floating point value"),
+                          (('x', '0', '1', '0.5', 'a=zz'), "a: 'zz' is not a valid floating point value"),
                           (('xSIN', '0', '1', '0.5'), 'Error parsing expression')]:
         r = plot(*args)
         check(r.returncode == 1 and r.stdout == '' and message in r.stderr, what(args, r))
@@ -209,8 +210,13 @@ def check_pictures(tmp):
     r = plot('1/x', '-1', '1', '0.5', '--png', str(partial))
     check(r.returncode == 1 and partial.exists() and png_size(partial) == (491, 335), what(('1/x', '--png'), r))
 
+    # A picture that cannot be written is reported once, after the points.
     r = plot('x', '0', '1', '0.5', '--png', str(tmp / 'no such folder' / 'x.png'))
-    check(r.returncode == 1 and 'Cannot write the picture' in r.stderr, what(('--png', 'no such folder'), r))
+    check(r.returncode == 1 and len(points(r)) == 3 and r.stderr.count('\n') == 1
+          and r.stderr.startswith('Cannot write the picture'), what(('--png', 'no such folder'), r))
+    r = plot('1/x', '-1', '1', '0.5', '--png', str(tmp / 'no such folder' / 'x.png'))
+    check(r.returncode == 1 and r.stderr.count('Cannot write the picture') == 1
+          and r.stderr.startswith('Floating point division by zero\n'), what(('1/x --png', 'no such folder'), r))
 
 
 def main():

@@ -41,10 +41,14 @@ TEST_F(Commands, ConvertPrintsWhatTheResultBoxShows) {
         {{"1", "metre", "foot"}, "3.28083989501312\n"},
         {{"1", "FOOT", "Metre"}, "0.3048\n"},       // names ignore case
         {{"2.5", "km", "m"}, "2500\n"},             // unique symbols
-        {{"212", "Fahrenheit", "°C"}, "100.0000094\n"},
-        {{"32", "°F", "°C"}, "1.40000000214968E-6\n"},
+        {{"212", "Fahrenheit", "Celsius"}, "100\n"},
+        {{"32", "°F", "°C"}, "0\n"},
+        {{"98.6", "degF", "degC"}, "37\n"},
         {{"0", "Fahrenheit", "Fahrenheit"}, "0\n"},
-        {{"1", "Rankine", "Rankine"}, "1.00000008000001\n"},
+        {{"1", "Rankine", "Rankine"}, "1\n"},
+        {{"1", "Gbit", "GB"}, "0.125\n"},        // symbols in their own letter case
+        {{"3", "miles", "kilometers"}, "4.828032\n"},  // the spellings users type
+        {{"60", "mph", "km/h"}, "96.56064\n"},   // the shared symbol read in the other unit's category
         {{"1e-9", "metre", "kilometre"}, "1E-12\n"},
         {{" -3 ", "inch", "centimetre"}, "-7.62\n"},  // blanks around the number, as the window reads it
     };
@@ -63,7 +67,7 @@ TEST_F(Commands, ConvertUsesTheLocalesDecimalSeparator) {
     EXPECT_EQ(r.out, "150\n");
     r = convert({"1", "metre", "foot"});
     EXPECT_EQ(r.out, "3,28083989501312\n");
-    EXPECT_EQ(convert({"1.5", "metre", "centimetre"}).err, "It's not a float number\n");
+    EXPECT_EQ(convert({"1.5", "metre", "centimetre"}).err, "VALUE: It's not a float number\n");
 }
 
 TEST_F(Commands, ConvertReportsEachKindOfMistake) {
@@ -73,19 +77,38 @@ TEST_F(Commands, ConvertReportsEachKindOfMistake) {
     EXPECT_NE(unknown.err.find("Unknown unit 'metr'"), std::string::npos) << unknown.err;
     EXPECT_NE(unknown.err.find("  metre (m), Length\n"), std::string::npos) << unknown.err;
 
-    Outcome apart = convert({"1", "metre", "kilogram"});
+    // Symbols that differ only in letter case from another unit's are refused, with suggestions.
+    struct Refused {
+        const char* typed;
+        const char* suggested;
+    } const refused[] = {{"Mm", "millimetre (mm)"}, {"Ms", "millisecond (ms)"}, {"Mbar", "millibar (mbar)"},
+                         {"cal", "food calorie (Cal, kcal)"}, {"Gb", "gigabit"}};
+    for (const Refused& c : refused) {
+        Outcome r = convert({"1", c.typed, "m"});
+        EXPECT_EQ(r.status, 1) << c.typed;
+        EXPECT_EQ(r.out, "") << c.typed;
+        EXPECT_NE(r.err.find("Unknown unit '" + std::string(c.typed) + "'; did you mean:"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(c.suggested), std::string::npos) << r.err;
+    }
+    Outcome calories = convert({"1", "cal", "J"});
+    EXPECT_NE(calories.err.find("calorie (thermochemical) (cal_th)"), std::string::npos) << calories.err;
+    EXPECT_EQ(calories.err.find("pascal"), std::string::npos) << calories.err;  // "cal" inside a word ranks last
+
+    Outcome apart = convert({"1", "Gbit", "kg"});
     EXPECT_EQ(apart.status, 1);
-    EXPECT_NE(apart.err.find("different categories"), std::string::npos) << apart.err;
+    EXPECT_EQ(apart.err, "Cannot convert between categories: 'Gbit' was read as gigabit (decimal, 10^9 bits) (Gbit), "
+                         "Data Storage, 'kg' as kilogram (kg), Mass\n");
     EXPECT_EQ(apart.out, "");
 
     for (const char* bad : {"abc", "", "1,5", "1e", "--1", "INF"}) {
         Outcome r = convert({bad, "metre", "foot"});
         EXPECT_EQ(r.status, 1) << bad;
-        EXPECT_EQ(r.err, "It's not a float number\n") << bad;
+        EXPECT_EQ(r.err, "VALUE: It's not a float number\n") << bad;
         EXPECT_EQ(r.out, "");
     }
 
-    Outcome shared = convert({"1", "mph", "knot"});
+    // Nothing settles a symbol that both sides share.
+    Outcome shared = convert({"1", "mph", "mph"});
     EXPECT_EQ(shared.status, 1);
     EXPECT_NE(shared.err.find("mile per hour"), std::string::npos) << shared.err;
     EXPECT_NE(shared.err.find("milliphot"), std::string::npos) << shared.err;

@@ -121,7 +121,6 @@ private slots:
         QCOMPARE(form.windowTitle(), QString());  // the design's "Measure" is cleared on creation
         QCOMPARE(form.MaskEdit1->text(), QStringLiteral("1"));
         QVERIFY(form.MaskEdit2->isReadOnly());
-        QVERIFY(!(form.MaskEdit2->focusPolicy() & Qt::TabFocus));
         QVERIFY(form.MaskEdit3->isHidden());
         QVERIFY(!form.MaskEdit3->isEnabled());
         QVERIFY(form.CheckBox1->isChecked());
@@ -173,15 +172,18 @@ private slots:
         QTest::newRow("negative") << kLength << kMetre << kCentimetre << "-2.5" << "-250";
         QTest::newRow("100 C to F") << kTemperature << int(Celsius) << int(Fahrenheit) << "100" << "212";
         QTest::newRow("-40 C to F") << kTemperature << int(Celsius) << int(Fahrenheit) << "-40" << "-40";
-        QTest::newRow("212 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "212" << "100.0000094";
-        QTest::newRow("-40 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "-40" << "-40.0000018";
-        QTest::newRow("32 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "32"
-                                   << "1.40000000214968E-6";
-        QTest::newRow("0 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "0" << "-17.7777778";
+        QTest::newRow("212 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "212" << "100";
+        QTest::newRow("-40 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "-40" << "-40";
+        QTest::newRow("32 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "32" << "0";
+        QTest::newRow("98.6 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "98.6" << "37";
+        QTest::newRow("0 F to C") << kTemperature << int(Fahrenheit) << int(Celsius) << "0" << "-17.7777777777778";
         QTest::newRow("80 Re to C") << kTemperature << int(Reaumur) << int(Celsius) << "80" << "100";
         QTest::newRow("300 K to R") << kTemperature << int(Kelvin) << int(Rankine) << "300" << "540";
         QTest::newRow("0 F to F") << kTemperature << int(Fahrenheit) << int(Fahrenheit) << "0" << "0";
-        QTest::newRow("100 F to F") << kTemperature << int(Fahrenheit) << int(Fahrenheit) << "100" << "100.00000796";
+        QTest::newRow("100 F to F") << kTemperature << int(Fahrenheit) << int(Fahrenheit) << "100" << "100";
+        QTest::newRow("-7.83732 F to F") << kTemperature << int(Fahrenheit) << int(Fahrenheit) << "-7.83732"
+                                         << "-7.83732";
+        QTest::newRow("0.1 K to K") << kTemperature << int(Kelvin) << int(Kelvin) << "0.1" << "0.1";
     }
     void converts() {
         QFETCH(int, category);
@@ -251,31 +253,31 @@ private slots:
         QVERIFY(errors.isEmpty());
     }
 
-    void sourceListClickConvertsOnlyAPositiveResult() {
+    void sourceListClickKeepsBothBoxesInAgreement() {
         TMeasForm form;
         setUp(form, kTemperature, Celsius, Fahrenheit);
         QCOMPARE(convert(form, "100"), QStringLiteral("212"));
         form.MaskEdit1->setText("10");
         choose(form.ListBox2, Kelvin);
         QCOMPARE(form.MaskEdit2->text(), QStringLiteral("-441.67"));
-        // The result is now negative: the next source click zeroes the input only.
+        // The result is now negative: the next source click zeroes the input and converts that.
         choose(form.ListBox2, Fahrenheit);
         QCOMPARE(form.MaskEdit1->text(), QStringLiteral("0"));
-        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("-441.67"));
+        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("0"));  // 0 °F in °F
         // A click on the row already chosen is a click as well.
         QCOMPARE(convert(form, "0"), QStringLiteral("0"));
         setUp(form, kTemperature, Fahrenheit, Celsius);
-        QCOMPARE(convert(form, "0"), QStringLiteral("-17.7777778"));
+        QCOMPARE(convert(form, "0"), QStringLiteral("-17.7777777777778"));
         form.MaskEdit1->setText("5");
         QRect row = form.ListBox2->visualItemRect(form.ListBox2->item(Fahrenheit));
         QTest::mouseClick(form.ListBox2->viewport(), Qt::LeftButton, {}, row.center());
         QCOMPARE(form.MaskEdit1->text(), QStringLiteral("0"));
-        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("-17.7777778"));
+        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("-17.7777777777778"));
         // Target clicks convert, once per click.
         form.MaskEdit1->setText("212");
         row = form.ListBox3->visualItemRect(form.ListBox3->item(Celsius));
         QTest::mouseClick(form.ListBox3->viewport(), Qt::LeftButton, {}, row.center());
-        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("100.0000094"));
+        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("100"));
     }
 
     void decimalSeparatorOfTheLocale() {
@@ -304,6 +306,35 @@ private slots:
         QTest::mouseClick(form.SpeedButton5, Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("212 Fahrenheit"));
         QCOMPARE(form.MaskEdit2->text(), QStringLiteral("212"));
+    }
+
+    void keyboardFollowsTheWayOfUse() {
+        TMeasForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        setUp(form, kLength, kMetre, kFoot);
+        form.ListBox1->setFocus();
+        const QList<QWidget*> order = {form.ListBox2,     form.ListBox3,     form.MaskEdit1,
+                                       form.SolveBtn,     form.MaskEdit2,    form.SpeedButton1,
+                                       form.SpeedButton5, form.SpeedButton4, form.CloseBtn};
+        for (QWidget* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        // Enter in the number converts, and does not close the window.
+        form.MaskEdit1->setFocus();
+        form.MaskEdit1->setText("2");
+        QTest::keyClick(form.MaskEdit1, Qt::Key_Return);
+        QCOMPARE(form.MaskEdit2->text(), QStringLiteral("6.56167979002625"));
+        QVERIFY(form.isVisible());
+        // The result, reached with Tab, is copied with Ctrl+C.
+        QApplication::clipboard()->setText("before");
+        QTest::keyClick(form.MaskEdit1, Qt::Key_Tab);
+        QTest::keyClick(form.SolveBtn, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.MaskEdit2);
+        QTest::keyClick(form.MaskEdit2, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("6.56167979002625"));
+        QVERIFY(errors.isEmpty());
     }
 
     void helpProgramsAndClose() {
@@ -433,9 +464,9 @@ private slots:
         QTest::newRow("foot") << "foot" << "Part: Length" << "1";
         QTest::newRow("kilogram") << "kilogram" << "Part: Mass" << "1";
         QTest::newRow("Celsius") << "Celsius" << "Part: Temperature" << "1";
-        QTest::newRow("Fahrenheit") << "Fahrenheit" << "Part: Temperature" << "1.00000004";
+        QTest::newRow("Fahrenheit") << "Fahrenheit" << "Part: Temperature" << "1";
         QTest::newRow("Kelvin") << "Kelvin" << "Part: Temperature" << "1";
-        QTest::newRow("Rankine") << "Rankine" << "Part: Temperature" << "1.00000008000001";
+        QTest::newRow("Rankine") << "Rankine" << "Part: Temperature" << "1";
         QTest::newRow("Reaumur") << "Reaumur" << "Part: Temperature" << "1";
     }
     void goToConverterOpensAFreshConverterOnTheUnit() {

@@ -26,7 +26,10 @@ def main():
 
     # Results: exactly the text of the result box, one line, nothing on stderr.
     for args, printed in [(('convert', '100', '°C', '°F'), '212\n'),
-                          (('convert', '32', 'fahrenheit', 'CELSIUS'), '1.40000000214968E-6\n'),
+                          (('convert', '32', 'fahrenheit', 'CELSIUS'), '0\n'),
+                          (('convert', '212', 'Fahrenheit', 'Celsius'), '100\n'),
+                          (('convert', '1', 'Gbit', 'GB'), '0.125\n'),
+                          (('convert', '1', 'liter', 'US gallon'), '0.264172052358148\n'),
                           (('convert', '1', 'metre', 'foot'), '3.28083989501312\n'),
                           (('convert', '-1e20', 'byte', 'kB'), '-1E17\n')]:
         r = run(*args)
@@ -37,13 +40,27 @@ def main():
     # messages themselves are the converter tests' business).
     for args, status, message in [
             (('convert', 'abc', 'metre', 'foot'), 1, "It's not a float number"),
-            (('convert', '1', 'meter', 'foot'), 1, '  metre (m), Length'),
+            (('convert', '1', 'metrr', 'foot'), 1, '  metre (m), Length'),
+            (('convert', '1', 'Mm', 'm'), 1, "Unknown unit 'Mm'; did you mean:\n  millimetre (mm), Length"),
+            (('convert', '1', 'cal', 'J'), 1, "Unknown unit 'cal'; did you mean:\n  food calorie (Cal, kcal)"),
+            (('convert', '1', 'm', 's'), 1, "'m' was read as metre (m), Length, 's' as second (s), Time"),
             (('convert', '1', 'metre'), 2, 'Usage: Kvantor2 convert VALUE FROM TO'),
             (('units', 'no such category'), 1, "Unknown category 'no such category'"),
             (('find', 'qqqq'), 1, "No unit name contains 'qqqq'")]:
         r = run(*args)
         check(r.returncode == status and r.stdout == '' and message in r.stderr,
               f'{" ".join(args)}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
+
+    # An empty argument is refused alike by every command, naming the argument.
+    for args, name in [(('convert', '', 'm', 'ft'), 'VALUE'), (('convert', '1', 'm', ''), 'TO'),
+                       (('units', ''), 'CATEGORY'), (('find', ''), 'TEXT'), (('constants', ''), 'TEXT'),
+                       (('calc', ''), 'EXPR'), (('calc', 'x', ''), 'NAME=VALUE'),
+                       (('plot', '', '0', '1', '1'), 'FORMULA'), (('plot', 'x', '0', '', '1'), 'MAX'),
+                       (('plot', 'x', '0', '1', '1', 'a=1', ''), 'NAME=VALUE'),
+                       (('plot', 'x', '0', '1', '1', '--png', ''), 'FILE')]:
+        r = run(*args)
+        check((r.returncode, r.stdout, r.stderr) == (2, '', f'Kvantor2 {args[0]}: {name} is empty\n'),
+              f'{args}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
 
     # Listings.
     r = run('units', 'Temperature')

@@ -3,14 +3,17 @@
 
 Pairs of units of one category are drawn from the whole units table
 (data/sources/members.csv) with a fixed seed, temperatures left out (their
-scales have offsets and the program's rounded constants). For each pair and a
+scales have offsets; they are checked on their own below). For each pair and a
 random value:
   * the printed result must agree with GNU units, which evaluates the units'
     own expressions (#gnu_units), to a relative 1e-12;
   * the printed text must be exactly the program's rule: value times source
     factor divided by target factor, multiplying first, shown with 15
     significant digits in the general format.
-All GNU units queries run in one process. Exits 1 on any failure.
+Every pair of temperature scales converts a few values as GNU units's
+temperature functions do, to 1e-11 of the magnitudes involved (the offsets
+leave residues near 1e-14), and a scale into itself gives the value back.
+All GNU units queries of a kind run in one process. Exits 1 on any failure.
 """
 import csv
 import math
@@ -82,6 +85,43 @@ def gnu_units_values(queries):
         return None
 
 
+# GNU units: each scale's value as a temperature, and a temperature as each scale's value.
+# The last item is the scale's absolute zero: GNU units refuses values below it.
+TEMPERATURE_SCALES = [('Celsius', 'tempC({})', '~tempC({})', -273.15),
+                      ('Fahrenheit', 'tempF({})', '~tempF({})', -459.67),
+                      ('Kelvin', '({}) K', '({}) / K', 0),
+                      ('Rankine', '({}) tempR', '({}) / tempR', 0),
+                      ('Reaumur', 'tempreaumur({})', '~tempreaumur({})', -218.52)]
+TEMPERATURE_VALUES = ['-40', '0', '32', '98.6', '212', '-7.83732']
+
+
+def check_temperatures(prog, env):
+    cases, printed = [], []
+    for source, to_kelvin, _, zero in TEMPERATURE_SCALES:
+        for target, _, from_kelvin, _ in TEMPERATURE_SCALES:
+            for value in TEMPERATURE_VALUES:
+                r = subprocess.run([str(prog), 'convert', value, source, target],
+                                   capture_output=True, text=True, env=env, timeout=60)
+                what = f'convert {value} {source} {target}'
+                if r.returncode != 0 or r.stderr or not r.stdout.endswith('\n'):
+                    fail(f'{what}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
+                    continue
+                if source == target and r.stdout[:-1] != general_format(float(value)):
+                    fail(f'{what}: printed {r.stdout[:-1]}, not the value itself')
+                if float(value) >= zero:
+                    cases.append((what, value, from_kelvin.format(to_kelvin.format(value))))
+                    printed.append(r.stdout[:-1])
+    gnu = gnu_units_values([query for _, _, query in cases])
+    if gnu is None:
+        return
+    for (what, value, query), text, want in zip(cases, printed, gnu):
+        if want is None:
+            fail(f'GNU units cannot evaluate {query!r}')
+        elif abs(float(text) - want) > 1e-11 * (1 + abs(float(value)) + abs(want)):
+            fail(f'{what}: printed {text}, GNU units {want!r}')
+    print(f'convert_vs_gnu_units: {len(cases)} temperature conversions checked')
+
+
 def main():
     bin_dir = Path(os.environ['KV_BIN_DIR'])
     src = Path(os.environ.get('KV_SOURCE_DIR', Path(__file__).resolve().parents[3])) / 'data' / 'sources'
@@ -135,6 +175,7 @@ def main():
             if rel > max(REL_TOL, 0.5e-14):
                 fail(f'convert {value} {a["NAME"]!r} {b["NAME"]!r}: printed {text}, GNU units {want!r} '
                      f'(relative difference {rel:.3g})')
+    check_temperatures(prog, env)
     categories = len({a['CLASS'] for _, a, _ in pairs})
     status = 'FAILED' if failures else 'OK'
     print(f'convert_vs_gnu_units: {status}: {len(pairs)} pairs in {categories} categories, '
