@@ -13,6 +13,7 @@
 #include "data/DM.h"
 #include "tools/convert/Meas.h"
 #include "tools/reference/Phis.h"
+#include "widgets/forms/ProgramFonts.h"
 
 namespace {
 
@@ -33,12 +34,14 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             qInstallMessageHandler(quietPlatformNotes);
             QApplication app(argc, argv);
+            forms::useProgramFonts();
             return runCommand(QApplication::arguments().mid(1), std::cout, std::cerr);
         }
         QCoreApplication app(argc, argv);
         return runCommand(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
     }
     kv::GuardedApplication app(argc, argv);
+    forms::useProgramFonts();
     int status = 0;
     kv::guarded([&] {
         // The help set keeps the name it always had; the viewer maps its
