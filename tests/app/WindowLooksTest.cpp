@@ -35,6 +35,7 @@
 #include "tools/convert/Meas.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/FormControls.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -118,11 +119,11 @@ QRect buttonContents(const QAbstractButton* b) {
 }
 
 void checkButton(const QAbstractButton* b, QStringList& faults) {
-    if (auto* tool = qobject_cast<const QToolButton*>(b); tool && tool->arrowType() != Qt::NoArrow) return;
     const bool picture = !b->icon().isNull();
+    auto* tool = qobject_cast<const QToolButton*>(b);
     const bool iconOnly =
-        picture && (b->text().isEmpty() || (qobject_cast<const QToolButton*>(b) &&
-                                            static_cast<const QToolButton*>(b)->toolButtonStyle() == Qt::ToolButtonIconOnly));
+        picture && (b->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly));
+    if (tool && tool->arrowType() != Qt::NoArrow) return;
     if (iconOnly && b->toolTip().isEmpty()) faults << b->objectName() + ": a picture without a tooltip";
     if (!picture && b->text().isEmpty()) return;
     const QRect room = buttonContents(b);
@@ -227,54 +228,41 @@ struct Clipped {
     std::function<QWidget*(QWidget*)> add;  // gives the control at fault
 };
 const Clipped kClipped[] = {
-    {"label", [](QWidget* p) { auto* l = new QLabel("Luminous Flux Density", p); l->setGeometry(4, 4, 60, 20); return l; }},
+    {"label", [](QWidget* p) { return forms::placed(new QLabel("Luminous Flux Density", p), "", {4, 4, 60, 20}); }},
     {"wrapped label", [](QWidget* p) {
-         auto* l = new QLabel("Radiation Dose (absorbed) in three lines or more", p);
+         auto* l = forms::placed(new QLabel("Radiation Dose (absorbed) in three lines", p), "", {4, 4, 90, 16});
          l->setWordWrap(true);
-         l->setGeometry(4, 4, 90, 16);
          return l;
      }},
-    {"push button", [](QWidget* p) { auto* b = new QPushButton("ShortCut to DeskTop", p); b->setGeometry(4, 4, 70, 25); return b; }},
     {"button with picture", [](QWidget* p) {
-         auto* b = new QPushButton("Close", p);
+         auto* b = forms::placed(new QPushButton("Close", p), "", {4, 4, 44, 25});
          b->setIcon(forms::buttonGlyph("close"));
-         b->setGeometry(4, 4, 44, 25);
          return b;
      }},
-    {"check box", [](QWidget* p) { auto* b = new QCheckBox("Always on Top", p); b->setGeometry(4, 4, 50, 18); return b; }},
-    {"picture without tooltip", [](QWidget* p) {
-         auto* b = new QToolButton(p);
-         b->setIcon(forms::buttonGlyph("help"));
-         b->setGeometry(4, 4, 25, 25);
-         return b;
-     }},
+    {"check box", [](QWidget* p) { return forms::placed(new QCheckBox("Always on Top", p), "", {4, 4, 50, 18}); }},
+    {"picture without tooltip",
+     [](QWidget* p) { return forms::pictureButton(p, "", {4, 4, 25, 25}, forms::buttonGlyph("help"), ""); }},
     {"picture too big", [](QWidget* p) {
-         auto* b = new QToolButton(p);
-         b->setIcon(forms::buttonGlyph("help"));
-         b->setToolTip("Help");
+         QToolButton* b = forms::pictureButton(p, "", {4, 4, 25, 25}, forms::buttonGlyph("help"), "Help");
          b->setIconSize({30, 30});
-         b->setGeometry(4, 4, 25, 25);
          return b;
      }},
     {"tab", [](QWidget* p) {
-         auto* t = new QTabWidget(p);
-         t->setGeometry(4, 4, 200, 80);
+         auto* t = forms::placed(new QTabWidget(p), "", {4, 4, 200, 80});
          t->addTab(new QWidget, "Hide/Restore  main window");
          t->tabBar()->setElideMode(Qt::ElideRight);
-         t->tabBar()->setExpanding(false);
          t->setStyleSheet("QTabBar::tab { width: 60px; }");
          return t->tabBar();
      }},
-    {"group title", [](QWidget* p) { auto* g = new QGroupBox("Mathematical operator", p); g->setGeometry(4, 4, 60, 40); return g; }},
+    {"group title",
+     [](QWidget* p) { return forms::placed(new QGroupBox("Mathematical operator", p), "", {4, 4, 60, 40}); }},
     {"combo item", [](QWidget* p) {
-         auto* c = new QComboBox(p);
+         auto* c = forms::placed(new QComboBox(p), "", {4, 4, 60, 23});
          c->addItems({"x", "1/2*x^2-(1/2)*x-2"});
-         c->setGeometry(4, 4, 60, 23);
          return c;
      }},
     {"list in columns", [](QWidget* p) {
-         auto* l = new QListWidget(p);
-         l->setGeometry(4, 4, 300, 80);
+         auto* l = forms::placed(new QListWidget(p), "", {4, 4, 300, 80});
          l->setFlow(QListView::TopToBottom);
          l->setWrapping(true);
          l->setGridSize({100, 16});

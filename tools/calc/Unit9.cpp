@@ -143,7 +143,8 @@ void TForm9::buildCalculator() {
     Label8 = forms::label(this, "Label8", QStringLiteral("Result: Y="), {310, 454});
     Edit6 = edit(this, "Edit6", QString(), {384, 450, 120, 23});
     Edit6->setReadOnly(true);
-    SpeedButton5 = pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "copy", QStringLiteral("Copy to clipboard "));
+    SpeedButton5 =
+        pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "copy", QStringLiteral("Copy to clipboard "));
     SpeedButton6 = forms::placed(new QPushButton(QStringLiteral("Calculated"), this), "SpeedButton6", {384, 475, 120, 24});
     SpeedButton6->setDefault(true);
 }
