@@ -3,11 +3,11 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 
 #include "app/BarGlyphs.h"
 #include "core/AppInfo.h"
 #include "core/HandlerGuard.h"
+#include "widgets/forms/ButtonGlyphs.h"
 
 TAbForm::TAbForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -39,7 +39,7 @@ TAbForm::TAbForm(QWidget* parent)
 
     BitBtn1 = new QPushButton(QStringLiteral("Ok"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    BitBtn1->setIcon(forms::buttonGlyph("ok"));
     BitBtn1->setCursor(Qt::PointingHandCursor);
     BitBtn1->setGeometry(242, 104, 65, 25);
     BitBtn1->setDefault(true);

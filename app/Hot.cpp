@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -23,6 +22,7 @@
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
 #include "platform/ProgramDir.h"
+#include "widgets/forms/ButtonGlyphs.h"
 
 THot* Hot = nullptr;
 
@@ -114,16 +114,16 @@ THot::THot(QWidget* parent)
     Label1->adjustSize();
 
     auto corner = [this](QToolButton*& button, const char* name, int left, const QString& hint,
-                         QStyle::StandardPixmap icon) {
+                         const char* glyph) {
         button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(left, 4, 25, 25);
         button->setAutoRaise(true);
         button->setToolTip(hint);
-        button->setIcon(style()->standardIcon(icon));
+        button->setIcon(forms::buttonGlyph(glyph));
     };
-    corner(SpeedButton6, "SpeedButton6", 330, QStringLiteral("Help"), QStyle::SP_DialogHelpButton);
-    corner(SpeedButton2, "SpeedButton2", 358, QStringLiteral("Exit"), QStyle::SP_DialogCloseButton);
+    corner(SpeedButton6, "SpeedButton6", 330, QStringLiteral("Help"), "help");
+    corner(SpeedButton2, "SpeedButton2", 358, QStringLiteral("Exit"), "close");
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -213,7 +213,7 @@ QWidget* THot::addTab(QWidget*& sheet, const char* name, const QString& caption,
     save->setObjectName(QString::fromLatin1(saveName));
     save->setGeometry(224, 18, 25, 25);
     save->setToolTip(QStringLiteral("Save current Hot key"));
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    save->setIcon(forms::buttonGlyph("save"));
 
     auto* explanation = new QLabel(note, sheet);
     explanation->setObjectName(QStringLiteral("NoteLabel"));

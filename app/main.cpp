@@ -14,6 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "tools/convert/Meas.h"
 #include "tools/reference/Phis.h"
+#include "widgets/forms/ProgramFonts.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             qInstallMessageHandler(quietPlatformNotes);
             QApplication app(argc, argv);
+            forms::useProgramFonts();
             return runCommand(QApplication::arguments().mid(1), std::cout, std::cerr);
         }
         QCoreApplication app(argc, argv);
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
     kv::GuardedApplication app(argc, argv);
     // One bar per user session: a second start brings the first forward and ends.
     if (platform::SingleInstance::handOver()) return 0;
+    forms::useProgramFonts();
     int status = 0;
     kv::guarded([&] {
         // The help set keeps the name it always had; the viewer maps its

@@ -420,7 +420,7 @@ cat('Linear Density', 'kilogram per metre', 'kg/m', [
 ])
 
 # 17 Illuminance (lux)
-cat('Luminous Flux Density (Illuminance)', 'lux', 'lux', [
+cat('Luminous Flux Density', 'lux', 'lux', [
     u('nox (millilux)', 'nx', F('0.001'), 'nox'),
     u('lux (lumen per square metre)', 'lx', 1, 'lux'),
     u('milliphot', 'mph', 10, 'milliphot'),

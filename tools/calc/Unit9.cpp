@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QToolButton>
 #include <algorithm>
 #include <tuple>
@@ -19,6 +18,7 @@
 #include "platform/DesktopServices.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
+#include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
@@ -34,9 +34,8 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect pl
     return forms::placed(new QLineEdit(text, parent), name, place);
 }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, QRect place, const char* theme,
-                           QStyle::StandardPixmap fallback, const QString& hint) {
-    return forms::pictureButton(parent, name, place, forms::glyph(parent, theme, fallback), hint);
+QToolButton* pictureButton(QWidget* parent, const char* name, QRect place, const char* glyph, const QString& hint) {
+    return forms::pictureButton(parent, name, place, forms::buttonGlyph(glyph), hint);
 }
 
 QComboBox* combo(QWidget* parent, const char* name, QRect place, const QStringList& items) {
@@ -87,14 +86,11 @@ void TForm9::buildGraph() {
     sp_XYLine1->setObjectName(QStringLiteral("sp_XYLine1"));
     calc::setUpGraphPlot(*sp_XYPlot1, *sp_XYLine1);
 
-    SpeedButton1 = pictureButton(this, "SpeedButton1", {506, 6, 32, 32}, "window-close",
-                                 QStyle::SP_DialogCloseButton, QString());
-    SpeedButton2 = pictureButton(this, "SpeedButton2", {506, 42, 32, 32}, "help-contents",
-                                 QStyle::SP_MessageBoxQuestion, QString());
-    SpeedButton3 = pictureButton(this, "SpeedButton3", {506, 78, 32, 32}, "edit-clear",
-                                 QStyle::SP_DialogResetButton, QStringLiteral("Clear graph"));
-    SpeedButton4 = pictureButton(this, "SpeedButton4", {506, 114, 32, 32}, "edit-copy",
-                                 QStyle::SP_DialogSaveButton, QStringLiteral("Copy graph in clipboard"));
+    SpeedButton1 = pictureButton(this, "SpeedButton1", {506, 6, 32, 32}, "close", QStringLiteral("Close"));
+    SpeedButton2 = pictureButton(this, "SpeedButton2", {506, 42, 32, 32}, "help", QStringLiteral("Help"));
+    SpeedButton3 = pictureButton(this, "SpeedButton3", {506, 78, 32, 32}, "clear", QStringLiteral("Clear graph"));
+    SpeedButton4 = pictureButton(this, "SpeedButton4", {506, 114, 32, 32}, "copy-graph",
+                                 QStringLiteral("Copy graph in clipboard"));
 }
 
 void TForm9::buildGraphFormulas() {
@@ -147,8 +143,8 @@ void TForm9::buildCalculator() {
     Label8 = forms::label(this, "Label8", QStringLiteral("Result: Y="), {310, 454});
     Edit6 = edit(this, "Edit6", QString(), {384, 450, 120, 23});
     Edit6->setReadOnly(true);
-    SpeedButton5 = pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "edit-copy",
-                                 QStyle::SP_DialogSaveButton, QStringLiteral("Copy to clipboard "));
+    SpeedButton5 =
+        pictureButton(this, "SpeedButton5", {508, 449, 28, 25}, "copy", QStringLiteral("Copy to clipboard "));
     SpeedButton6 = forms::placed(new QPushButton(QStringLiteral("Calculated"), this), "SpeedButton6", {384, 475, 120, 24});
     SpeedButton6->setDefault(true);
 }

@@ -8,7 +8,6 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QToolButton>
 #include <QWindow>
 
@@ -21,6 +20,7 @@
 #include "tools/convert/ListClick.h"
 #include "tools/convert/UnitCatalogue.h"
 #include "tools/reference/Phis.h"
+#include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
 TMeasForm* MeasForm = nullptr;
@@ -85,18 +85,18 @@ TMeasForm::TMeasForm(QWidget* parent)
     MaskEdit2->setReadOnly(true);  // reached with Tab and copied with Ctrl+C like any text box
 
     SolveBtn = forms::pictureButton(this, "SolveBtn", {250, 28, 25, 25},
-                                    forms::glyph(this, "go-next", QStyle::SP_ArrowRight), QStringLiteral("Convert"),
+                                    forms::buttonGlyph("convert"), QStringLiteral("Convert"),
                                     true);
     ListBox2 = list(this, "ListBox2", {2, 30, 242, 188});
     ListBox3 = list(this, "ListBox3", {279, 29, 204, 188});
     SpeedButton6 = forms::pictureButton(this, "SpeedButton6", {248, 129, 28, 28},
-                                        forms::glyph(this, "accessories-dictionary", QStyle::SP_FileDialogContentsView),
-                                        QString(), true);
+                                        forms::buttonGlyph("constants"),
+                                        QStringLiteral("Physical constants"), true);
     SpeedButton3 = forms::pictureButton(this, "SpeedButton3", {248, 158, 28, 28},
-                                        forms::glyph(this, "accessories-text-editor", QStyle::SP_FileIcon),
+                                        forms::buttonGlyph("notepad"),
                                         QStringLiteral("notepad"), true);
     SpeedButton2 = forms::pictureButton(this, "SpeedButton2", {248, 188, 28, 28},
-                                        forms::glyph(this, "accessories-calculator", QStyle::SP_ComputerIcon),
+                                        forms::buttonGlyph("calculator"),
                                         QStringLiteral("calculator"), true);
 
     Label1 = forms::label(this, "Label1", QStringLiteral("Measure category"), {136, 221}, bold);
@@ -110,16 +110,16 @@ TMeasForm::TMeasForm(QWidget* parent)
     ListBox1->setGridSize(QSize((508 - 2 * ListBox1->frameWidth()) / 3, QFontMetrics(ListBox1->font()).height() + 2));
 
     SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {488, 3, 25, 25},
-                                        forms::glyph(this, "edit-copy", QStyle::SP_DialogSaveButton),
+                                        forms::buttonGlyph("copy"),
                                         QStringLiteral("Copy number only"));
     SpeedButton5 = forms::pictureButton(this, "SpeedButton5", {488, 28, 25, 25},
-                                        forms::glyph(this, "edit-select-all", QStyle::SP_FileDialogDetailedView),
+                                        forms::buttonGlyph("copy-units"),
                                         QStringLiteral("Copy Number and Units"));
     SpeedButton4 = forms::pictureButton(this, "SpeedButton4", {488, 53, 25, 25},
-                                        forms::glyph(this, "help-contents", QStyle::SP_DialogHelpButton),
+                                        forms::buttonGlyph("help"),
                                         QStringLiteral("Help"));
     CloseBtn = forms::pictureButton(this, "CloseBtn", {488, 79, 25, 25},
-                                    forms::glyph(this, "window-close", QStyle::SP_DialogCloseButton),
+                                    forms::buttonGlyph("close"),
                                     QStringLiteral("Close"));
 
     CheckBox1 = new QCheckBox(QStringLiteral("Always on Top"), this);

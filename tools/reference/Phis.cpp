@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableView>
 
 #include "core/Error.h"
@@ -15,6 +14,7 @@
 #include "data/DM.h"
 #include "data/TableModel.h"
 #include "tools/reference/PhisText.h"
+#include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
 TPhisForm* PhisForm = nullptr;
@@ -80,12 +80,12 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
 
     BitBtn2 = forms::placed(new QPushButton(QStringLiteral("Copy"), this), "BitBtn2", {342, 344, 97, 25});
     BitBtn2->setToolTip(QStringLiteral("Copy to clipboard"));
-    BitBtn2->setIcon(forms::glyph(this, "edit-copy", QStyle::SP_FileIcon));
+    BitBtn2->setIcon(forms::buttonGlyph("copy"));
     BitBtn2->setAutoDefault(false);
 
     BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Close"), this), "BitBtn1", {439, 344, 89, 25});
     BitBtn1->setToolTip(QStringLiteral("Close window"));
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn1->setIcon(forms::buttonGlyph("close"));
     BitBtn1->setAutoDefault(false);
 
     connect(DBGrid1, &QTableView::clicked, this, kv::guard(this, &TPhisForm::DBGrid1CellClick));

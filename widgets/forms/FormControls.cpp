@@ -36,16 +36,12 @@ QFrame* bevel(QWidget* parent, const char* objectName, QRect place) {
     return f;
 }
 
-QIcon glyph(const QWidget* w, const char* theme, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(QString::fromLatin1(theme), w->style()->standardIcon(fallback));
-}
-
 QToolButton* pictureButton(QWidget* parent, const char* objectName, QRect place, const QIcon& icon,
                            const QString& hint, bool flat) {
     auto* b = placed(new QToolButton(parent), objectName, place);
     b->setIcon(icon);
     b->setIconSize(place.size() - QSize(8, 8));
-    if (!hint.isEmpty()) b->setToolTip(hint);
+    b->setToolTip(hint);
     b->setAutoRaise(flat);
     return b;
 }

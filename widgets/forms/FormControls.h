@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QRect>
-#include <QStyle>
 #include <QString>
 
 class QFrame;
@@ -36,10 +35,9 @@ QLabel* heading(QWidget* parent, const char* objectName, const QString& text, QP
 // A sunken frame drawn behind the controls it groups.
 QFrame* bevel(QWidget* parent, const char* objectName, QRect place);
 
-// The desktop theme's icon of that name, else the style's standard one.
-QIcon glyph(const QWidget* w, const char* theme, QStyle::StandardPixmap fallback);
-// A button showing a glyph only; `flat` ones show their frame under the mouse only.
+// A button showing a glyph only, named by its hint; `flat` ones show their
+// frame under the mouse only.
 QToolButton* pictureButton(QWidget* parent, const char* objectName, QRect place, const QIcon& icon,
-                           const QString& hint = {}, bool flat = false);
+                           const QString& hint, bool flat = false);
 
 }  // namespace forms

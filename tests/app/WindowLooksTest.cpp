@@ -1,0 +1,395 @@
+// Every window offscreen in the program's fonts: no caption, button, tab,
+// group title or list item is wider than the box it is drawn in, every button
+// that shows only a picture names itself in a tooltip, and the tool windows'
+// pictures are the program's own.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/AbForm.h"
+#include "app/Form1.h"
+#include "app/Hot.h"
+#include "data/DM.h"
+#include "platform/HelpDialog.h"
+#include "platform/fake/FakeDesktop.h"
+#include "platform/fake/FakeHotKeys.h"
+#include "tests/support/ShownErrors.h"
+#include "tools/calc/Unit9.h"
+#include "tools/convert/Find.h"
+#include "tools/convert/Meas.h"
+#include "tools/reference/Phis.h"
+#include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/FormControls.h"
+#include "widgets/forms/ProgramFonts.h"
+
+namespace {
+
+const char* const kGlyphs[] = {"copy", "copy-units", "copy-graph", "help",      "close",      "ok",
+                               "save", "convert",    "constants",  "notepad", "calculator", "clear"};
+
+// The windows that exist, each made as the program makes it. A new tool
+// window is one more line here.
+struct Window {
+    const char* name;
+    std::function<QWidget*()> make;
+    bool toolGlyphs = true;  // false: the bar, whose tools have glyphs of their own
+};
+const Window kWindows[] = {
+    {"bar", [] { return new TForm1; }, false},
+    {"hot keys", [] { return new THot; }},
+    {"About", [] { return new TAbForm; }},
+    {"converter", [] { return new TMeasForm; }},
+    {"finder", [] { return new TFindForm; }},
+    {"graph", [] { return new TForm9; }},
+    {"constants", [] { return new TPhisForm(nullptr, DM); }},
+    {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
+};
+
+QString fault(const QWidget* w, const QString& what, int need, int room) {
+    return QStringLiteral("%1 \"%2\": %3 px in %4 px").arg(w->objectName(), what).arg(need).arg(room);
+}
+
+int textWidth(const QFontMetrics& fm, const QString& text) { return fm.size(Qt::TextShowMnemonic, text).width(); }
+
+void checkLabel(const QLabel* l, QStringList& faults) {
+    if (l->text().isEmpty() || !l->pixmap().isNull()) return;
+    const int m = l->margin();
+    const QRect box = l->contentsRect().adjusted(m, m, -m, -m);
+    QSize need;
+    if (l->textFormat() == Qt::RichText || (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text()))) {
+        QTextDocument doc;
+        doc.setDocumentMargin(0);
+        doc.setDefaultFont(l->font());
+        doc.setHtml(l->text());
+        if (l->wordWrap()) doc.setTextWidth(box.width());
+        need = QSize(qCeil(l->wordWrap() ? doc.size().width() : doc.idealWidth()), qCeil(doc.size().height()));
+    } else {
+        const int flags = (l->buddy() ? Qt::TextShowMnemonic : 0) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        need = l->fontMetrics().boundingRect(QRect(0, 0, box.width(), 1 << 20), flags, l->text()).size();
+    }
+    if (need.width() > box.width()) faults << fault(l, l->text(), need.width(), box.width());
+    if (need.height() > box.height()) faults << fault(l, l->text() + " (height)", need.height(), box.height());
+}
+
+// The room the style leaves for a button's picture and caption.
+QRect buttonContents(const QAbstractButton* b) {
+    QStyle* style = b->style();
+    if (auto* tool = qobject_cast<const QToolButton*>(b)) {
+        QStyleOptionToolButton o;
+        o.initFrom(tool);
+        o.subControls = QStyle::SC_ToolButton;
+        o.icon = tool->icon();
+        o.iconSize = tool->iconSize();
+        o.text = tool->text();
+        o.toolButtonStyle = tool->toolButtonStyle();
+        if (tool->autoRaise()) o.state |= QStyle::State_AutoRaise;
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &o, tool);
+        return style->subControlRect(QStyle::CC_ToolButton, &o, QStyle::SC_ToolButton, tool)
+            .adjusted(frame, frame, -frame, -frame);
+    }
+    QStyleOptionButton o;
+    o.initFrom(b);
+    o.text = b->text();
+    o.icon = b->icon();
+    o.iconSize = b->iconSize();
+    if (auto* push = qobject_cast<const QPushButton*>(b)) {
+        if (push->isDefault()) o.features |= QStyleOptionButton::DefaultButton;
+        if (push->autoDefault()) o.features |= QStyleOptionButton::AutoDefaultButton;
+        if (push->isFlat()) o.features |= QStyleOptionButton::Flat;
+        return style->subElementRect(QStyle::SE_PushButtonContents, &o, b);
+    }
+    const bool radio = qobject_cast<const QRadioButton*>(b);
+    return style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &o, b);
+}
+
+void checkButton(const QAbstractButton* b, QStringList& faults) {
+    const bool picture = !b->icon().isNull();
+    auto* tool = qobject_cast<const QToolButton*>(b);
+    const bool iconOnly =
+        picture && (b->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly));
+    if (tool && tool->arrowType() != Qt::NoArrow) return;
+    if (iconOnly && b->toolTip().isEmpty()) faults << b->objectName() + ": a picture without a tooltip";
+    if (!picture && b->text().isEmpty()) return;
+    const QRect room = buttonContents(b);
+    const QString shown = iconOnly ? QString() : b->text();
+    int need = shown.isEmpty() ? 0 : textWidth(b->fontMetrics(), shown);
+    if (picture) need += b->iconSize().width() + (shown.isEmpty() ? 0 : 4);
+    if (need > room.width()) faults << fault(b, shown.isEmpty() ? "picture" : shown, need, room.width());
+    const int high = std::max(shown.isEmpty() ? 0 : b->fontMetrics().height(), picture ? b->iconSize().height() : 0);
+    if (high > room.height()) faults << fault(b, shown + " (height)", high, room.height());
+}
+
+void checkTabs(const QTabBar* bar, QStringList& faults) {
+    for (int i = 0; i < bar->count(); ++i) {
+        QStyleOptionTab o;
+        o.initFrom(bar);
+        o.rect = bar->tabRect(i);
+        o.text = bar->tabText(i);
+        o.shape = bar->shape();
+        o.icon = bar->tabIcon(i);
+        o.iconSize = bar->iconSize();
+        const QRect room = bar->style()->subElementRect(QStyle::SE_TabBarTabText, &o, bar);
+        const int need = textWidth(bar->fontMetrics(), o.text);
+        if (need > room.width()) faults << fault(bar, o.text, need, room.width());
+    }
+}
+
+void checkGroupTitle(const QGroupBox* box, QStringList& faults) {
+    if (box->title().isEmpty()) return;
+    QStyleOptionGroupBox o;
+    o.initFrom(box);
+    o.text = box->title();
+    o.textAlignment = box->alignment();
+    o.lineWidth = 1;
+    o.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box->isCheckable()) o.subControls |= QStyle::SC_GroupBoxCheckBox;
+    if (box->isFlat()) o.features |= QStyleOptionFrame::Flat;
+    const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, box);
+    const int need = textWidth(box->fontMetrics(), o.text);
+    const QRect room = label.intersected(box->rect());
+    if (need > room.width()) faults << fault(box, o.text, need, room.width());
+}
+
+void checkComboItems(const QComboBox* combo, QStringList& faults) {
+    QStyleOptionComboBox o;
+    o.initFrom(combo);
+    o.editable = combo->isEditable();
+    o.frame = combo->hasFrame();
+    o.subControls = QStyle::SC_All;
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, combo);
+    // The edit inside keeps 2 px clear at either side.
+    const int room = field.width() - 4;
+    for (int i = 0; i < combo->count(); ++i) {
+        const int need = combo->fontMetrics().horizontalAdvance(combo->itemText(i));
+        if (need > room) faults << fault(combo, combo->itemText(i), need, room);
+    }
+}
+
+// Only lists that cannot scroll sideways to a long item: those in columns of
+// a fixed width, or without a horizontal scroll bar.
+void checkListItems(const QListWidget* list, QStringList& faults) {
+    const bool fixed = list->gridSize().isValid() || list->isWrapping() ||
+                       list->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
+    if (!fixed) return;
+    const int cell = list->gridSize().isValid() ? list->gridSize().width() : list->viewport()->width();
+    // The item delegate keeps this much clear at either side of the text.
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    for (int i = 0; i < list->count(); ++i) {
+        const QListWidgetItem* item = list->item(i);
+        const QFont font = item->font().resolve(list->font());
+        const int need = QFontMetrics(font).horizontalAdvance(item->text()) + 2 * margin;
+        if (need > cell) faults << fault(list, item->text(), need, cell);
+    }
+}
+
+// What is cut in `window` and its controls, one line each.
+QStringList clippedTexts(QWidget* window) {
+    QStringList faults;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (w->isHidden()) continue;
+        if (auto* l = qobject_cast<QLabel*>(w)) checkLabel(l, faults);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) checkButton(b, faults);
+        if (auto* t = qobject_cast<QTabBar*>(w)) checkTabs(t, faults);
+        if (auto* g = qobject_cast<QGroupBox*>(w)) checkGroupTitle(g, faults);
+        if (auto* c = qobject_cast<QComboBox*>(w)) checkComboItems(c, faults);
+        if (auto* v = qobject_cast<QListWidget*>(w)) checkListItems(v, faults);
+    }
+    return faults;
+}
+
+QWidget* showOffscreen(QWidget* w) {
+    w->show();
+    QCoreApplication::processEvents();
+    return w;
+}
+
+// Small windows with one control each that does not fit, or a picture
+// button without its tooltip: the checks must see each.
+struct Clipped {
+    const char* name;
+    std::function<QWidget*(QWidget*)> add;  // gives the control at fault
+};
+const Clipped kClipped[] = {
+    {"label", [](QWidget* p) { return forms::placed(new QLabel("Luminous Flux Density", p), "", {4, 4, 60, 20}); }},
+    {"wrapped label", [](QWidget* p) {
+         auto* l = forms::placed(new QLabel("Radiation Dose (absorbed) in three lines", p), "", {4, 4, 90, 16});
+         l->setWordWrap(true);
+         return l;
+     }},
+    {"button with picture", [](QWidget* p) {
+         auto* b = forms::placed(new QPushButton("Close", p), "", {4, 4, 44, 25});
+         b->setIcon(forms::buttonGlyph("close"));
+         return b;
+     }},
+    {"check box", [](QWidget* p) { return forms::placed(new QCheckBox("Always on Top", p), "", {4, 4, 50, 18}); }},
+    {"picture without tooltip",
+     [](QWidget* p) { return forms::pictureButton(p, "", {4, 4, 25, 25}, forms::buttonGlyph("help"), ""); }},
+    {"picture too big", [](QWidget* p) {
+         QToolButton* b = forms::pictureButton(p, "", {4, 4, 25, 25}, forms::buttonGlyph("help"), "Help");
+         b->setIconSize({30, 30});
+         return b;
+     }},
+    {"tab", [](QWidget* p) {
+         auto* t = forms::placed(new QTabWidget(p), "", {4, 4, 200, 80});
+         t->addTab(new QWidget, "Hide/Restore  main window");
+         t->tabBar()->setElideMode(Qt::ElideRight);
+         t->setStyleSheet("QTabBar::tab { width: 60px; }");
+         return t->tabBar();
+     }},
+    {"group title",
+     [](QWidget* p) { return forms::placed(new QGroupBox("Mathematical operator", p), "", {4, 4, 60, 40}); }},
+    {"combo item", [](QWidget* p) {
+         auto* c = forms::placed(new QComboBox(p), "", {4, 4, 60, 23});
+         c->addItems({"x", "1/2*x^2-(1/2)*x-2"});
+         return c;
+     }},
+    {"list in columns", [](QWidget* p) {
+         auto* l = forms::placed(new QListWidget(p), "", {4, 4, 300, 80});
+         l->setFlow(QListView::TopToBottom);
+         l->setWrapping(true);
+         l->setGridSize({100, 16});
+         l->addItems({"Length", "Luminous Flux Density", "Mass"});
+         return l;
+     }},
+};
+
+}  // namespace
+
+class WindowLooksTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir tables;
+    std::unique_ptr<platform::FakeDesktop> fakes;
+    std::unique_ptr<platform::FakeHotKeys> keys;
+
+private slots:
+    void initTestCase() {
+        forms::useProgramFonts();
+        QVERIFY(tables.isValid());
+        const QDir bin(qEnvironmentVariable("KV_BIN_DIR"));
+        for (const QString& f : bin.entryList({"*.dbf", "*.DBF", "*.MDX", "*.mdx"}, QDir::Files))
+            QVERIFY(QFile::copy(bin.filePath(f), QDir(tables.path()).filePath(f)));
+        DM = new TDM(tables.path() + "/", nullptr);
+        QCOMPARE(QString::fromStdString(DM->openError()), QString());
+        fakes = std::make_unique<platform::FakeDesktop>();
+        keys = std::make_unique<platform::FakeHotKeys>();
+    }
+    void cleanupTestCase() {
+        keys.reset();
+        fakes.reset();
+        delete DM;
+        DM = nullptr;
+    }
+
+    void theWindowFacesAreTheMetricTwins_data() {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("installed");
+        QTest::newRow("serif") << "Times New Roman" << "Liberation Serif";
+        QTest::newRow("sans") << "Arial" << "Liberation Sans";
+        QTest::newRow("mono") << "Courier New" << "Liberation Mono";
+        QTest::newRow("dialog") << "MS Sans Serif" << "Liberation Sans";
+    }
+    void theWindowFacesAreTheMetricTwins() {
+        QFETCH(QString, face);
+        QFETCH(QString, installed);
+        QCOMPARE(QFontInfo(QFont(face, 8)).family(), installed);
+        // Every window without a face of its own is in the dialog face at 8 pt.
+        QCOMPARE(QFontInfo(QLabel().font()).family(), QString("Liberation Sans"));
+        QCOMPARE(QApplication::font().pointSize(), 8);
+    }
+
+    void everyTextFitsItsBox_data() {
+        QTest::addColumn<int>("window");
+        for (int i = 0; i < int(std::size(kWindows)); ++i) QTest::newRow(kWindows[i].name) << i;
+    }
+    void everyTextFitsItsBox() {
+        QFETCH(int, window);
+        ShownErrors shown;
+        std::unique_ptr<QWidget> w(showOffscreen(kWindows[window].make()));
+        QCOMPARE(shown.messages, QStringList());
+        // The converter's units: every category's in turn.
+        QStringList faults = clippedTexts(w.get());
+        if (auto* converter = qobject_cast<TMeasForm*>(w.get())) {
+            for (int row = 0; row < converter->ListBox1->count(); ++row) {
+                converter->ListBox1->setCurrentRow(row);
+                converter->ListBox1Click();
+                QCoreApplication::processEvents();
+                faults << clippedTexts(converter);
+            }
+        }
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    void theToolWindowsShowOnlyTheirOwnGlyphs_data() { everyTextFitsItsBox_data(); }
+    void theToolWindowsShowOnlyTheirOwnGlyphs() {
+        QFETCH(int, window);
+        if (!kWindows[window].toolGlyphs) QSKIP("the bar's glyphs are its tools'");
+        QSet<qint64> own;
+        for (const char* g : kGlyphs) own << forms::buttonGlyph(g).cacheKey();
+        std::unique_ptr<QWidget> w(kWindows[window].make());
+        for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            if (!b->icon().isNull()) QVERIFY2(own.contains(b->icon().cacheKey()), qPrintable(b->objectName()));
+    }
+
+    void everyGlyphIsDrawnOnceForEachSize_data() {
+        QTest::addColumn<QString>("glyph");
+        for (const char* g : kGlyphs) QTest::newRow(g) << QString(g);
+    }
+    void everyGlyphIsDrawnOnceForEachSize() {
+        QFETCH(QString, glyph);
+        const QByteArray name = glyph.toLatin1();
+        const QIcon icon = forms::buttonGlyph(name.constData());
+        QVERIFY(!icon.isNull());
+        QCOMPARE(forms::buttonGlyph(name.constData()).cacheKey(), icon.cacheKey());
+        for (int side : {16, 17, 24}) {
+            const QPixmap first = icon.pixmap(side, side);
+            QCOMPARE(first.size(), QSize(side, side));
+            QCOMPARE(icon.pixmap(side, side).cacheKey(), first.cacheKey());
+            const QImage image = first.toImage();
+            int inked = 0;
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x) inked += qAlpha(image.pixel(x, y)) > 128;
+            QVERIFY2(inked > side * side / 10, qPrintable(QString("%1 px inked").arg(inked)));
+        }
+        QVERIFY(forms::buttonGlyph("no-such-glyph").isNull());
+    }
+
+    void aClippedControlIsFound_data() {
+        QTest::addColumn<int>("control");
+        for (int i = 0; i < int(std::size(kClipped)); ++i) QTest::newRow(kClipped[i].name) << i;
+    }
+    void aClippedControlIsFound() {
+        QFETCH(int, control);
+        QWidget window;
+        window.resize(320, 100);
+        QWidget* atFault = kClipped[control].add(&window);
+        atFault->setObjectName("AtFault");
+        showOffscreen(&window);
+        const QStringList faults = clippedTexts(&window);
+        QVERIFY2(!faults.isEmpty(), "nothing found");
+        for (const QString& f : faults) QVERIFY2(f.startsWith("AtFault"), qPrintable(f));
+    }
+};
+
+QTEST_MAIN(WindowLooksTest)
+#include "WindowLooksTest.moc"

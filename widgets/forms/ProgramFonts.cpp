@@ -1,0 +1,24 @@
+#include "widgets/forms/ProgramFonts.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace forms {
+
+void useProgramFonts() {
+    // The window layouts are fixed in pixels for these faces; the usual
+    // fallback (DejaVu) is some 15 % wider and cuts captions. Liberation's
+    // faces have the same advance widths as the faces they stand in for.
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    // "MS Sans Serif" is a bitmap face with no metric twin. Measured at 8 pt
+    // (11 px at 96 dpi), Liberation Sans averages 5.4 px a lower-case letter,
+    // DejaVu Sans Condensed 5.6 and DejaVu Sans 6.2; the captions of the
+    // windows come out narrowest in Liberation Sans, within the 5 to 6 px of
+    // the face they were drawn for.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+}
+
+}  // namespace forms
