@@ -31,6 +31,7 @@
 #include "core/AppInfo.h"
 #include "core/Error.h"
 #include "platform/fake/FakeDesktop.h"
+#include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
 #include "widgets/gif/GIFImage.h"
@@ -264,6 +265,7 @@ private slots:
     // The hot-key window does not exist until it is first shown; then the
     // same window comes back with what was chosen in it.
     void hotKeyWindowIsMadeWhenFirstShownAndKeepsItsState() {
+        platform::FakeHotKeys keys;
         bar = std::make_unique<TForm1>();
         QVERIFY(Hot == nullptr);
         auto cleanupHot = qScopeGuard([] {
@@ -287,6 +289,7 @@ private slots:
             });
             bar->Hotkey1->trigger();
         };
+        auto noBar = qScopeGuard([this] { bar.reset(); });
         whileShown([](THot* hot) {
             QCOMPARE(hot->ComboBox3->count(), 89);
             hot->ComboBox3->setCurrentIndex(85);
