@@ -34,7 +34,7 @@ def shown(ns):
 
 def main():
     found = medians(json.load(sys.stdin))
-    for name, (ours, count) in found.items():
+    for name, (ours, count) in sorted(found.items()):
         mine = re.match(r"Kvantor(\w+)/(.*)", name)
         if not mine:
             continue
