@@ -1,43 +1,108 @@
 #include "app/BarGlyphs.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+#include <memory>
 
 namespace {
 
 constexpr int kTrayFrames = 8;
 
-// Renders each size from the vector drawing itself, so no size is a blurred
-// copy of another; no image plugin is needed.
-QIcon renderIcon(const QString& resource, std::initializer_list<int> sizes) {
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid()) return {};
-    QIcon icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
+// Draws an SVG picture at each size only when that size is first asked for,
+// straight from the vector drawing (so no size is a blurred copy of another),
+// and keeps what it drew. Copies of the icon share the drawings: a glyph used
+// by a button and a menu entry, or a tray frame that is also the windows'
+// icon, is drawn once. No image plugin is needed.
+class SvgGlyphEngine : public QIconEngine {
+public:
+    SvgGlyphEngine(const QString& resource, QList<QSize> sizes)
+        : shared_(std::make_shared<Shared>(Shared{resource, std::move(sizes), {}, {}})) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        if (size.isEmpty()) return {};
+        const QString key = QStringLiteral("%1x%2/%3").arg(size.width()).arg(size.height()).arg(int(mode));
+        auto found = shared_->drawn.constFind(key);
+        if (found != shared_->drawn.constEnd()) return *found;
+        QPixmap drawn = mode == QIcon::Normal || mode == QIcon::Active ? render(size) : styled(size, mode);
+        shared_->drawn.insert(key, drawn);
+        return drawn;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return shared_->sizes; }
+    QString key() const override { return QStringLiteral("kv-svg-glyph"); }
+    QIconEngine* clone() const override { return new SvgGlyphEngine(*this); }
+
+private:
+    struct Shared {
+        QString resource;
+        QList<QSize> sizes;  // what the icon offers where all its sizes are taken (the windows' icon)
+        std::unique_ptr<QSvgRenderer> renderer;
+        QHash<QString, QPixmap> drawn;
+    };
+
+    QPixmap render(const QSize& size) {
+        if (!shared_->renderer) shared_->renderer = std::make_unique<QSvgRenderer>(shared_->resource);
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter);
+        shared_->renderer->render(&painter);
         painter.end();
-        icon.addPixmap(pixmap);
+        return pixmap;
     }
-    return icon;
+
+    // A disabled or selected glyph is the normal one as the style greys or
+    // tints it, as it does for any picture.
+    QPixmap styled(const QSize& size, QIcon::Mode mode) {
+        const QPixmap normal = pixmap(size, QIcon::Normal, QIcon::Off);
+        QStyle* style = QApplication::style();
+        if (!style) return normal;
+        QStyleOption option;
+        return style->generatedIconPixmap(mode, normal, &option);
+    }
+
+    std::shared_ptr<Shared> shared_;
+};
+
+QIcon svgIcon(const QString& resource, QList<QSize> sizes) {
+    if (!QFile::exists(resource)) return {};
+    return QIcon(new SvgGlyphEngine(resource, std::move(sizes)));
 }
 
 }  // namespace
 
 QIcon barGlyph(const QString& name) {
-    const QString resource = QStringLiteral(":/icons/%1.svg").arg(name);
-    if (!QFile::exists(resource)) return {};
-    return renderIcon(resource, {22, 44});
+    // One icon per glyph for the whole run, so each size is drawn only once.
+    static QHash<QString, QIcon> glyphs;
+    auto found = glyphs.constFind(name);
+    if (found != glyphs.constEnd()) return *found;
+    QIcon icon = svgIcon(QStringLiteral(":/icons/%1.svg").arg(name), {QSize(22, 22), QSize(44, 44)});
+    glyphs.insert(name, icon);
+    return icon;
 }
 
 QList<QIcon> trayFrames() {
-    QList<QIcon> frames;
-    for (int i = 0; i < kTrayFrames; ++i)
-        frames << renderIcon(QStringLiteral(":/icons/tray%1.svg").arg(i), {16, 22, 24, 32, 48});
+    static const QList<QIcon> frames = [] {
+        QList<QIcon> made;
+        for (int i = 0; i < kTrayFrames; ++i)
+            made << svgIcon(QStringLiteral(":/icons/tray%1.svg").arg(i),
+                            {QSize(16, 16), QSize(22, 22), QSize(24, 24), QSize(32, 32), QSize(48, 48)});
+        return made;
+    }();
     return frames;
 }

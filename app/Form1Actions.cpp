@@ -12,6 +12,7 @@
 #include "app/Hot.h"
 #include "app/PictureWindow.h"
 #include "app/TrayComp.h"
+#include "core/LastingWindow.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
 #include "tools/calc/Unit9.h"
@@ -39,8 +40,8 @@ void TForm1::SpeedButton2Click() {
     showOnce(ConverterOpen, [this] {
         if (showConverterWindow) {
             showConverterWindow();
-        } else if (MeasForm != nullptr) {
-            MeasForm->exec();
+        } else {
+            kv::lastingWindow(MeasForm).exec();
         }
     });
 }
@@ -100,10 +101,10 @@ void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap
 void TForm1::Generateprimenumbers1Click() {}  // show TPrimeForm
 void TForm1::Phisicalconstants1Click() {
-    if (PhisForm != nullptr) PhisForm->exec();
+    kv::lastingWindow(PhisForm).exec();
 }
 void TForm1::Hotkey1Click() {
-    if (Hot != nullptr) Hot->exec();
+    kv::lastingWindow(Hot).exec();
 }
 
 // --- Other programs and the system ----------------------------------------------

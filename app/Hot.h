@@ -104,5 +104,6 @@ private:
     bool toldUnavailable_ = false;
 };
 
-// The window made at start, shown modally again and again.
+// The window that lives for the whole run, made when first shown (core/LastingWindow.h)
+// and shown modally again and again.
 extern THot* Hot;

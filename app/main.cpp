@@ -58,15 +58,9 @@ int main(int argc, char** argv) {
         // The first window made is the main window; closing it ends the program.
         Form1 = new TForm1;
 
-        // The tool windows that live for the whole run, made now in this
-        // order (each reads its lists from the tables once). Each is added
-        // here, in its place, as it is built:
-        //   TForm6, TForm3, TDecForm, THot, TPrimeForm, TMeasForm, TPhisForm,
-        //   TForm5, TMap, TTableForm, TSteelForm, THexForm
-        // A window whose creation fails has shown its error; the rest are still made.
-        kv::guarded([] { Hot = new THot; });
-        kv::guarded([] { MeasForm = new TMeasForm; });
-        kv::guarded([] { PhisForm = new TPhisForm; });
+        // The tool windows that live for the whole run (the hot keys', the
+        // converter, the constants ...) are made when first shown
+        // (core/LastingWindow.h) and deleted below.
 
         Form1->show();
         status = app.exec();

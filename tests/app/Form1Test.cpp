@@ -2,6 +2,8 @@
 // menu, the settings it reads and writes, docking, the toggles, the guards, the
 // About window and the picture windows.
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
@@ -12,22 +14,26 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "app/AbForm.h"
 #include "app/BarGlyphs.h"
 #include "app/Form1.h"
+#include "app/Hot.h"
 #include "app/PictureWindow.h"
 #include "app/TrayComp.h"
 #include "core/AppInfo.h"
 #include "core/Error.h"
 #include "platform/fake/FakeDesktop.h"
+#include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
 #include "widgets/gif/GIFImage.h"
@@ -234,6 +240,71 @@ private slots:
         QVERIFY(frames.size() >= 4);
         for (qsizetype i = 1; i < frames.size(); ++i)
             QVERIFY(frames[i].pixmap(22, 22).toImage() != frames[0].pixmap(22, 22).toImage());
+    }
+
+    // Each glyph and frame is one icon for the whole run, drawn from the
+    // vector picture at each size asked for, greyed where disabled.
+    void glyphsAreMadeOnceAndDrawnAtEachSize() {
+        bar = std::make_unique<TForm1>();
+        QCOMPARE(barGlyph("converter").cacheKey(), bar->SpeedButton2->icon().cacheKey());
+        QCOMPARE(trayFrames().value(0).cacheKey(), trayFrames().value(0).cacheKey());
+        QCOMPARE(bar->ImageList1.value(1).cacheKey(), trayFrames().value(1).cacheKey());
+        QVERIFY(barGlyph("no such glyph").isNull());
+
+        const QIcon glyph = barGlyph("tanks");
+        const QImage small = glyph.pixmap(22, 22).toImage();
+        const QImage large = glyph.pixmap(44, 44).toImage();
+        // Drawn at the size asked for, not the small one handed out again.
+        QCOMPARE(large.size(), QSize(44, 44));
+        const QImage disabled = glyph.pixmap(QSize(22, 22), QIcon::Disabled).toImage();
+        QCOMPARE(disabled.size(), QSize(22, 22));
+        QVERIFY(disabled != small);
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < 22; ++x)
+                QCOMPARE(qAlpha(disabled.pixel(x, y)) > 0, qAlpha(small.pixel(x, y)) > 0);
+    }
+
+    // The hot-key window does not exist until it is first shown; then the
+    // same window comes back with what was chosen in it.
+    void hotKeyWindowIsMadeWhenFirstShownAndKeepsItsState() {
+        platform::FakeHotKeys keys;
+        bar = std::make_unique<TForm1>();
+        QVERIFY(Hot == nullptr);
+        auto cleanupHot = qScopeGuard([] {
+            delete Hot;
+            Hot = nullptr;
+        });
+        QList<THot*> seen;
+        auto whileShown = [&](const std::function<void(THot*)>& inspect) {
+            QTimer poll;
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                auto* hot = qobject_cast<THot*>(QApplication::activeModalWidget());
+                if (!hot || !hot->isVisible()) return;
+                poll.stop();
+                seen << hot;
+                inspect(hot);
+                hot->close();
+            });
+            poll.start(5);
+            QTimer::singleShot(5000, [] {
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            bar->Hotkey1->trigger();
+        };
+        auto noBar = qScopeGuard([this] { bar.reset(); });
+        whileShown([](THot* hot) {
+            QCOMPARE(hot->ComboBox3->count(), 89);
+            hot->ComboBox3->setCurrentIndex(85);
+            hot->CheckBox9->setChecked(true);
+        });
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(Hot, seen[0]);
+        whileShown([](THot* hot) {
+            QCOMPARE(hot->ComboBox3->currentIndex(), 85);
+            QVERIFY(hot->CheckBox9->isChecked());
+        });
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1], seen[0]);
     }
 
     void popupMenuHasAllEntriesInOrder() {

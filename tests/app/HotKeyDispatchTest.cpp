@@ -75,6 +75,8 @@ private slots:
         };
         makeBar();
         QCOMPARE(keys->calls, QStringList{"register 1135 1 122"});
+        // The keys work from start; their configuration window is made only when shown.
+        QVERIFY(Hot == nullptr);
     }
 
     void storedSlotsAreRegisteredInSlotOrder() {

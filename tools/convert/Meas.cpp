@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "core/HandlerGuard.h"
+#include "core/LastingWindow.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "data/DM.h"
@@ -284,11 +285,8 @@ void TMeasForm::SpeedButton6Click() {
     });
     if (showPhysicalConstants) {
         showPhysicalConstants();
-    } else if (PhisForm) {
-        PhisForm->exec();
     } else {
-        TPhisForm constants(this);
-        constants.exec();
+        kv::lastingWindow(PhisForm).exec();
     }
 }
 

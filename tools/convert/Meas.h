@@ -2,7 +2,7 @@
 // The measure converter window: a value from one unit to another unit of the
 // same category, the categories and units read from the shared tables.
 //
-// One instance (MeasForm) is made at start and shown again and again; the find
+// One instance (MeasForm) is made when first shown and shown again and again; the find
 // window makes its own, presets it through the handlers and shows it.
 #include <QDialog>
 #include <functional>
@@ -65,5 +65,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 };
 
-// The converter made at start.
+// The converter that lives for the whole run, made when first shown.
 extern TMeasForm* MeasForm;

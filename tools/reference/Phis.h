@@ -37,5 +37,6 @@ private:
     TableModel* model_;
 };
 
-// The window made at start, shown modally again and again.
+// The window that lives for the whole run, made when first shown (core/LastingWindow.h)
+// and shown modally again and again.
 extern TPhisForm* PhisForm;
