@@ -16,8 +16,8 @@ void useProgramFonts() {
     // letters average 5 to 6 px. Measured at 8 pt (11 px at 96 dpi), Liberation
     // Sans averages 5.4 px a lower-case letter, DejaVu Sans Condensed 5.6 and
     // DejaVu Sans 6.2, and the windows' captions come out narrowest, or as
-    // narrow, in Liberation Sans ("Configuration of hot keys": 122, 125 and
-    // 138 px).
+    // narrow, in Liberation Sans (the hot keys' first note, "You can change
+    // the hot key to hide or restore...": 367, 377 and 419 px on one line).
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
