@@ -12,11 +12,12 @@ void useProgramFonts() {
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-    // "MS Sans Serif" is a bitmap face with no metric twin. Measured at 8 pt
-    // (11 px at 96 dpi), Liberation Sans averages 5.4 px a lower-case letter,
-    // DejaVu Sans Condensed 5.6 and DejaVu Sans 6.2; the captions of the
-    // windows come out narrowest in Liberation Sans, within the 5 to 6 px of
-    // the face they were drawn for.
+    // "MS Sans Serif" is a bitmap face with no metric twin; at 8 pt its
+    // letters average 5 to 6 px. Measured at 8 pt (11 px at 96 dpi), Liberation
+    // Sans averages 5.4 px a lower-case letter, DejaVu Sans Condensed 5.6 and
+    // DejaVu Sans 6.2, and the windows' captions come out narrowest, or as
+    // narrow, in Liberation Sans (the hot keys' first note, "You can change
+    // the hot key to hide or restore...": 367, 377 and 419 px on one line).
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
