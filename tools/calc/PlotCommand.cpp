@@ -75,7 +75,10 @@ void renderPng(const PlotRequest& request, const SamplingRange& range, const Tab
     setUpGraphPlot(plot, line);
     plot.resize(request.size);
     for (const auto& [x, y] : points) line.QuickAddXY(x, y);
-    if (result) fitAxesToCurve(plot, range, *result);
+    if (result)
+        fitAxesToCurve(plot, range, *result);
+    else
+        fitAxesToDrawnPoints(plot, range, line);
     const QImage image = plot.PlotImage();
     if (image.isNull() || !image.save(request.pngFile, "PNG"))
         throw kv::Error("Cannot write the picture '" + request.pngFile.toStdString() + "'");
@@ -117,7 +120,7 @@ int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err
     } catch (const kv::Error& e) {
         out.flush();
         err << e.what() << "\n";
-        // The window shows the points drawn before the failing sample, with the axes unchanged.
+        // The window shows the points drawn before the failing sample, with the axes fitted to them.
         if (rangeRead && !request->pngFile.isEmpty()) {
             try {
                 renderPng(*request, range, nullptr, points);
