@@ -66,24 +66,6 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::Critical);
     }
 
-    void everyKindOfBoxCarriesTheApplicationTitle() {
-        const struct {
-            kv::MessageKind kind;
-            QMessageBox::Icon icon;
-        } kinds[] = {{kv::MessageKind::Information, QMessageBox::Information},
-                     {kv::MessageKind::Warning, QMessageBox::Warning},
-                     {kv::MessageKind::Error, QMessageBox::Critical}};
-        for (const auto& k : kinds) {
-            BoxSeen seen;
-            catchNextBox(seen);
-            kv::showMessageBox(k.kind, QStringLiteral("Choose a key from the list first."));
-            QCOMPARE(seen.count, 1);
-            QCOMPARE(seen.title, QStringLiteral("Veltrano Prof."));
-            QCOMPARE(seen.icon, k.icon);
-            QCOMPARE(seen.text, QStringLiteral("Choose a key from the list first."));
-        }
-    }
-
     // A box made anywhere else could carry any title: the program's sources
     // open none but through showMessageBox.
     void noOtherCodeOpensAMessageBox() {

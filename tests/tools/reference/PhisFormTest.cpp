@@ -38,23 +38,6 @@ class PhisFormTest : public QObject {
         QTest::mouseClick(form->DBGrid1->viewport(), Qt::LeftButton, {},
                           form->DBGrid1->visualRect(index).center());
     }
-    // Types `text` into the grid's editor of a cell and commits it with Enter.
-    void editCell(int row, int column, const QString& text) {
-        const QModelIndex index = form->model()->index(row, column);
-        form->DBGrid1->setCurrentIndex(index);
-        form->DBGrid1->edit(index);
-        QLineEdit* editor = nullptr;
-        for (QLineEdit* e : form->DBGrid1->viewport()->findChildren<QLineEdit*>())
-            if (e->isVisible()) editor = e;
-        QVERIFY(editor);
-        editor->selectAll();
-        editor->insert(text);  // typed text, Greek letters included
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The delegate commits through a queued call; the closed editor goes
-        // only when deferred deletions run.
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     QByteArray fileBytes() const {
         QFile f(dir.filePath("phcont.dbf"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -70,6 +53,21 @@ class PhisFormTest : public QObject {
         for (int r = 0; r < form->model()->rowCount(); ++r)
             if (cell(r, 0).startsWith(text, Qt::CaseInsensitive)) rows << r;
         return rows;
+    }
+    // Types `text` into the grid's editor of a cell and commits it with Enter.
+    void editCell(int row, int column, const QString& text) {
+        const QModelIndex index = form->model()->index(row, column);
+        form->DBGrid1->setCurrentIndex(index);
+        form->DBGrid1->edit(index);
+        QLineEdit* editor = openEditor();
+        QVERIFY(editor);
+        editor->selectAll();
+        editor->insert(text);  // typed text, Greek letters included
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits through a queued call; the closed editor goes
+        // only when deferred deletions run.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // The VALUE and CHAR_VIEW the file holds for `name`, read afresh.
     QStringList storedRow(const QString& name) {
