@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -18,6 +17,7 @@
 #include "core/AppInfo.h"
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
+#include "core/MessageBox.h"
 #include "platform/DesktopServices.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
@@ -102,7 +102,7 @@ THot::THot(QWidget* parent)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    tellUser = [this](const QString& text) { QMessageBox::information(this, kv::kAppTitle, text); };
+    tellUser = [this](const QString& text) { kv::showMessageBox(kv::MessageKind::Information, text, this); };
 
     Label1 = new QLabel(QStringLiteral("Configuration of hot keys"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -3,10 +3,9 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QString>
 
-#include "core/AppInfo.h"
+#include "core/MessageBox.h"
 
 namespace kv {
 namespace {
@@ -18,9 +17,7 @@ void messageBoxSink(const std::string& message) {
         fprintf(stderr, "%s\n", message.c_str());
         return;
     }
-    QMessageBox box(QMessageBox::Critical, kAppTitle, QString::fromStdString(message), QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    showMessageBox(MessageKind::Error, QString::fromStdString(message));
 }
 
 ErrorSink& currentSink() {

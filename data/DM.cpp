@@ -25,18 +25,29 @@ void TDM::DMCreate() { openTables(platform::programDir()); }
 
 void TDM::openTables(const QString& dir) {
     for (int k = 0; k < 9; ++k) table(k).setFileName((dir + QString::fromLatin1(kFileNames[k])).toStdString());
-    // A table that fails stops the opening: it and the ones after it stay
-    // closed, the error is shown, and start-up goes on.
+    // Each table opens on its own: one damaged file closes only its own table,
+    // and every other window keeps its data. The failures are shown together,
+    // and start-up goes on.
     for (int k = 0; k < 9; ++k) {
         try {
             openTable(k);
         } catch (const std::exception& e) {
             table(k).close();
-            openError_ = e.what();
-            kv::showError(openError_);
-            return;
+            openErrors_.at(static_cast<size_t>(k)) = e.what();
         }
     }
+    const std::string failures = openError();
+    if (!failures.empty()) kv::showError(failures);
+}
+
+std::string TDM::openError() const {
+    std::string all;
+    for (const std::string& e : openErrors_) {
+        if (e.empty()) continue;
+        if (!all.empty()) all += '\n';
+        all += e;
+    }
+    return all;
 }
 
 void TDM::openTable(int k) {

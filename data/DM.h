@@ -32,8 +32,10 @@ public:
 
     // Table k (0..8) in opening order.
     dbase::Table& table(int k);
-    // The message of the error that stopped the opening ("" when all opened).
-    const std::string& openError() const { return openError_; }
+    // Why table k (0..8) did not open ("" when it did).
+    const std::string& openError(int k) const { return openErrors_.at(static_cast<size_t>(k)); }
+    // Every table's failure, one line each, in opening order ("" when all opened).
+    std::string openError() const;
 
 private:
     void DMCreate();
@@ -41,7 +43,7 @@ private:
     // Opens table k and gives it the order (and link) it starts with.
     void openTable(int k);
 
-    std::string openError_;
+    std::array<std::string, 9> openErrors_;
 };
 
 // The program's one data module, created first at start-up.

@@ -29,7 +29,7 @@ void describeOpenTable(std::ostringstream& out, const dbase::Table& t) {
 }  // namespace
 
 TableReport reportTables(const QString& dir) {
-    // The report carries the opening error itself; no message box for it.
+    // The report carries the opening errors itself; no message box for them.
     kv::ErrorSink previous = kv::setErrorSink([](const std::string&) {});
     TDM dm(dir, nullptr);
     kv::setErrorSink(previous);
@@ -42,11 +42,9 @@ TableReport reportTables(const QString& dir) {
         out << TDM::kFileNames[k] << ": ";
         if (t.active()) {
             describeOpenTable(out, t);
-        } else if (!failedSeen) {
-            failedSeen = true;
-            out << "NOT OPENED: " << dm.openError() << "\n";
         } else {
-            out << "closed (not opened after the failure above)\n";
+            failedSeen = true;
+            out << "NOT OPENED: " << dm.openError(k) << "\n";
         }
     }
     report.text = out.str();

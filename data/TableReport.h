@@ -9,5 +9,6 @@ struct TableReport {
 };
 
 // Opens the nine tables from `dir` the way the program does at start-up
-// (errors are reported in the text, not in message boxes) and describes them.
+// (each failure is reported in the text beside its table, not in a message
+// box) and describes them.
 TableReport reportTables(const QString& dir);

@@ -1,5 +1,6 @@
 #pragma once
-// The help window: a page of the program's help, with working links between pages.
+// The help window: a page of the program's help, with working links between
+// pages and to the contents of the help; the window bears the page's title.
 #include <QDialog>
 
 class QTextBrowser;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """`Kvantor2 tables` end to end: a copy of the program with its tables, then
-with the units table renamed away."""
+with the units table missing, damaged or cut short."""
 import os
 import shutil
 import subprocess
@@ -16,6 +16,11 @@ failures = []
 def check(cond, what):
     if not cond:
         failures.append(what)
+
+
+def overwrite_start(path, data):
+    with open(path, "r+b") as f:
+        f.write(data)
 
 
 def run(prog):
@@ -39,15 +44,22 @@ def main():
             check(f"{name}: opened" in good.stdout, f"{name} not reported opened:\n{good.stdout}")
         check("tags: CLASS (CLASS)" in good.stdout, "units tags missing")
 
-        os.rename(os.path.join(tmp, "members.DBF"), os.path.join(tmp, "members.old"))
-        bad = run(prog)
-        check(bad.returncode == 1, f"units table missing: exit {bad.returncode}")
-        lines = bad.stdout.splitlines()
-        first = [l for l in lines if l.startswith("members.DBF:")]
-        check(first and "NOT OPENED" in first[0] and "members.DBF" in first[0].split("NOT OPENED", 1)[1],
-              f"error for members.DBF should name the file:\n{bad.stdout}")
-        for name in TABLES[1:]:
-            check(f"{name}: closed" in bad.stdout, f"{name} should stay closed:\n{bad.stdout}")
+        # A units table that is gone or damaged closes that table only.
+        members = os.path.join(tmp, "members.DBF")
+        shutil.copy2(members, members + ".good")
+        damages = [("missing", lambda: os.remove(members)),
+                   ("damaged", lambda: overwrite_start(members, b"\x00" * 40)),
+                   ("cut short", lambda: os.truncate(members, 10))]
+        for what, spoil in damages:
+            shutil.copy2(members + ".good", members)
+            spoil()
+            bad = run(prog)
+            check(bad.returncode == 1, f"units table {what}: exit {bad.returncode}")
+            first = [l for l in bad.stdout.splitlines() if l.startswith("members.DBF:")]
+            check(first and "NOT OPENED" in first[0] and "members.DBF" in first[0].split("NOT OPENED", 1)[1],
+                  f"units table {what}: the error should name the file:\n{bad.stdout}")
+            for name in TABLES[1:]:
+                check(f"{name}: opened" in bad.stdout, f"units table {what}: {name} should be open:\n{bad.stdout}")
 
     for f in failures:
         print("FAIL:", f)

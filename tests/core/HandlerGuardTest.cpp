@@ -1,5 +1,8 @@
-// The handler guard: errors become message boxes, never escape into Qt.
+// The handler guard: errors become message boxes, never escape into Qt; every
+// message box of the program carries the application title.
+#include <QDirIterator>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -8,6 +11,7 @@
 #include "core/Error.h"
 #include "core/GuardedApplication.h"
 #include "core/HandlerGuard.h"
+#include "core/MessageBox.h"
 
 namespace {
 
@@ -60,6 +64,29 @@ private slots:
         QCOMPARE(seen.title, QStringLiteral("Veltrano Prof."));
         QCOMPARE(seen.text, QStringLiteral("'x' is not a valid floating point value"));
         QCOMPARE(seen.icon, QMessageBox::Critical);
+    }
+
+    // A box made anywhere else could carry any title: the program's sources
+    // open none but through showMessageBox.
+    void noOtherCodeOpensAMessageBox() {
+        const QString root = qEnvironmentVariable("KV_SOURCE_DIR");
+        if (root.isEmpty()) QSKIP("KV_SOURCE_DIR not set: not run by ctest");
+        static const QRegularExpression box(QStringLiteral(R"(\bQ(MessageBox|ErrorMessage)\b)"));
+        QStringList offenders;
+        int files = 0;
+        for (const char* folder : {"app", "core", "data", "platform", "tools", "widgets"}) {
+            QDirIterator it(root + "/" + folder, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                ++files;
+                if (path.endsWith("/core/MessageBox.cpp")) continue;
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                if (box.match(QString::fromUtf8(file.readAll())).hasMatch()) offenders << path.mid(root.size() + 1);
+            }
+        }
+        QVERIFY(files > 50);
+        QVERIFY2(offenders.isEmpty(), qPrintable("use kv::showMessageBox in " + offenders.join(", ")));
     }
 
     void successShowsNothing() {

@@ -1,7 +1,10 @@
-// The help window: the page under the application title, links between pages, the shipped page.
+// The help window: links between pages, the window named after its page, the
+// contents of the shipped help and the way back to it from every page.
+#include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 #include "core/AppInfo.h"
@@ -35,7 +38,7 @@ private slots:
         page.close();
         QFile other(dir_.filePath("30.html"));
         QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("<h1>Hot keys</h1>");
+        other.write("<html><head><title>Hot &amp; keys</title></head><body><h1>Hot keys</h1></body></html>");
     }
 
     void linksLeadToOtherPagesAndBack() {
@@ -51,13 +54,43 @@ private slots:
 
         clickLink(dialog.browser(), "hot keys");
         QTRY_VERIFY(dialog.browser()->toPlainText().contains("Hot keys"));
+        QCOMPARE(dialog.windowTitle(), QString("Hot & keys"));
         QVERIFY(back->isEnabled());
         back->click();
         QTRY_VERIFY(dialog.browser()->toPlainText().contains("Launcher bar"));
+        QCOMPARE(dialog.windowTitle(), kv::kAppTitle);  // a page without a title
 
         clickLink(dialog.browser(), "nowhere");
         QTRY_VERIFY(dialog.browser()->toPlainText().contains("99.html"));
         QVERIFY(dialog.browser()->toPlainText().contains("missing"));
+        QCOMPARE(dialog.windowTitle(), QString("Page not found"));
+        clickLink(dialog.browser(), "contents");
+        QTRY_COMPARE(dialog.windowTitle(), QString("Contents"));
+        QVERIFY(dialog.browser()->toPlainText().contains("Hot & keys"));
+    }
+
+    // From the contents to each shipped page by its title, and back by its
+    // "Contents" link; the window bears each page's title on the way.
+    void everyShippedPageIsInTheContentsAndLinksBack() {
+        const QString help = qEnvironmentVariable("KV_BIN_DIR") + "/help";
+        if (qEnvironmentVariableIsEmpty("KV_BIN_DIR")) QSKIP("KV_BIN_DIR not set: not run by ctest");
+        const QStringList pages = QDir(help).entryList({"*.html"}, QDir::Files);
+        QVERIFY(pages.size() >= 6);
+        platform::HelpDialog dialog(help + "/" + pages[0]);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const QString& page : pages) {
+            QTextDocument shipped;
+            shipped.setHtml(QString::fromUtf8(readAll(help + "/" + page)));
+            const QString title = shipped.metaInformation(QTextDocument::DocumentTitle);
+            QVERIFY2(!title.isEmpty(), qPrintable(page));
+
+            clickLink(dialog.browser(), "Contents");
+            QTRY_COMPARE(dialog.windowTitle(), QString("Contents"));
+            clickLink(dialog.browser(), title);
+            QTRY_COMPARE(dialog.browser()->source().fileName(), page);
+            QCOMPARE(dialog.windowTitle(), title);
+        }
     }
 
     void theBarsPageIsShippedBesideTheProgram() {

@@ -1,7 +1,8 @@
-// Finding the help page of a context.
+// Finding the help page of a context; the contents of the help.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "TestEnvironment.h"
@@ -30,6 +31,32 @@ TEST(PageHelpViewer, AMissingPageIsAnErrorNamingIt) {
     } catch (const kv::Error& e) {
         EXPECT_TRUE(QString(e.what()).contains(help.path() + "/30.html")) << e.what();
     }
+}
+
+TEST(HelpContents, ListsEveryPageByTitleInContextOrder) {
+    QTemporaryDir help;
+    const struct {
+        const char* file;
+        const char* content;
+    } pages[] = {
+        {"150.html", "<html><head><title>Graph\n  and calculator</title></head></html>"},
+        {"30.html", "<HTML><HEAD><TITLE>Hot &amp; keys</TITLE></HEAD></HTML>"},
+        {"notes.html", "<p>no title</p>"},
+        {"40.htm", "<title>wrong suffix</title>"},
+        {"contents.html", "<title>an old contents page</title>"},
+        {"100.html", "<title>Units</title>"},
+    };
+    for (const auto& p : pages) writeText(help.path() + "/" + p.file, p.content);
+    const QString html = platform::helpContentsPage(help.path());
+    EXPECT_TRUE(html.contains("<title>Contents</title>"));
+    QStringList links;
+    static const QRegularExpression link(R"re(<a href="([^"]*)">([^<]*)</a>)re");
+    for (const QRegularExpressionMatch& m : link.globalMatch(html)) links << m.captured(1) + " " + m.captured(2);
+    const QStringList expected = {"30.html Hot &amp; keys", "100.html Units", "150.html Graph and calculator",
+                                  "notes.html notes.html"};
+    EXPECT_EQ(links, expected) << html.toStdString();
+    // An empty or missing folder gives a contents page without entries.
+    EXPECT_FALSE(platform::helpContentsPage(help.path() + "/none").contains("<a "));
 }
 
 }  // namespace

@@ -58,6 +58,12 @@ void fitAxesToCurve(Tsp_XYPlot& plot, const SamplingRange& range, const Tabulati
     plot.BottomAxis().SetMinMax(range.minX, range.maxX);
 }
 
+void fitAxesToDrawnPoints(Tsp_XYPlot& plot, const SamplingRange& range, Tsp_XYLine& line) {
+    Tabulation drawn;
+    if (!line.GetYMin(drawn.ymin) || !line.GetYMax(drawn.ymax)) return;
+    fitAxesToCurve(plot, range, drawn);
+}
+
 void clearGraph(Tsp_XYPlot& plot, Tsp_XYLine& line) {
     line.Clear();
     plot.SetXCursorVal(0);

@@ -22,6 +22,11 @@ void setUpGraphPlot(Tsp_XYPlot& plot, Tsp_XYLine& line);
 // v -/+ |v|/10 from |v| = 10 on.
 void fitAxesToCurve(Tsp_XYPlot& plot, const SamplingRange& range, const Tabulation& result);
 
+// After a drawing that failed at some sample: the axes fitted as above to
+// the points drawn before the failure, so that they are in view. Without any
+// point the axes stay as they are.
+void fitAxesToDrawnPoints(Tsp_XYPlot& plot, const SamplingRange& range, Tsp_XYLine& line);
+
 // "Clear graph": no points, the cursor at 0, the starting ticks and ranges.
 void clearGraph(Tsp_XYPlot& plot, Tsp_XYLine& line);
 

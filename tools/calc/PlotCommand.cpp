@@ -76,7 +76,10 @@ void renderPng(const PlotRequest& request, const SamplingRange& range, const Tab
     setUpGraphPlot(plot, line);
     plot.resize(request.size);
     for (const auto& [x, y] : points) line.QuickAddXY(x, y);
-    if (result) fitAxesToCurve(plot, range, *result);
+    if (result)
+        fitAxesToCurve(plot, range, *result);
+    else
+        fitAxesToDrawnPoints(plot, range, line);
     const QImage image = plot.PlotImage();
     if (image.isNull() || !image.save(request.pngFile, "PNG"))
         throw kv::Error("Cannot write the picture '" + request.pngFile.toStdString() + "'");
@@ -137,7 +140,7 @@ int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err
         err << e.what() << "\n";
         failed = true;
     }
-    // After a failing sample the window shows the points drawn before it, with the axes unchanged.
+    // After a failing sample the window shows the points drawn before it, with the axes fitted to them.
     if (rangeRead && !request->pngFile.isEmpty()) {
         try {
             renderPng(*request, range, result ? &*result : nullptr, points);

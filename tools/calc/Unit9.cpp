@@ -193,8 +193,9 @@ void TForm9::SpeedButton7Click() {
     QElapsedTimer sincePaint;
     sincePaint.start();
     qint64 wait = kRepaintEveryMs;
-    const calc::Tabulation result =
-        calc::tabulate(*Pars1, Edit7->text().toStdString(), range, [&](double x, double y) {
+    calc::Tabulation result;
+    try {
+        result = calc::tabulate(*Pars1, Edit7->text().toStdString(), range, [&](double x, double y) {
             sp_XYLine1->QuickAddXY(x, y);
             // Reading the clock costs more than a sample: look at it now and then.
             if ((sp_XYLine1->Count() & 255) == 0 && sincePaint.elapsed() >= wait) {
@@ -205,6 +206,11 @@ void TForm9::SpeedButton7Click() {
                 sincePaint.restart();
             }
         });
+    } catch (...) {
+        // The error is shown all the same; the points drawn before it are put in view.
+        calc::fitAxesToDrawnPoints(*sp_XYPlot1, range, *sp_XYLine1);
+        throw;
+    }
     calc::fitAxesToCurve(*sp_XYPlot1, range, result);
 }
 

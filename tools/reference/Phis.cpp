@@ -29,6 +29,24 @@ QFont timesFont(int pixelSize, bool bold) {
     return f;
 }
 
+// Typing in the grid looks a constant up by the start of its name, whichever
+// column the current cell is in, and the cell stays in its column. Editing
+// starts only on purpose (double-click or F2), so a user typing to find a
+// constant cannot overwrite one in the file.
+class ConstantsGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+
+    void keyboardSearch(const QString& search) override {
+        const QModelIndex here = currentIndex();
+        if (!here.isValid() || here.column() == 0) return QTableView::keyboardSearch(search);
+        // The view searches the current cell's column: lend it the name's.
+        selectionModel()->setCurrentIndex(model()->index(here.row(), 0), QItemSelectionModel::NoUpdate);
+        QTableView::keyboardSearch(search);
+        setCurrentIndex(model()->index(currentIndex().row(), here.column()));
+    }
+};
+
 }  // namespace
 
 TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
@@ -49,13 +67,12 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     model_->setReadOnly(false);
     model_->setColumnTitle(2, QStringLiteral("SYMBOL"));
 
-    DBGrid1 = forms::placed(new QTableView(this), "DBGrid1", {3, 32, 524, 305});
+    DBGrid1 = forms::placed(new ConstantsGrid(this), "DBGrid1", {3, 32, 524, 305});
     DBGrid1->setModel(model_);
     DBGrid1->setFont(timesFont(13, true));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::AnyKeyPressed);
+    DBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     DBGrid1->verticalHeader()->hide();
     DBGrid1->verticalHeader()->setDefaultSectionSize(18);
     QPalette cells = DBGrid1->palette();

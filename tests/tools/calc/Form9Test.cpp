@@ -36,6 +36,21 @@ private:
     int points() const { return form->sp_XYLine1->Count(); }
     Tsp_Axis& left() { return form->sp_XYPlot1->LeftAxis(); }
     Tsp_Axis& bottom() { return form->sp_XYPlot1->BottomAxis(); }
+    // The samples the black line does not run through on the plot's picture
+    // (neither at the sample's pixel nor next to it).
+    QStringList samplesOffThePicture() {
+        const QImage image = form->sp_XYPlot1->PlotImage();
+        QStringList off;
+        for (int i = 0; i < points(); ++i) {
+            const int px = bottom().V2P(form->sp_XYLine1->GetX(i)), py = left().V2P(form->sp_XYLine1->GetY(i));
+            bool dark = false;
+            for (int dx = -1; dx <= 1 && !dark; ++dx)
+                for (int dy = -1; dy <= 1 && !dark; ++dy)
+                    if (image.rect().contains(px + dx, py + dy)) dark = qGray(image.pixel(px + dx, py + dy)) < 80;
+            if (!dark) off << QString("sample %1 at (%2, %3)").arg(i).arg(px).arg(py);
+        }
+        return off;
+    }
     static void choose(QComboBox* box, int index) {
         box->setCurrentIndex(index);
         emit box->activated(index);
@@ -137,17 +152,9 @@ private slots:
 
     void drawnCurveIsOnThePicture() {
         draw();
-        const QImage image = form->sp_XYPlot1->PlotImage();
-        // Every sample's pixel (or a neighbour) is dark: the black line runs through it.
-        for (int i = 0; i < points(); ++i) {
-            const int px = bottom().V2P(form->sp_XYLine1->GetX(i)), py = left().V2P(form->sp_XYLine1->GetY(i));
-            bool dark = false;
-            for (int dx = -1; dx <= 1 && !dark; ++dx)
-                for (int dy = -1; dy <= 1 && !dark; ++dy)
-                    if (image.rect().contains(px + dx, py + dy)) dark = qGray(image.pixel(px + dx, py + dy)) < 80;
-            QVERIFY2(dark, qPrintable(QString("no line at sample %1 (%2, %3)").arg(i).arg(px).arg(py)));
-        }
+        QCOMPARE(samplesOffThePicture(), QStringList());
         // A field pixel far from the curve stays white.
+        const QImage image = form->sp_XYPlot1->PlotImage();
         QCOMPARE(QColor(image.pixel(bottom().V2P(1.05), left().V2P(9.5))), QColor(Qt::white));
     }
 
@@ -210,16 +217,39 @@ private slots:
         QCOMPARE(left().Min(), -8.0);  // untouched since the last good drawing
     }
 
-    void failureLaterKeepsThePointsAndTheAxes() {
-        form->Edit7->setText("1/x");
-        form->Edit10->setText("-1");
-        form->Edit11->setText("1");
+    // The points drawn before a failing sample are put in view, as a whole
+    // drawing is; the error is shown all the same.
+    void failureLaterPutsThePointsDrawnInView_data() {
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("minX");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("1/x from -1") << "1/x" << "-1" << 2 << -2.0 << -1.0 << "Floating point division by zero";
+        QTest::newRow("below the starting axis") << "1/(x-3)-20" << "0" << 6 << -22.0 << (-20 - 1.0 / 3)
+                                                 << "Floating point division by zero";
+        // One point: centred, as a constant is.
+        QTest::newRow("one point") << "1/(x+0.5)" << "-1" << 1 << -3.0 << -1.0 << "Floating point division by zero";
+    }
+    void failureLaterPutsThePointsDrawnInView() {
+        QFETCH(QString, formula);
+        QFETCH(QString, minX);
+        QFETCH(int, count);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(QString, message);
+        form->Edit7->setText(formula);
+        form->Edit10->setText(minX);
+        form->Edit11->setText("10");
         draw();
-        QCOMPARE(errors, QStringList{"Floating point division by zero"});
-        QCOMPARE(points(), 2);
-        QCOMPARE(form->sp_XYLine1->GetY(1), -2.0);
-        QCOMPARE(left().Min(), 0.0);
-        QCOMPARE(bottom().Max(), 15.0);
+        QCOMPARE(errors, QStringList{message});
+        QCOMPARE(points(), count);
+        QCOMPARE(left().Min(), low);
+        QCOMPARE(left().Max(), high);
+        QCOMPARE(bottom().Min(), minX.toDouble());
+        QCOMPARE(bottom().Max(), 10.0);
+        QCOMPARE(samplesOffThePicture(), QStringList());
     }
 
     void badRangeFieldsAreRefusedBeforeSampling() {

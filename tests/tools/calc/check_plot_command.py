@@ -209,6 +209,9 @@ def check_pictures(tmp):
     partial = tmp / 'partial.png'
     r = plot('1/x', '-1', '1', '0.5', '--png', str(partial))
     check(r.returncode == 1 and partial.exists() and png_size(partial) == (491, 335), what(('1/x', '--png'), r))
+    # The axes are fitted to those points (-1 and -2), so the curve is in the field.
+    (left, _, right, _), rows = curve_rows(Image.open(partial))
+    check(len(rows) > (right - left) // 5, f'1/x --png: the points before X = 0 show in {len(rows)} columns')
 
     # A picture that cannot be written is reported once, after the points.
     r = plot('x', '0', '1', '0.5', '--png', str(tmp / 'no such folder' / 'x.png'))

@@ -1,5 +1,6 @@
 // The physical constants window offscreen, over a copy of the build's tables:
-// its controls, the line a click builds, copy, and grid edits written to the file.
+// its controls, the line a click builds, copy, looking a constant up by typing,
+// and grid edits (started on purpose only) written to the file.
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "core/HandlerGuard.h"
@@ -36,14 +38,28 @@ class PhisFormTest : public QObject {
         QTest::mouseClick(form->DBGrid1->viewport(), Qt::LeftButton, {},
                           form->DBGrid1->visualRect(index).center());
     }
+    QByteArray fileBytes() const {
+        QFile f(dir.filePath("phcont.dbf"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QLineEdit* openEditor() const {
+        for (QLineEdit* e : form->DBGrid1->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible()) return e;
+        return nullptr;
+    }
+    // The rows whose name starts with `text` (letter case ignored).
+    QList<int> rowsStartingWith(const QString& text) const {
+        QList<int> rows;
+        for (int r = 0; r < form->model()->rowCount(); ++r)
+            if (cell(r, 0).startsWith(text, Qt::CaseInsensitive)) rows << r;
+        return rows;
+    }
     // Types `text` into the grid's editor of a cell and commits it with Enter.
     void editCell(int row, int column, const QString& text) {
         const QModelIndex index = form->model()->index(row, column);
         form->DBGrid1->setCurrentIndex(index);
         form->DBGrid1->edit(index);
-        QLineEdit* editor = nullptr;
-        for (QLineEdit* e : form->DBGrid1->viewport()->findChildren<QLineEdit*>())
-            if (e->isVisible()) editor = e;
+        QLineEdit* editor = openEditor();
         QVERIFY(editor);
         editor->selectAll();
         editor->insert(text);  // typed text, Greek letters included
@@ -149,6 +165,82 @@ private slots:
         // The grid follows the table's cursor when someone else moves it.
         dm->Table3.moveTo(3);
         QCOMPARE(form->DBGrid1->currentIndex().row(), 3);
+        QVERIFY(errors.isEmpty());
+    }
+
+    // Typing looks a constant up by its name from any column and never edits,
+    // even with Enter after it: the file stays byte for byte as it was.
+    void typingFindsAConstantAndNeverEdits() {
+        const struct {
+            int column;
+            const char* typed;
+            bool found;
+        } cases[] = {
+            {1, "avogadro", true},     // in the value column, as the user who lost a value did
+            {0, "THOMSON", true},
+            {2, "wien w", true},       // "W" alone goes to another constant first
+            {1, "oops", false},        // no such name: the cell stays where it is
+        };
+        const QByteArray before = fileBytes();
+        QVERIFY(!before.isEmpty());
+        const int start = 7;
+        for (const auto& c : cases) {
+            const QString typed = QString::fromLatin1(c.typed);
+            // One constant to find, or none even by the first letter.
+            const QList<int> matches = rowsStartingWith(c.found ? typed : typed.left(1));
+            QCOMPARE(matches.size(), c.found ? 1 : 0);
+            const int expected = c.found ? matches[0] : start;
+            const QString valueBefore = cell(expected, 1);
+            form->DBGrid1->setFocus();
+            form->DBGrid1->setCurrentIndex(form->model()->index(start, c.column));
+            QTest::keyClicks(form->DBGrid1, typed);
+            QTest::keyClick(form->DBGrid1, Qt::Key_Return);
+            QVERIFY2(!openEditor(), c.typed);
+            QCOMPARE(form->DBGrid1->currentIndex(), form->model()->index(expected, c.column));
+            QCOMPARE(dm->Table3.recNo(), expected);
+            QCOMPARE(cell(expected, 1), valueBefore);
+            QCOMPARE(fileBytes(), before);
+            // A pause ends the typed text; the next case starts a new one.
+            QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        }
+        QVERIFY(errors.isEmpty());
+    }
+
+    // F2 and a double-click edit; Escape abandons the edit and keeps the window.
+    void editingStartsOnPurposeAndEscapeAbandonsIt() {
+        const QByteArray before = fileBytes();
+        const int row = 3, column = 1;
+        const QModelIndex index = form->model()->index(row, column);
+        const QString value = cell(row, column);
+        const std::function<void()> starts[] = {
+            [&] { QTest::keyClick(form->DBGrid1, Qt::Key_F2); },
+            [&] {
+                // As the window system delivers it: a click, then press, double-click, release.
+                QWidget* cells = form->DBGrid1->viewport();
+                const QPoint at = form->DBGrid1->visualRect(index).center();
+                QTest::mouseClick(cells, Qt::LeftButton, {}, at);
+                QTest::mousePress(cells, Qt::LeftButton, {}, at);
+                QTest::mouseDClick(cells, Qt::LeftButton, {}, at);
+                QTest::mouseRelease(cells, Qt::LeftButton, {}, at);
+            },
+        };
+        for (const auto& start : starts) {
+            form->DBGrid1->setFocus();
+            form->DBGrid1->setCurrentIndex(index);
+            QVERIFY(!openEditor());
+            start();
+            QLineEdit* editor = openEditor();
+            QVERIFY(editor);
+            QCOMPARE(editor->text(), value);
+            editor->selectAll();
+            QTest::keyClicks(editor, "oops");
+            QTest::keyClick(editor, Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!openEditor());
+            QVERIFY(form->isVisible());
+            QCOMPARE(cell(row, column), value);
+            QCOMPARE(fileBytes(), before);
+        }
         QVERIFY(errors.isEmpty());
     }
 
