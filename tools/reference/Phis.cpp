@@ -86,11 +86,13 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     titles->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background-color: rgb(255, 255, 0); color: black;"
         " border: 1px solid gray; border-top: none; border-left: none; padding: 1px; }"));
-    // Widths share out the grid so that no horizontal scrolling is needed for
-    // the usual lengths; longer texts are elided and shown whole on a click.
-    DBGrid1->setColumnWidth(0, 200);
-    DBGrid1->setColumnWidth(1, 222);
-    DBGrid1->setColumnWidth(2, 82);
+    // Each column is as wide as its longest text, so no name or value is cut
+    // short; the grid scrolls sideways instead, as a grid of wide fields does.
+    // An edit can lengthen a text, so the widths follow the table's changes.
+    DBGrid1->setTextElideMode(Qt::ElideNone);
+    DBGrid1->resizeColumnsToContents();
+    connect(model_, &QAbstractItemModel::modelReset, DBGrid1, &QTableView::resizeColumnsToContents);
+    connect(model_, &QAbstractItemModel::dataChanged, DBGrid1, &QTableView::resizeColumnsToContents);
 
     Edit1 = forms::placed(new QLineEdit(this), "Edit1", {2, 344, 334, 23});
     Edit1->setFont(timesFont(13, false));

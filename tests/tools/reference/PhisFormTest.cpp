@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,6 +145,11 @@ private slots:
         QVERIFY(m->rowCount() >= 80);
         for (int r = 1; r < m->rowCount(); ++r)
             QVERIFY2(cell(r - 1, 0).compare(cell(r, 0), Qt::CaseInsensitive) <= 0, qPrintable(cell(r, 0)));
+        // No name, value or symbol is cut: every text fits its column.
+        const QFontMetrics metrics(form->DBGrid1->font());
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int c = 0; c < 3; ++c)
+                QVERIFY2(metrics.horizontalAdvance(cell(r, c)) < form->DBGrid1->columnWidth(c), qPrintable(cell(r, c)));
     }
 
     void clickBuildsTheLineAndTheKeyboardDoesNot() {
