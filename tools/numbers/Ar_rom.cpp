@@ -77,15 +77,15 @@ TForm3::TForm3(QWidget* parent)
     SpeedButton3 = forms::pictureButton(this, "SpeedButton3", {450, 106, 25, 23}, forms::buttonGlyph("copy"),
                                         QStringLiteral("Copy string name"), true);
 
-    connect(BitBtn1, &QPushButton::clicked, this, kv::guard([this] { BitBtn1Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, kv::guard([this] { BitBtn2Click(); }));
-    connect(SpeedButton1, &QToolButton::clicked, this, kv::guard([this] { SpeedButton1Click(); }));
-    connect(SpeedButton2, &QToolButton::clicked, this, kv::guard([this] { SpeedButton2Click(); }));
-    connect(SpeedButton3, &QToolButton::clicked, this, kv::guard([this] { SpeedButton3Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TForm3::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, kv::guard(this, &TForm3::BitBtn2Click));
+    connect(SpeedButton1, &QToolButton::clicked, this, kv::guard(this, &TForm3::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, kv::guard(this, &TForm3::SpeedButton2Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, kv::guard(this, &TForm3::SpeedButton3Click));
     // Only the user's changes of the base convert: the window's own (the
     // clamping, the reset on activation) must not run the conversion again.
-    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, kv::guard([this] { BitBtn1Click(); }));
-    connect(ComboBox1, &QComboBox::activated, this, kv::guard([this] { BitBtn1Click(); }));
+    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, kv::guard(this, &TForm3::BitBtn1Click));
+    connect(ComboBox1, &QComboBox::activated, this, kv::guard(this, &TForm3::BitBtn1Click));
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this,
             kv::guard([] { platform::desktop().help->show(kHelpContext); }));

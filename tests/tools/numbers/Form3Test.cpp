@@ -58,11 +58,9 @@ private slots:
                 form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(r.base) - 1);
                 QTest::keyClick(form.ComboBox1, Qt::Key_Down);
             }
-            const QString at = r.number + " in " + r.base;
-            QVERIFY2(form.Edit2->text() == r.roman, qPrintable(at + ": " + form.Edit2->text()));
-            QVERIFY2(form.Edit3->text() == r.inBase, qPrintable(at + ": " + form.Edit3->text()));
-            QVERIFY2(form.Edit4->text() == r.words, qPrintable(at + ": " + form.Edit4->text()));
-            QVERIFY2(form.ComboBox1->currentText() == r.baseAfter, qPrintable(at));
+            const QStringList boxes = {form.Edit2->text(), form.Edit3->text(), form.Edit4->text(),
+                                       form.ComboBox1->currentText()};
+            QCOMPARE(boxes, (QStringList{r.roman, r.inBase, r.words, r.baseAfter}));
             QCOMPARE(shown.messages, r.error.isEmpty() ? QStringList() : QStringList{r.error});
             QCOMPARE(beeps - beepsBefore, r.number.isEmpty() ? 1 : 0);
         }
@@ -79,6 +77,7 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(QApplication::clipboard()->text(), box->text());
         }
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F1);
         QCOMPARE(fakes.help->contexts, QList<int>{40});
         QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
