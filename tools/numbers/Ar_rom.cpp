@@ -48,23 +48,23 @@ TForm3::TForm3(QWidget* parent)
     // The number and the buttons on the left, the Roman numeral and the base
     // to their right, the words across the bottom.
     Label2 = forms::label(this, "Label2", QStringLiteral("Arabic numerals from 1 to 32000"), {8, 6});
-    Edit1 = forms::placed(new QLineEdit(QStringLiteral("1"), this), "Edit1", {8, 24, 161, 23});
-    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Convert"), this), "BitBtn1", {8, 58, 80, 25});
+    Edit1 = forms::placed(new QLineEdit(QStringLiteral("1"), this), "Edit1", {8, 24, 184, 23});
+    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Convert"), this), "BitBtn1", {8, 58, 90, 25});
     BitBtn1->setToolTip(QStringLiteral("Convert value"));
     BitBtn1->setIcon(forms::buttonGlyph("convert"));
     BitBtn1->setDefault(true);  // Enter in the number converts
-    BitBtn2 = forms::placed(new QPushButton(QStringLiteral("&Close"), this), "BitBtn2", {89, 58, 80, 25});
+    BitBtn2 = forms::placed(new QPushButton(QStringLiteral("&Close"), this), "BitBtn2", {102, 58, 90, 25});
     BitBtn2->setToolTip(QStringLiteral("Close window"));
     BitBtn2->setIcon(forms::buttonGlyph("close"));
     BitBtn2->setAutoDefault(false);
 
-    Label3 = forms::label(this, "Label3", QStringLiteral("roman numerals"), {180, 6});
-    Edit2 = resultBox(this, "Edit2", {180, 24, 265, 23});
+    Label3 = forms::label(this, "Label3", QStringLiteral("roman numerals"), {202, 6});
+    Edit2 = resultBox(this, "Edit2", {202, 24, 243, 23});
     SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {450, 24, 25, 23}, forms::buttonGlyph("copy"),
                                         QStringLiteral("Copy to clipboard roman numerals"), true);
 
-    Label1 = forms::label(this, "Label1", QStringLiteral("Value"), {180, 56});
-    Edit3 = resultBox(this, "Edit3", {180, 72, 196, 23});
+    Label1 = forms::label(this, "Label1", QStringLiteral("Value"), {202, 56});
+    Edit3 = resultBox(this, "Edit3", {202, 72, 174, 23});
     Label4 = forms::label(this, "Label4", QStringLiteral("to the base"), {382, 56});
     ComboBox1 = forms::placed(new QComboBox(this), "ComboBox1", {382, 72, 63, 23});
     ComboBox1->setEditable(true);
@@ -104,6 +104,8 @@ void TForm3::BitBtn1Click() {
         Edit2->setText(QString::fromStdString(boxes.roman));
         Edit3->setText(QString::fromStdString(boxes.inBase));
         Edit4->setText(QString::fromStdString(boxes.words));
+        // Long results are read from their start.
+        for (QLineEdit* box : {Edit2, Edit3, Edit4}) box->setCursorPosition(0);
     });
     if (!numbers::convertNumerals(boxes) && beep) beep();
 }
