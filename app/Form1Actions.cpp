@@ -18,6 +18,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/numbers/Ar_rom.h"
 #include "tools/reference/Phis.h"
 
 // --- Guarded windows ---------------------------------------------------------
@@ -87,10 +88,13 @@ void TForm1::showPicture(const QString& file) {
     window.exec();
 }
 
+void TForm1::SpeedButton17Click() {
+    kv::lastingWindow(Form3).exec();
+}
+
 void TForm1::SpeedButton6Click() {}           // new TVolForm
 void TForm1::SpeedButton15Click() {}          // new TForm2
 void TForm1::SpeedButton19Click() {}          // show TDecForm
-void TForm1::SpeedButton17Click() {}          // show TForm3
 void TForm1::SpeedButton18Click() {}          // new TFormDate
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton20Click() {}          // show TSteelForm
