@@ -18,6 +18,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/numbers/FormDate.h"
 #include "tools/reference/Phis.h"
 
 // --- Guarded windows ---------------------------------------------------------
@@ -81,6 +82,11 @@ void TForm1::SpeedButton12Click() {
     graph.exec();
 }
 
+void TForm1::SpeedButton18Click() {
+    TFormDate dates(this);
+    dates.exec();
+}
+
 void TForm1::showPicture(const QString& file) {
     // Throws before any window shows when the picture cannot be read.
     TPictureWindow window(file, this);
@@ -91,7 +97,6 @@ void TForm1::SpeedButton6Click() {}           // new TVolForm
 void TForm1::SpeedButton15Click() {}          // new TForm2
 void TForm1::SpeedButton19Click() {}          // show TDecForm
 void TForm1::SpeedButton17Click() {}          // show TForm3
-void TForm1::SpeedButton18Click() {}          // new TFormDate
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton20Click() {}          // show TSteelForm
 void TForm1::SpeedButton11Click() {}          // show TForm6
