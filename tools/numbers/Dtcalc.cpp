@@ -28,9 +28,9 @@ qint64 cutOrFail(long double x) {
 
 // Both ends carry their time of day rounded to a double, and two equal times
 // of day round differently on days of different magnitude (either side of
-// 16 September 1989, day 32768, for one): a span of whole days can come out a
-// hair short and would be cut to one day, 23 hours, less. A span that lies
-// within what that rounding can do of a whole millisecond is that millisecond.
+// 17 September 1989, day 32768, for one): a span of whole days can come out a
+// hair short, and cutting it would show a day and an hour less. A span within
+// what that rounding can do of a whole millisecond is that millisecond.
 bool isRoundingNoise(long double ms, double start, double end) {
     const long double noise = (std::fabs(static_cast<long double>(start)) + std::fabs(static_cast<long double>(end))) *
                               kMsPerDay * 0x1p-52L;
