@@ -13,6 +13,7 @@
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
 #include "tools/numbers/NumeralsCommand.h"
+#include "tools/numbers/DateDiffCommand.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
@@ -52,6 +53,8 @@ const std::vector<Command>& commands() {
          reference::runConstantsCommand, "TEXT"},
         {"numerals", "numerals N [BASE]      N in Roman numerals, in BASE (2 unless given) and in words",
          numbers::runNumeralsCommand, "N BASE"},
+        {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
+         numbers::runDateDiffCommand, "START END"},
     };
     return all;
 }

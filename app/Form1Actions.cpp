@@ -19,6 +19,7 @@
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/numbers/Ar_rom.h"
+#include "tools/numbers/FormDate.h"
 #include "tools/reference/Phis.h"
 
 // --- Guarded windows ---------------------------------------------------------
@@ -82,6 +83,11 @@ void TForm1::SpeedButton12Click() {
     graph.exec();
 }
 
+void TForm1::SpeedButton18Click() {
+    TFormDate dates(this);
+    dates.exec();
+}
+
 void TForm1::showPicture(const QString& file) {
     // Throws before any window shows when the picture cannot be read.
     TPictureWindow window(file, this);
@@ -95,7 +101,6 @@ void TForm1::SpeedButton17Click() {
 void TForm1::SpeedButton6Click() {}           // new TVolForm
 void TForm1::SpeedButton15Click() {}          // new TForm2
 void TForm1::SpeedButton19Click() {}          // show TDecForm
-void TForm1::SpeedButton18Click() {}          // new TFormDate
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton20Click() {}          // show TSteelForm
 void TForm1::SpeedButton11Click() {}          // show TForm6

@@ -36,6 +36,7 @@
 #include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
+#include "tools/numbers/FormDate.h"
 #include "widgets/gif/GIFImage.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
@@ -196,13 +197,12 @@ private slots:
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
         const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",  "SpeedButton10",
-                                           "SpeedButton11", "SpeedButton13", "SpeedButton15", "SpeedButton18",
+                                           "SpeedButton11", "SpeedButton13", "SpeedButton15",
                                            "SpeedButton19", "SpeedButton20", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
-        const QStringList entriesToCome = {"Datetodate1",
-                                           "Decibel1",
+        const QStringList entriesToCome = {"Decibel1",
                                            "Radiofrequencytolength1",
                                            "Matterfieldtime1",
                                            "Referencehardnessnumberforsteel1",
@@ -799,20 +799,32 @@ private slots:
         QCOMPARE(bar->findChildren<TPictureWindow*>().size(), 0);
     }
 
-    // The graph window is made for each opening, fresh, and gone when it closes.
-    void graphWindowOpensFreshFromButtonAndMenu() {
+    // The windows made for each opening: fresh each time, and gone when they close.
+    void newWindowsOpenFreshFromButtonAndMenu_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("graph") << "SpeedButton12" << "Drawinggraph1";
+        QTest::newRow("dates") << "SpeedButton18" << "Datetodate1";
+    }
+    void newWindowsOpenFreshFromButtonAndMenu() {
+        QFETCH(QString, button);
+        QFETCH(QString, entry);
         startBar();
-        for (QAction* menuEntry : {static_cast<QAction*>(nullptr), bar->Drawinggraph1}) {
+        // What a fresh window shows, per kind.
+        const auto fresh = [](QWidget* w) {
+            if (auto* graph = qobject_cast<TForm9*>(w)) return graph->sp_XYLine1->Count() == 0 && graph->Pars1->A == 0.0;
+            if (auto* dates = qobject_cast<TFormDate*>(w)) return dates->Label8->text().isEmpty();
+            return false;
+        };
+        for (QAction* menuEntry : {static_cast<QAction*>(nullptr), bar->PopupMenu1->findChild<QAction*>(entry)}) {
             int seen = 0;
             QTimer poll;
             QObject::connect(&poll, &QTimer::timeout, [&] {
-                auto* graph = qobject_cast<TForm9*>(QApplication::activeModalWidget());
-                if (!graph || !graph->isVisible()) return;
+                QWidget* window = QApplication::activeModalWidget();
+                if (!window || window == bar.get() || !window->isVisible()) return;
                 poll.stop();
-                ++seen;
-                QCOMPARE(graph->sp_XYLine1->Count(), 0);
-                QCOMPARE(graph->Pars1->A, 0.0);
-                graph->close();
+                seen += fresh(window);
+                window->close();
             });
             poll.start(5);
             QTimer::singleShot(5000, [] {
@@ -821,10 +833,10 @@ private slots:
             if (menuEntry) {
                 menuEntry->trigger();
             } else {
-                bar->SpeedButton12->click();
+                bar->findChild<QToolButton*>(button)->click();
             }
             QCOMPARE(seen, 1);
-            QCOMPARE(bar->findChildren<TForm9*>().size(), 0);
+            QCOMPARE(bar->findChildren<TForm9*>().size() + bar->findChildren<TFormDate*>().size(), 0);
         }
     }
 };

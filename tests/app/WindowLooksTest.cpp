@@ -34,6 +34,7 @@
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/numbers/Ar_rom.h"
+#include "tools/numbers/FormDate.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -60,6 +61,7 @@ const Window kWindows[] = {
     {"graph", [] { return new TForm9; }},
     {"constants", [] { return new TPhisForm(nullptr, DM); }},
     {"numerals", [] { return new TForm3; }},
+    {"dates", [] { return new TFormDate; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 

@@ -1,0 +1,99 @@
+#include "tools/numbers/FormDate.h"
+
+#include <string>
+
+#include <QDateTimeEdit>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/HandlerGuard.h"
+#include "tools/numbers/Dtcalc.h"
+#include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/FormControls.h"
+
+namespace {
+
+// A date picker showing the user's long date, with a calendar to drop down.
+// It holds a time of day it never shows, kept when the date changes; the
+// wall-clock time is held as UTC so no daylight-saving gap can shift it.
+QDateTimeEdit* datePicker(QWidget* parent, const char* name, QRect place) {
+    auto* picker = forms::placed(new QDateTimeEdit(parent), name, place);
+    picker->setTimeSpec(Qt::UTC);
+    picker->setDateRange(kFirstDate, kLastDate);
+    picker->setDisplayFormat(QLocale::system().dateFormat(QLocale::LongFormat));
+    picker->setCalendarPopup(true);
+    return picker;
+}
+
+QLabel* valueLabel(QWidget* parent, const char* name, int top) {
+    auto* label = forms::placed(new QLabel(parent), name, {96, top, 120, 16});
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+double pickedTime(const QDateTimeEdit* picker) {
+    const QDateTime at = picker->dateTime();
+    return dateTimeReal(at.date(), at.time());
+}
+
+}  // namespace
+
+TFormDate::TFormDate(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("FormDate"));
+    setWindowTitle(QStringLiteral("Date-Date= Years, Mouths, Days, Hours"));
+    setFixedSize(332, 157);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Label1 = forms::label(this, "Label1", QStringLiteral("Start date"), {8, 12});
+    DateTimePicker1 = datePicker(this, "DateTimePicker1", {72, 8, 252, 22});
+    Label2 = forms::label(this, "Label2", QStringLiteral("End Date"), {8, 40});
+    DateTimePicker2 = datePicker(this, "DateTimePicker2", {72, 36, 252, 22});
+
+    Label3 = forms::label(this, "Label3", QStringLiteral("Years"), {24, 68});
+    Label4 = forms::label(this, "Label4", QStringLiteral("Months"), {24, 84});
+    Label5 = forms::label(this, "Label5", QStringLiteral("Days"), {24, 100});
+    Label6 = forms::label(this, "Label6", QStringLiteral("Hours"), {24, 116});
+    Label10 = valueLabel(this, "Label10", 67);
+    Label9 = valueLabel(this, "Label9", 83);
+    Label8 = valueLabel(this, "Label8", 99);
+    Label7 = valueLabel(this, "Label7", 115);
+
+    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("&Close"), this), "BitBtn1", {240, 124, 84, 25});
+    BitBtn1->setIcon(forms::buttonGlyph("close"));
+    BitBtn1->setAutoDefault(false);
+
+    DTCalc1 = new TDTCalc(this);
+    DTCalc1->setObjectName(QStringLiteral("DTCalc1"));
+
+    FormCreate();
+    for (QDateTimeEdit* picker : {DateTimePicker1, DateTimePicker2})
+        connect(picker, &QDateTimeEdit::dateTimeChanged, this, kv::guard(this, &TFormDate::DateTimePicker1Change));
+    connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TFormDate::BitBtn1Click));
+}
+
+void TFormDate::FormCreate() {
+    // One reading of the clock for both: the span is then a whole number of days.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime today(now.date(), now.time(), Qt::UTC);
+    DateTimePicker1->setDateTime(today);
+    DateTimePicker2->setDateTime(today);
+}
+
+void TFormDate::DateTimePicker1Change() {
+    DTCalc1->SetStartTime(pickedTime(DateTimePicker1));
+    DTCalc1->SetEndTime(pickedTime(DateTimePicker2));
+    const auto rows = shownRows(*DTCalc1);
+    QLabel* const values[] = {Label10, Label9, Label8, Label7};
+    for (int k = 0; k < 4; ++k) values[k]->setText(QString::number(rows[k].value));
+}
+
+void TFormDate::BitBtn1Click() {
+    close();
+}
