@@ -12,6 +12,7 @@
 #include "platform/ProgramDir.h"
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
+#include "tools/numbers/PrimesCommand.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
@@ -49,6 +50,7 @@ const std::vector<Command>& commands() {
         {"find", "find TEXT              list the units whose names contain TEXT", convert::runFindCommand, "TEXT"},
         {"constants", "constants [TEXT]       list the physical constants (those whose name contains TEXT)",
          reference::runConstantsCommand, "TEXT"},
+        {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
     };
     return all;
 }

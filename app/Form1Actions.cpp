@@ -18,6 +18,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 
 // --- Guarded windows ---------------------------------------------------------
@@ -99,7 +100,9 @@ void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton9Click() {}           // show TForm5
 void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap
-void TForm1::Generateprimenumbers1Click() {}  // show TPrimeForm
+void TForm1::Generateprimenumbers1Click() {
+    kv::lastingWindow(PrimeForm).exec();
+}
 void TForm1::Phisicalconstants1Click() {
     kv::lastingWindow(PhisForm).exec();
 }

@@ -13,6 +13,7 @@
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
 #include "tools/convert/Meas.h"
+#include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ProgramFonts.h"
 
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
         Form1->show();
         status = app.exec();
     });
+    delete PrimeForm;
+    PrimeForm = nullptr;
     delete PhisForm;
     PhisForm = nullptr;
     delete MeasForm;

@@ -33,6 +33,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -58,6 +59,7 @@ const Window kWindows[] = {
     {"finder", [] { return new TFindForm; }},
     {"graph", [] { return new TForm9; }},
     {"constants", [] { return new TPhisForm(nullptr, DM); }},
+    {"primes", [] { return new TPrimeForm; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
