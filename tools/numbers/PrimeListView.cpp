@@ -31,6 +31,7 @@ int PrimeListView::lineHeight() const { return fontMetrics().height() + 2; }
 int PrimeListView::visibleRows() const { return std::max(1, viewport()->height() / lineHeight()); }
 
 int PrimeListView::rowAt(int y) const {
+    if (rowCount() == 0) return -1;
     return std::clamp(topRow() + std::max(0, y) / lineHeight(), 0, rowCount() - 1);
 }
 
@@ -69,6 +70,10 @@ void PrimeListView::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter.drawText(line.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter,
                          model_->index(row, 0).data().toString());
+        if (row == current_ && hasFocus()) {
+            painter.setPen(Qt::DotLine);
+            painter.drawRect(line.adjusted(0, 0, -1, -1));
+        }
     }
 }
 
