@@ -100,7 +100,8 @@ void TPrimeForm::BitBtn1Click() {
     model_->setRows({});
     Label4->setText(now());
     const std::int64_t maximum = numbers::readPrimeMaximum(Edit1->text().toStdString());
-    ProgressBar1->setRange(0, static_cast<int>(maximum));
+    // A range of 0..0 would turn the bar into a busy indicator that never stops.
+    ProgressBar1->setRange(0, static_cast<int>(std::max<std::int64_t>(maximum, 1)));
     ProgressBar1->setValue(0);
     BitBtn1->setEnabled(false);
 
