@@ -28,7 +28,8 @@ public:
     std::int64_t size() const { return tops_.empty() ? 0 : tops_.back(); }
     // True when the count ran to 2.
     bool complete() const { return sieve_ && static_cast<int>(tops_.size()) == sieve_->segmentCount() + 1; }
-    // Row 0 is the largest prime.
+    // Row 0 is the largest prime. Keeps recently sieved segments, so one
+    // thread at a time.
     std::uint32_t at(std::int64_t row) const;
 
 private:
