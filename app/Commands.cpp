@@ -14,6 +14,7 @@
 #include "tools/convert/ConvertCommands.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
+#include "tools/numbers/PrimesCommand.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
@@ -55,6 +56,7 @@ const std::vector<Command>& commands() {
          numbers::runNumeralsCommand, "N BASE"},
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
          numbers::runDateDiffCommand, "START END"},
+        {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
     };
     return all;
 }

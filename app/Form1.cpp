@@ -215,7 +215,7 @@ void TForm1::connectHandlers() {
         button->setEnabled(false);
     for (QAction* entry : {Decibel1, Radiofrequencytolength1, Matterfieldtime1,
                            Referencehardnessnumberforsteel1, Resistorcapacitorsvaluesand1, Volumeoftanks1, RGBcolor1,
-                           Charactercode1, Generateprimenumbers1})
+                           Charactercode1})
         entry->setEnabled(false);
 
     connect(Panel1, &QWidget::customContextMenuRequested, this,

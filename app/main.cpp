@@ -14,6 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "tools/convert/Meas.h"
 #include "tools/numbers/Ar_rom.h"
+#include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ProgramFonts.h"
 
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
     });
     delete Form3;
     Form3 = nullptr;
+    delete PrimeForm;
+    PrimeForm = nullptr;
     delete PhisForm;
     PhisForm = nullptr;
     delete MeasForm;

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +38,7 @@
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
 #include "tools/numbers/FormDate.h"
+#include "tools/numbers/Prim.h"
 #include "widgets/gif/GIFImage.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
@@ -209,8 +211,7 @@ private slots:
                                            "Resistorcapacitorsvaluesand1",
                                            "Volumeoftanks1",
                                            "RGBcolor1",
-                                           "Charactercode1",
-                                           "Generateprimenumbers1"};
+                                           "Charactercode1"};
         int named = 0;
         for (QAction* entry : bar->PopupMenu1->findChildren<QAction*>()) {
             if (entry->objectName().isEmpty()) continue;
@@ -303,6 +304,32 @@ private slots:
             QVERIFY(hot->CheckBox9->isChecked());
         });
         QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The primes window is made at its first opening from the menu; later
+    // openings show the same window with the maximum typed in it.
+    void primesWindowIsMadeOnceAndReused() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete PrimeForm;
+            PrimeForm = nullptr;
+            bar.reset();
+        });
+        QVERIFY(PrimeForm == nullptr);
+        QList<TPrimeForm*> seen;
+        for (const QString& typed : {QStringLiteral("1000"), QStringLiteral("50")}) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TPrimeForm*>(QApplication::activeModalWidget());
+                if (form) seen << form;
+                if (form && seen.size() == 2) QCOMPARE(form->Edit1->text(), QStringLiteral("1000"));
+                if (form) form->Edit1->setText(typed);
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            bar->Generateprimenumbers1->trigger();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], PrimeForm);
         QCOMPARE(seen[1], seen[0]);
     }
 

@@ -35,6 +35,7 @@
 #include "tools/convert/Meas.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
+#include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -62,6 +63,7 @@ const Window kWindows[] = {
     {"constants", [] { return new TPhisForm(nullptr, DM); }},
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
+    {"primes", [] { return new TPrimeForm; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 

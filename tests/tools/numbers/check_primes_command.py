@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""`Kvantor2 primes N` end to end: the list against a plain sieve, the maxima
+that list nothing, and the window's messages."""
+import os
+import subprocess
+import sys
+
+failures = []
+
+
+def check(cond, what):
+    if not cond:
+        failures.append(what)
+
+
+def run(*args):
+    env = dict(os.environ)
+    env.pop("DISPLAY", None)
+    env["QT_QPA_PLATFORM"] = "minimal"
+    prog = os.path.join(os.environ["KV_BIN_DIR"], "Kvantor2")
+    return subprocess.run([prog, "primes", *args], capture_output=True, text=True, env=env, timeout=120)
+
+
+def primes_down_from(n):
+    marks = bytearray([1]) * (n + 1)
+    marks[:2] = b"\0\0"[: n + 1]
+    for p in range(2, int(n ** 0.5) + 1):
+        if marks[p]:
+            marks[p * p :: p] = bytes(len(range(p * p, n + 1, p)))
+    return [str(p) for p in range(n, 1, -1) if marks[p]]
+
+
+def main():
+    for n in [2, 3, 10, 777, 1000003]:
+        got = run(str(n))
+        want = primes_down_from(n)
+        check(got.returncode == 0 and got.stderr == "", f"{n}: exit {got.returncode}, {got.stderr!r}")
+        check(got.stdout == "".join(p + "\n" for p in want), f"{n}: list differs: {got.stdout[:200]!r}")
+    check(len(run("777").stdout.splitlines()) == 137, "777: not 137 lines")
+
+    for n in ["0", "1"]:
+        got = run(n)
+        check(got.returncode == 0 and got.stdout == "" and got.stderr == "", f"{n}: {got}")
+
+    for text, message, status in [
+        ("x12", "'x12' is not a valid integer value", 1),
+        ("-4", "ProgressBar1 property out of range", 1),
+        ("", "N is empty", 2),
+    ]:
+        got = run(text)
+        check(got.returncode == status and message in got.stderr and got.stdout == "",
+              f"{text!r}: exit {got.returncode}, stderr {got.stderr!r}")
+    check(run().returncode == 2, "no argument accepted")
+
+    for message in failures:
+        print("FAIL", message)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
