@@ -3,31 +3,23 @@
 with the units table missing, damaged or cut short."""
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from kvantor_command import Checks, run  # noqa: E402
+
+check = Checks()
+
 
 TABLES = ["members.DBF", "class.dbf", "phcont.dbf", "all_name.DBF", "all_db.dbf",
           "all_z.dbf", "rvb.dbf", "pan.dbf", "nam_1.dbf"]
-
-failures = []
-
-
-def check(cond, what):
-    if not cond:
-        failures.append(what)
 
 
 def overwrite_start(path, data):
     with open(path, "r+b") as f:
         f.write(data)
-
-
-def run(prog):
-    env = dict(os.environ)
-    env.pop("DISPLAY", None)  # the command needs no display
-    env["QT_QPA_PLATFORM"] = "minimal"
-    return subprocess.run([prog, "tables"], capture_output=True, text=True, env=env, timeout=60)
 
 
 def main():
@@ -38,7 +30,7 @@ def main():
                 shutil.copy2(os.path.join(bin_dir, name), tmp)
         prog = os.path.join(tmp, "Kvantor2")
 
-        good = run(prog)
+        good = run("tables", prog=prog)
         check(good.returncode == 0, f"all tables present: exit {good.returncode}\n{good.stdout}{good.stderr}")
         for name in TABLES:
             check(f"{name}: opened" in good.stdout, f"{name} not reported opened:\n{good.stdout}")
@@ -53,7 +45,7 @@ def main():
         for what, spoil in damages:
             shutil.copy2(members + ".good", members)
             spoil()
-            bad = run(prog)
+            bad = run("tables", prog=prog)
             check(bad.returncode == 1, f"units table {what}: exit {bad.returncode}")
             first = [l for l in bad.stdout.splitlines() if l.startswith("members.DBF:")]
             check(first and "NOT OPENED" in first[0] and "members.DBF" in first[0].split("NOT OPENED", 1)[1],
@@ -61,10 +53,7 @@ def main():
             for name in TABLES[1:]:
                 check(f"{name}: opened" in bad.stdout, f"units table {what}: {name} should be open:\n{bad.stdout}")
 
-    for f in failures:
-        print("FAIL:", f)
-    print("tables command: " + ("FAILED" if failures else "all checks passed"))
-    return 1 if failures else 0
+    return check.finish("tables command")
 
 
 if __name__ == "__main__":

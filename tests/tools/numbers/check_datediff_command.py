@@ -3,18 +3,18 @@
 figures against Python's own calendar (the whole span in each unit, a month of
 30.4375 days, a year of 365.25 days, cut toward zero), and the refusals."""
 import math
-import os
-import subprocess
 import sys
 from datetime import date
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / 'support'))
+import kvantor_command  # noqa: E402
 
 failures = []
 
 
 def run(*args):
-    r = subprocess.run([str(Path(os.environ['KV_BIN_DIR']) / 'Kvantor2'), 'datediff', *args],
-                       capture_output=True, text=True, timeout=60)
+    r = kvantor_command.run('datediff', *args)
     return r.returncode, r.stdout, r.stderr
 
 

@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
 """`Kvantor2 numerals N [BASE]` end to end: the three boxes one per line, the
 base clamped as the window clamps it, messages on stderr with exit status 1."""
-import os
-import subprocess
 import sys
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "support"))
+import kvantor_command  # noqa: E402
 
 
 def run(*args):
-    env = {k: v for k, v in os.environ.items() if k != "DISPLAY"} | {"QT_QPA_PLATFORM": "minimal"}
-    prog = os.path.join(os.environ["KV_BIN_DIR"], "Kvantor2")
-    r = subprocess.run([prog, "numerals", *args], capture_output=True, text=True, env=env, timeout=60)
+    r = kvantor_command.run("numerals", *args)
     return r.stdout.split("\n")[:-1], r.stderr, r.returncode
 
 

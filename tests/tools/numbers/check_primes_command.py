@@ -1,24 +1,13 @@
 #!/usr/bin/env python3
 """`Kvantor2 primes N` end to end: the list against a plain sieve, the maxima
 that list nothing, and the window's messages."""
-import os
-import subprocess
 import sys
+from pathlib import Path
 
-failures = []
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "support"))
+from kvantor_command import Checks, run  # noqa: E402
 
-
-def check(cond, what):
-    if not cond:
-        failures.append(what)
-
-
-def run(*args):
-    env = dict(os.environ)
-    env.pop("DISPLAY", None)
-    env["QT_QPA_PLATFORM"] = "minimal"
-    prog = os.path.join(os.environ["KV_BIN_DIR"], "Kvantor2")
-    return subprocess.run([prog, "primes", *args], capture_output=True, text=True, env=env, timeout=120)
+check = Checks()
 
 
 def primes_down_from(n):
@@ -30,16 +19,20 @@ def primes_down_from(n):
     return [str(p) for p in range(n, 1, -1) if marks[p]]
 
 
+def run_primes(*args):
+    return run("primes", *args, timeout=120)
+
+
 def main():
     for n in [2, 3, 10, 777, 1000003]:
-        got = run(str(n))
+        got = run_primes(str(n))
         want = primes_down_from(n)
         check(got.returncode == 0 and got.stderr == "", f"{n}: exit {got.returncode}, {got.stderr!r}")
         check(got.stdout == "".join(p + "\n" for p in want), f"{n}: list differs: {got.stdout[:200]!r}")
-    check(len(run("777").stdout.splitlines()) == 137, "777: not 137 lines")
+    check(len(run_primes("777").stdout.splitlines()) == 137, "777: not 137 lines")
 
     for n in ["0", "1"]:
-        got = run(n)
+        got = run_primes(n)
         check(got.returncode == 0 and got.stdout == "" and got.stderr == "", f"{n}: {got}")
 
     for text, message, status in [
@@ -47,14 +40,12 @@ def main():
         ("-4", "ProgressBar1 property out of range", 1),
         ("", "N is empty", 2),
     ]:
-        got = run(text)
+        got = run_primes(text)
         check(got.returncode == status and message in got.stderr and got.stdout == "",
               f"{text!r}: exit {got.returncode}, stderr {got.stderr!r}")
-    check(run().returncode == 2, "no argument accepted")
+    check(run_primes().returncode == 2, "no argument accepted")
 
-    for message in failures:
-        print("FAIL", message)
-    return 1 if failures else 0
+    return check.finish("primes_command")
 
 
 if __name__ == "__main__":

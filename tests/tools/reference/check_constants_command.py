@@ -3,23 +3,13 @@
 of the name in any letter case, and a text no name contains."""
 import csv
 import os
-import subprocess
 import sys
+from pathlib import Path
 
-failures = []
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "support"))
+from kvantor_command import Checks, run  # noqa: E402
 
-
-def check(cond, what):
-    if not cond:
-        failures.append(what)
-
-
-def run(*args):
-    env = dict(os.environ)
-    env.pop("DISPLAY", None)  # the command needs no display
-    env["QT_QPA_PLATFORM"] = "minimal"
-    prog = os.path.join(os.environ["KV_BIN_DIR"], "Kvantor2")
-    return subprocess.run([prog, "constants", *args], capture_output=True, text=True, env=env, timeout=60)
+check = Checks()
 
 
 def source_lines():
@@ -32,35 +22,37 @@ def source_lines():
     return [(r["NAME"], f'{r["NAME"]} {r["VALUE"]} {r["CHAR_VIEW"]}') for r in rows]
 
 
+def run_constants(*args):
+    return run("constants", *args)
+
+
 def main():
     expected = source_lines()
 
-    every = run()
+    every = run_constants()
     check(every.returncode == 0, f"all: exit {every.returncode}: {every.stderr}")
     check(every.stdout.splitlines() == [line for _, line in expected],
           f"all: listing differs from the source:\n{every.stdout[:2000]}")
     check(every.stderr == "", f"all: stderr {every.stderr!r}")
 
     for text in ["PLANCK", "magneton", "molar volume of ideal gas (273.15 K"]:
-        some = run(text)
+        some = run_constants(text)
         want = [line for name, line in expected if text.casefold() in name.casefold()]
         check(len(want) >= 2, f"{text}: the data should hold several matches")
         check(some.returncode == 0 and some.stdout.splitlines() == want,
               f"{text}: exit {some.returncode}, got\n{some.stdout}\nwanted\n" + "\n".join(want))
 
     # Several words read as one text.
-    words = run("speed", "of", "light")
+    words = run_constants("speed", "of", "light")
     check(words.stdout.splitlines() == [l for n, l in expected if "speed of light" in n],
           f"words: {words.stdout!r}")
 
-    none = run("no such constant")
+    none = run_constants("no such constant")
     check(none.returncode == 1, f"no match: exit {none.returncode}")
     check(none.stdout == "", f"no match: stdout {none.stdout!r}")
     check("no such constant" in none.stderr, f"no match: stderr {none.stderr!r}")
 
-    for message in failures:
-        print("FAIL", message)
-    return 1 if failures else 0
+    return check.finish("constants_command")
 
 
 if __name__ == "__main__":
