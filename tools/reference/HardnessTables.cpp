@@ -110,8 +110,11 @@ QStringList hardnessTableText(const std::vector<HeadingBox>& boxes, const std::v
     QStringList lines{hardnessTitle(item)};
     const QStringList headings = columnHeadings(boxes, item);
     const int numberWidth = QString::number(columns).size();
-    for (int c = 0; c < columns; ++c)
-        lines << (QString::number(c + 1).rightJustified(numberWidth) + QStringLiteral("  ") + headings[c]).trimmed();
+    for (int c = 0; c < columns; ++c) {
+        QString line = QString::number(c + 1).rightJustified(numberWidth) + QStringLiteral("  ") + headings[c];
+        while (line.endsWith(QLatin1Char(' '))) line.chop(1);  // a column without a heading
+        lines << line;
+    }
     lines << QString();
 
     // The first column's keys are padded so that they sort as numbers; the

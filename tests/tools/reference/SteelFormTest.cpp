@@ -100,6 +100,7 @@ private slots:
         QTest::addColumn<int>("item");
         QTest::addColumn<int>("boxCount");
         QTest::addColumn<int>("width");
+        QTest::newRow("Brinell") << 0 << 5 << 185;
         QTest::newRow("Rockwell C") << 1 << 11 << 73;
         QTest::newRow("Rockwell B") << 2 << 11 << 73;
         QTest::newRow("austenitic C") << 3 << 6 << 147;
@@ -116,7 +117,11 @@ private slots:
             const QFrame* box = form->boxes[i];
             const QColor colour = box->palette().color(QPalette::Window);
             QVERIFY(!form->boxLabels[i]->text().isEmpty());
-            QCOMPARE(form->boxLabels[i]->geometry(), QRect(2, 2, box->width() - 4, box->height() - 4));
+            const QLabel* label = form->boxLabels[i];
+            QCOMPARE(label->geometry(), QRect(2, 2, box->width() - 4, box->height() - 4));
+            const QSize need =
+                label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1000), Qt::TextWordWrap, label->text()).size();
+            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(), qPrintable(label->text()));
             if (i >= columns) continue;
             QCOMPARE(form->DBGrid1->columnWidth(i), width);
             QCOMPARE(box->x(), columnLeft(i));
