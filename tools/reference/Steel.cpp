@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -96,7 +97,8 @@ TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
 
     DBNavigator1 = forms::placed(new TDBNavigator(&dm_->DataSource7, Panel1), "DBNavigator1", {8, 336, 255, 25});
 
-    connect(ListBox1, &QListWidget::itemClicked, this, kv::guard([this](QListWidgetItem*) { ListBox1Click(); }));
+    // A click or the arrow keys: whichever way an item is selected, its table shows.
+    connect(ListBox1, &QListWidget::currentRowChanged, this, kv::guard([this](int) { ListBox1Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TSteelForm::BitBtn1Click));
     FormCreate();
 }
@@ -126,7 +128,10 @@ void TSteelForm::showEvent(QShowEvent* event) {
 void TSteelForm::FormActivate() {
     // Every showing starts again on the Brinell table.
     removeColumns();
-    ListBox1->setCurrentRow(0);
+    {
+        const QSignalBlocker quiet(ListBox1);
+        ListBox1->setCurrentRow(0);
+    }
     showTable(0);
 }
 

@@ -40,10 +40,7 @@ class SteelFormTest : public QObject {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    void pick(int item) {
-        form->ListBox1->setCurrentRow(item);
-        form->ListBox1Click();
-    }
+    void pick(int item) { form->ListBox1->setCurrentRow(item); }
     QList<int> shownBoxes() const {
         QList<int> shown;
         for (int i = 0; i < 11; ++i)
@@ -76,8 +73,6 @@ private slots:
     void opensOnTheBrinellTableWhateverWasShownLast() {
         open(shipped);
         QCOMPARE(form->windowTitle(), QString("Reference: hardness number for steel"));
-        QCOMPARE(form->size(), QSize(785, 447));
-        QCOMPARE(form->ListBox1->count(), 5);
         pick(3);
         QCOMPARE(form->model()->columnCount(), 5);
         QTest::keyClick(form.get(), Qt::Key_Escape);
