@@ -15,6 +15,7 @@
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
+#include "tools/reference/HardnessCommand.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
@@ -52,6 +53,8 @@ const std::vector<Command>& commands() {
         {"find", "find TEXT              list the units whose names contain TEXT", convert::runFindCommand, "TEXT"},
         {"constants", "constants [TEXT]       list the physical constants (those whose name contains TEXT)",
          reference::runConstantsCommand, "TEXT"},
+        {"hardness", "hardness [TABLE]       list the steel hardness tables, or show table 1 to 5 with its headings",
+         reference::runHardnessCommand, "TABLE"},
         {"numerals", "numerals N [BASE]      N in Roman numerals, in BASE (2 unless given) and in words",
          numbers::runNumeralsCommand, "N BASE"},
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",

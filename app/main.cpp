@@ -16,6 +16,7 @@
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
+#include "tools/reference/Steel.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
     PrimeForm = nullptr;
     delete PhisForm;
     PhisForm = nullptr;
+    delete SteelForm;
+    SteelForm = nullptr;
     delete MeasForm;
     MeasForm = nullptr;
     delete Hot;

@@ -200,14 +200,13 @@ private slots:
         bar = std::make_unique<TForm1>();
         const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",  "SpeedButton10",
                                            "SpeedButton11", "SpeedButton13", "SpeedButton15",
-                                           "SpeedButton19", "SpeedButton20", "SpeedButton21"};
+                                           "SpeedButton19", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
         const QStringList entriesToCome = {"Decibel1",
                                            "Radiofrequencytolength1",
                                            "Matterfieldtime1",
-                                           "Referencehardnessnumberforsteel1",
                                            "Resistorcapacitorsvaluesand1",
                                            "Volumeoftanks1",
                                            "RGBcolor1",

@@ -37,6 +37,7 @@
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
+#include "tools/reference/Steel.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ProgramFonts.h"
@@ -44,7 +45,8 @@
 namespace {
 
 const char* const kGlyphs[] = {"copy", "copy-units", "copy-graph", "help",      "close",      "ok",
-                               "save", "convert",    "constants",  "notepad", "calculator", "clear"};
+                               "save", "convert",    "constants",  "notepad", "calculator", "clear",
+                               "nav-first", "nav-prior", "nav-next", "nav-last", "nav-refresh"};
 
 // The windows that exist, each made as the program makes it. A new tool
 // window is one more line here.
@@ -64,6 +66,7 @@ const Window kWindows[] = {
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
     {"primes", [] { return new TPrimeForm; }},
+    {"steel hardness", [] { return new TSteelForm(nullptr, DM); }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
