@@ -16,6 +16,7 @@
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
 #include "tools/reference/PhisText.h"
+#include "tools/reference/RefTables.h"
 #include "widgets/parser/CalcCommand.h"
 
 namespace {
@@ -52,6 +53,8 @@ const std::vector<Command>& commands() {
         {"find", "find TEXT              list the units whose names contain TEXT", convert::runFindCommand, "TEXT"},
         {"constants", "constants [TEXT]       list the physical constants (those whose name contains TEXT)",
          reference::runConstantsCommand, "TEXT"},
+        {"reftable", "reftable [TOPIC]       list the reference tables, or print one (TOPIC: its title or part of it)",
+         reference::runRefTableCommand, "TOPIC..."},
         {"numerals", "numerals N [BASE]      N in Roman numerals, in BASE (2 unless given) and in words",
          numbers::runNumeralsCommand, "N BASE"},
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",

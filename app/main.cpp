@@ -16,6 +16,7 @@
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
+#include "tools/reference/RefTablesForm.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
     PrimeForm = nullptr;
     delete PhisForm;
     PhisForm = nullptr;
+    delete Form5;
+    Form5 = nullptr;
     delete MeasForm;
     MeasForm = nullptr;
     delete Hot;
