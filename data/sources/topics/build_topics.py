@@ -710,7 +710,7 @@ def planets():
         rows.append([pad(fixed(a / 149.5978707, 3), 2), name,
                      sig(gnu_units(p + "mass", "1e24 kg"), 4),
                      fixed(radius, 1 if radius < 10000 else 0),
-                     sig(gnu_units(p + "year", "day"), 6), sig(day, 4)])
+                     "%.6g" % gnu_units(p + "year", "day"), sig(day, 4)])
     return (["a (au)", "Planet", "Mass (10^24 kg)", "Eq. radius (km)",
              "Year (days)", "Day (h)"], rows)
 
