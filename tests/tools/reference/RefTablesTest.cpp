@@ -1,6 +1,5 @@
 // The reference topics without widgets: every shipped topic as its source
-// file writes it (order, code page, columns by position), the refusals, the
-// copy line and the aligned text.
+// file writes it (order, code page, columns by position), and the refusals.
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -80,20 +79,6 @@ TEST(RefTopics, EdgeTopicsAndRefusalsNameTheTopic) {
                       std::string("The reference table \"") + r.title + "\" cannot be shown: " + r.why);
         }
     }
-}
-
-TEST(RefTopics, CopyLineAndAlignedText) {
-    const struct {
-        QStringList headings, cells;
-        const char* line;
-    } rows[] = {
-        {{"d", "D"}, {"5", "10"}, "  d=5 D=10"},
-        {{"a (au)", "Planet"}, {" 0.387", "Mercury"}, "  a (au)=0.387 Planet=Mercury"},  // padding is no part of the value
-        {{"x", "y", "z"}, {"", "1", ""}, "  x= y=1 z="},
-    };
-    for (const auto& r : rows) EXPECT_EQ(reference::rowCopyLine(r.headings, r.cells), r.line);
-    const reference::RefGrid grid{"T", "Arial", 3, {"Code", "Name", "x"}, {{" 5", "Alpha", ""}, {"10", "B", "yes"}}};
-    EXPECT_EQ(reference::gridText(grid), "Code  Name   x\n 5    Alpha\n10    B      yes\n");
 }
 
 }  // namespace
