@@ -87,6 +87,7 @@ TForm5::TForm5(QWidget* parent, TDM* dm)
         " border: 1px solid gray; border-top: none; border-left: none; padding: 1px; }"));
     StringGrid1->setColumnCount(kDesignedColumns);
     StringGrid1->setRowCount(kDesignedRows - 1);
+    StringGrid1->setHorizontalHeaderLabels(QStringList(kDesignedColumns, QString()));  // blank, not numbered
 
     RichEdit1 = forms::placed(new QLineEdit(this), "RichEdit1", {0, 344, 370, 23});
     RichEdit1->setToolTip(QStringLiteral("Edit to clipboard"));
