@@ -17,6 +17,7 @@
 #include "tools/numbers/PrimesCommand.h"
 #include "tools/reference/HardnessCommand.h"
 #include "tools/reference/PhisText.h"
+#include "tools/reference/RefTables.h"
 #include "widgets/parser/CalcCommand.h"
 
 namespace {
@@ -55,6 +56,8 @@ const std::vector<Command>& commands() {
          reference::runConstantsCommand, "TEXT"},
         {"hardness", "hardness [TABLE]       list the steel hardness tables, or show table 1 to 5 with its headings",
          reference::runHardnessCommand, "TABLE"},
+        {"reftable", "reftable [TOPIC]       list the reference tables, or print one (TOPIC: its title or part of it)",
+         reference::runRefTableCommand, "TOPIC..."},
         {"numerals", "numerals N [BASE]      N in Roman numerals, in BASE (2 unless given) and in words",
          numbers::runNumeralsCommand, "N BASE"},
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",

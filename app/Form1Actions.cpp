@@ -23,6 +23,7 @@
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
+#include "tools/reference/RefTablesForm.h"
 
 // --- Guarded windows ---------------------------------------------------------
 
@@ -106,7 +107,6 @@ void TForm1::SpeedButton19Click() {}          // show TDecForm
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton11Click() {}          // show TForm6
 void TForm1::SpeedButton8Click() {}           // new TForm4
-void TForm1::SpeedButton9Click() {}           // show TForm5
 void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap
 void TForm1::Generateprimenumbers1Click() {
@@ -114,6 +114,8 @@ void TForm1::Generateprimenumbers1Click() {
 }
 void TForm1::SpeedButton20Click() {
     kv::lastingWindow(SteelForm).exec();
+void TForm1::SpeedButton9Click() {
+    kv::lastingWindow(Form5).exec();
 }
 void TForm1::Phisicalconstants1Click() {
     kv::lastingWindow(PhisForm).exec();

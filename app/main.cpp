@@ -17,6 +17,7 @@
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
+#include "tools/reference/RefTablesForm.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -76,6 +77,8 @@ int main(int argc, char** argv) {
     PhisForm = nullptr;
     delete SteelForm;
     SteelForm = nullptr;
+    delete Form5;
+    Form5 = nullptr;
     delete MeasForm;
     MeasForm = nullptr;
     delete Hot;

@@ -38,6 +38,7 @@
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
+#include "tools/reference/RefTablesForm.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ProgramFonts.h"
@@ -63,6 +64,7 @@ const Window kWindows[] = {
     {"finder", [] { return new TFindForm; }},
     {"graph", [] { return new TForm9; }},
     {"constants", [] { return new TPhisForm(nullptr, DM); }},
+    {"reference tables", [] { return new TForm5(nullptr, DM); }},
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
     {"primes", [] { return new TPrimeForm; }},

@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""Write the reference tables window's three table sources from the topics.
+
+topics.csv lists the topics in the order the window lists them; topic k of
+that list (from 1) gets the table number INDEX k. Each topic's own file holds
+its column headings (first row) and its body rows in the order the window
+shows them. From them:
+
+    ../all_name.csv  one record per topic: NAME, KOL, FON, INDEX
+    ../all_z.csv     one heading record per topic: INDEX, heading 1..KOL
+    ../all_db.csv    one record per body row: INDEX, cell 1..KOL
+
+Unused columns stay blank. Run after build_topics.py:
+
+    python3 make_tables.py           # rewrite the three sources
+    python3 make_tables.py --check   # exit 1 when a source is not up to date
+"""
+import csv
+import io
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SOURCES = os.path.dirname(HERE)
+COLUMNS = 10   # all_db.dbf and all_z.dbf hold INDEX and ten text columns
+NOTE = "# Written by topics/make_tables.py from topics/*.csv; edit those, not this file.\n"
+
+HEADERS = {
+    "all_name.csv": "NAME:C:60,KOL:N:2:0,FON:C:32,INDEX:N:4:0",
+    "all_z.csv": "INDEX:N:4:0," + ",".join("COL%d:C:40" % c for c in range(1, COLUMNS + 1)),
+    # column 1 is NAME: the data module reads all_db.dbf ordered by it
+    "all_db.csv": "INDEX:N:4:0,NAME:C:40," + ",".join("COL%d:C:40" % c for c in range(2, COLUMNS + 1)),
+}
+
+
+def rows_of(name):
+    with open(os.path.join(HERE, name), encoding="utf-8") as f:
+        return list(csv.reader(line for line in f if not line.startswith("#")))
+
+
+def tables():
+    """The three sources' texts, keyed by file name."""
+    out = {name: io.StringIO() for name in HEADERS}
+    writers = {}
+    for name, header in HEADERS.items():
+        out[name].write(NOTE + header + "\n")
+        # quote every cell: the leading blanks that order numbers as text stay visible
+        writers[name] = csv.writer(out[name], lineterminator="\n", quoting=csv.QUOTE_NONNUMERIC)
+    for index, (title, kol, fon, file_name, _count) in enumerate(rows_of("topics.csv")[1:], 1):
+        headings, *body = rows_of(file_name)
+        blanks = [""] * (COLUMNS - len(headings))
+        writers["all_name.csv"].writerow([title, int(kol), fon, index])
+        writers["all_z.csv"].writerow([index] + headings + blanks)
+        for row in body:
+            writers["all_db.csv"].writerow([index] + row + blanks)
+    return {name: text.getvalue() for name, text in out.items()}
+
+
+def main():
+    check = "--check" in sys.argv[1:]
+    stale = []
+    for name, text in tables().items():
+        path = os.path.join(SOURCES, name)
+        if check:
+            with open(path, encoding="utf-8") as f:
+                if f.read() != text:
+                    stale.append(name)
+        else:
+            with open(path, "w", encoding="utf-8", newline="") as f:
+                f.write(text)
+    if stale:
+        print("not up to date with topics/ (run data/sources/topics/make_tables.py): " + ", ".join(stale))
+        return 1
+    print("1 passed, 0 failed" if check else "written: " + ", ".join(HEADERS))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
