@@ -34,6 +34,7 @@
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/numbers/Ar_rom.h"
+#include "tools/engineering/Cost.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
@@ -63,6 +64,7 @@ const Window kWindows[] = {
     {"constants", [] { return new TPhisForm(nullptr, DM); }},
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
+    {"tanks", [] { return new TVolForm; }},
     {"primes", [] { return new TPrimeForm; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
