@@ -90,15 +90,26 @@ void extension(QPainter& p, QPointF a, QPointF b) {
 QRectF ellipse(QPointF c, double rx, double ry) { return {c.x() - rx, c.y() - ry, 2 * rx, 2 * ry}; }
 
 // The liquid in a body of revolution drawn in oblique view: the front half of
-// the bottom ellipse, the walls up to the level, the surface ellipse.
-QPainterPath revolvedLiquid(QPointF bottom, double rb, QPointF level, double rl, double tilt) {
+// the bottom ellipse, the walls up to the level, the surface ellipse on top.
+void revolvedLiquid(QPainter& p, QPointF bottom, double rb, QPointF level, double rl, double tilt) {
     QPainterPath path;
     path.moveTo(bottom.x() - rb, bottom.y());
     path.arcTo(ellipse(bottom, rb, rb * tilt), 180, 180);
     path.lineTo(level.x() + rl, level.y());
     path.arcTo(ellipse(level, rl, rl * tilt), 0, 180);
     path.closeSubpath();
-    return path;
+    fillLiquid(p, path);
+    QPainterPath top;
+    top.addEllipse(ellipse(level, rl, rl * tilt));
+    surface(p, top);
+}
+
+// The bottom rim: its front half seen, its back half hidden.
+void bottomRim(QPainter& p, QPointF bottom, double r, double tilt) {
+    p.setPen(outline());
+    p.drawArc(ellipse(bottom, r, r * tilt), 180 * 16, 180 * 16);
+    p.setPen(hiddenLine());
+    p.drawArc(ellipse(bottom, r, r * tilt), 0, 180 * 16);
 }
 
 QImage cone() {
@@ -110,16 +121,11 @@ QImage cone() {
     const double t = 0.45;  // the level as a share of the height
     const QPointF level(84, base.y() - t * (base.y() - apex.y()));
     const double r = R * (1 - t);
-    fillLiquid(p, revolvedLiquid(base, R, level, r, tilt));
-    QPainterPath top;
-    top.addEllipse(ellipse(level, r, r * tilt));
-    surface(p, top);
+    revolvedLiquid(p, base, R, level, r, tilt);
+    bottomRim(p, base, R, tilt);
     p.setPen(outline());
     p.drawLine(QPointF(base.x() - R, base.y()), apex);
     p.drawLine(QPointF(base.x() + R, base.y()), apex);
-    p.drawArc(ellipse(base, R, R * tilt), 180 * 16, 180 * 16);
-    p.setPen(hiddenLine());
-    p.drawArc(ellipse(base, R, R * tilt), 0, 180 * 16);
     p.setPen(axisLine());
     p.drawLine(apex - QPointF(0, 6), base + QPointF(0, 16));
 
@@ -139,17 +145,12 @@ QImage cylinder() {
     preparePainter(p);
     const double tilt = 0.22, R = 54;
     const QPointF bottom(80, 126), top(80, 24), level(80, 76);
-    fillLiquid(p, revolvedLiquid(bottom, R, level, R, tilt));
-    QPainterPath free;
-    free.addEllipse(ellipse(level, R, R * tilt));
-    surface(p, free);
+    revolvedLiquid(p, bottom, R, level, R, tilt);
+    bottomRim(p, bottom, R, tilt);
     p.setPen(outline());
     p.drawLine(QPointF(bottom.x() - R, bottom.y()), QPointF(top.x() - R, top.y()));
     p.drawLine(QPointF(bottom.x() + R, bottom.y()), QPointF(top.x() + R, top.y()));
     p.drawEllipse(ellipse(top, R, R * tilt));
-    p.drawArc(ellipse(bottom, R, R * tilt), 180 * 16, 180 * 16);
-    p.setPen(hiddenLine());
-    p.drawArc(ellipse(bottom, R, R * tilt), 0, 180 * 16);
     p.setPen(axisLine());
     p.drawLine(top - QPointF(0, 18), bottom + QPointF(0, 18));
 
