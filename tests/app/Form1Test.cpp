@@ -33,6 +33,7 @@
 #include "app/TrayComp.h"
 #include "core/AppInfo.h"
 #include "core/Error.h"
+#include "data/DM.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
@@ -838,6 +839,10 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, entry);
         startBar();
+        // The tank window lists its units from the data module.
+        auto data = std::make_unique<TDM>(qEnvironmentVariable("KV_BIN_DIR") + "/", nullptr);
+        DM = data.get();
+        auto noData = qScopeGuard([] { DM = nullptr; });
         // What a fresh window shows, per kind.
         const auto fresh = [](QWidget* w) {
             if (auto* graph = qobject_cast<TForm9*>(w)) return graph->sp_XYLine1->Count() == 0 && graph->Pars1->A == 0.0;

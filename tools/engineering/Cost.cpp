@@ -52,8 +52,8 @@ void resultRow(QFrame* row, const QString& caption, const char* labelName, const
                const char* editName, QLabel*& label, QLineEdit*& edit, const char* listName, QComboBox*& list) {
     row->setFrameShape(QFrame::StyledPanel);
     row->setFrameShadow(QFrame::Raised);
-    forms::placed(new QLabel(caption, row), "", {4, 4, 40, 16});
-    label = forms::placed(new QLabel(symbol, row), labelName, {44, 4, 24, 16});
+    forms::placed(new QLabel(caption, row), "", {3, 4, 44, 16});
+    label = forms::placed(new QLabel(symbol, row), labelName, {46, 4, 22, 16});
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit = forms::placed(new QLineEdit(row), editName, {70, 2, 92, 22});
     edit->setReadOnly(true);
