@@ -60,7 +60,7 @@ def main():
         (["cylinder", "0", "2"], "Incorrect input\n", 1, False),
         (["cylinder", "1", "2", "--density", "-1", "kg", "L"], "Incorrect input\n", 1, False),
         (["cylinder", "1", "2", "--length", "kg"], "'kg' is no unit of length\n", 1, False),
-        (["cylinder", "1", "2", "--area", "furlongs"], "Unknown unit 'furlongs'\n", 1, False),
+        (["cylinder", "1", "2", "--area", "wombat"], "Unknown unit 'wombat'\n", 1, False),
         (["barrel", "1", "2"], "Unknown shape 'barrel'", 2, False),
         (["pyramid", "1", "2", "3"], "Pyramid takes 4 values: a b H h\n", 2, False),
     ]:
