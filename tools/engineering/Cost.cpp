@@ -43,8 +43,8 @@ QFrame* panel(QWidget* parent, const char* name, QRect place) {
 void inputRow(QWidget* parent, int top, const char* names[3], QLabel*& label, QLineEdit*& edit, QComboBox*& list) {
     label = forms::placed(new QLabel(QStringLiteral("h ="), parent), names[0], {4, top + 3, 28, 16});
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit = forms::placed(new QLineEdit(parent), names[1], {36, top, 96, 22});
-    list = forms::placed(new QComboBox(parent), names[2], {136, top, 150, 22});
+    edit = forms::placed(new QLineEdit(parent), names[1], {36, top, 100, 22});
+    list = forms::placed(new QComboBox(parent), names[2], {140, top, 152, 22});
 }
 
 // One result row in its panel: caption, "X =", the read-only number, its unit and its copy button.
@@ -52,12 +52,12 @@ void resultRow(QFrame* row, const QString& caption, const char* labelName, const
                const char* editName, QLabel*& label, QLineEdit*& edit, const char* listName, QComboBox*& list) {
     row->setFrameShape(QFrame::StyledPanel);
     row->setFrameShadow(QFrame::Raised);
-    forms::placed(new QLabel(caption, row), "", {3, 4, 44, 16});
-    label = forms::placed(new QLabel(symbol, row), labelName, {46, 4, 22, 16});
+    forms::placed(new QLabel(caption, row), "", {3, 3, 44, 16});
+    label = forms::placed(new QLabel(symbol, row), labelName, {46, 3, 22, 16});
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edit = forms::placed(new QLineEdit(row), editName, {70, 2, 92, 22});
+    edit = forms::placed(new QLineEdit(row), editName, {70, 1, 136, 22});
     edit->setReadOnly(true);
-    list = forms::placed(new QComboBox(row), listName, {166, 2, 112, 22});
+    list = forms::placed(new QComboBox(row), listName, {210, 1, 192, 22});
 }
 
 }  // namespace
@@ -66,7 +66,10 @@ TVolForm::TVolForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("VolForm"));
     setWindowTitle(QStringLiteral("Volume"));
-    setFixedSize(479, 292);
+    // The unit lists are as wide as their longest names ("dalton (unified
+    // atomic mass unit)"): the density and result rows span the window, which
+    // is taller than its first design for them.
+    setFixedSize(479, 324);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -74,61 +77,61 @@ TVolForm::TVolForm(QWidget* parent)
     const char* row2[3] = {"Label2", "Edit2", "ComboBox2"};
     const char* row3[3] = {"Label3", "Edit3", "ComboBox3"};
     const char* row4[3] = {"Label4", "Edit4", "ComboBox4"};
-    inputRow(this, 6, row1, Label1, Edit1, ComboBox1);
-    inputRow(this, 32, row2, Label2, Edit2, ComboBox2);
-    Panel6 = panel(this, "Panel6", {0, 56, 290, 26});
+    inputRow(this, 4, row1, Label1, Edit1, ComboBox1);
+    inputRow(this, 30, row2, Label2, Edit2, ComboBox2);
+    Panel6 = panel(this, "Panel6", {0, 54, 296, 26});
     inputRow(Panel6, 2, row3, Label3, Edit3, ComboBox3);
-    Panel7 = panel(this, "Panel7", {0, 82, 290, 26});
+    Panel7 = panel(this, "Panel7", {0, 80, 296, 26});
     inputRow(Panel7, 2, row4, Label4, Edit4, ComboBox4);
     Label1->setText(QStringLiteral("a ="));
     Label2->setText(QStringLiteral("b ="));
     Panel7->hide();
 
-    Panel8 = forms::placed(new QFrame(this), "Panel8", {4, 112, 286, 52});
+    Panel8 = forms::placed(new QFrame(this), "Panel8", {4, 166, 471, 46});
     Panel8->setFrameShape(QFrame::StyledPanel);
-    Label7 = forms::label(Panel8, "Label7", QStringLiteral("Density"), {8, 4});
-    Label8 = forms::label(Panel8, "Label8", QStringLiteral("[mass]/[volume]"), {64, 4});
+    Label7 = forms::label(Panel8, "Label7", QStringLiteral("Density"), {34, 2});
+    Label8 = forms::label(Panel8, "Label8", QStringLiteral("[mass]/[volume]"), {102, 2});
     // The panel's caption: a Greek rho (the Symbol font's "r").
-    Panel8Caption = forms::placed(new QLabel(QStringLiteral(" \u03C1 ="), Panel8), "Panel8Caption", {4, 27, 28, 16});
+    Panel8Caption = forms::placed(new QLabel(QStringLiteral(" \u03C1 ="), Panel8), "Panel8Caption", {2, 23, 28, 16});
     Panel8Caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Edit6 = forms::placed(new QLineEdit(Panel8), "Edit6", {34, 24, 72, 22});
-    ComboBox6 = forms::placed(new QComboBox(Panel8), "ComboBox6", {110, 24, 82, 22});
-    forms::placed(new QLabel(QStringLiteral("/"), Panel8), "", {195, 27, 6, 16});
-    ComboBox7 = forms::placed(new QComboBox(Panel8), "ComboBox7", {202, 24, 80, 22});
+    Edit6 = forms::placed(new QLineEdit(Panel8), "Edit6", {34, 20, 62, 22});
+    ComboBox6 = forms::placed(new QComboBox(Panel8), "ComboBox6", {102, 20, 192, 22});
+    forms::placed(new QLabel(QStringLiteral("/"), Panel8), "", {297, 23, 6, 16});
+    ComboBox7 = forms::placed(new QComboBox(Panel8), "ComboBox7", {304, 20, 164, 22});
 
-    Panel11 = forms::placed(new QFrame(this), "Panel11", {4, 170, 286, 28});
+    Panel11 = forms::placed(new QFrame(this), "Panel11", {4, 216, 438, 26});
     resultRow(Panel11, QStringLiteral("Volume"), "Label5", QStringLiteral("V ="), "Edit5", Label5, Edit5, "ComboBox5",
               ComboBox5);
-    Panel12 = forms::placed(new QFrame(this), "Panel12", {4, 200, 286, 28});
+    Panel12 = forms::placed(new QFrame(this), "Panel12", {4, 243, 438, 26});
     resultRow(Panel12, QStringLiteral("Mass"), "Label6", QStringLiteral("m ="), "Edit7", Label6, Edit7, "ComboBox8",
               ComboBox8);
-    Panel13 = forms::placed(new QFrame(this), "Panel13", {4, 230, 286, 28});
+    Panel13 = forms::placed(new QFrame(this), "Panel13", {4, 270, 438, 26});
     resultRow(Panel13, QStringLiteral("Area"), "Label9", QStringLiteral("S ="), "Edit8", Label9, Edit8, "ComboBox9",
               ComboBox9);
     const QIcon copy = forms::buttonGlyph("copy");
-    SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {292, 172, 24, 24}, copy,
+    SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {448, 217, 24, 24}, copy,
                                         QStringLiteral("Copy Volume to ClipBoard"));
-    SpeedButton2 = forms::pictureButton(this, "SpeedButton2", {292, 202, 24, 24}, copy,
+    SpeedButton2 = forms::pictureButton(this, "SpeedButton2", {448, 244, 24, 24}, copy,
                                         QStringLiteral("Copy Mass to ClipBoard"));
-    SpeedButton3 = forms::pictureButton(this, "SpeedButton3", {292, 232, 24, 24}, copy,
+    SpeedButton3 = forms::pictureButton(this, "SpeedButton3", {448, 271, 24, 24}, copy,
                                         QStringLiteral("Copy Area to ClipBoard"));
 
-    Panel1 = forms::placed(new QFrame(this), "Panel1", {296, 6, 179, 158});
+    Panel1 = forms::placed(new QFrame(this), "Panel1", {296, 4, 179, 158});
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setFrameShadow(QFrame::Sunken);
     GIFImage1 = forms::placed(new TGIFImage(Panel1), "GIFImage1", Panel1->contentsRect());
     GIFImage1->setCenter(true);
     GIFImage1->setAnimate(false);
 
-    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Calculate"), this), "BitBtn1", {322, 180, 110, 28});
+    BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Calculate"), this), "BitBtn1", {36, 126, 110, 28});
     BitBtn1->setIcon(forms::buttonGlyph("ok"));
     BitBtn1->setDefault(true);
-    BitBtn2 = forms::placed(new QPushButton(this), "BitBtn2", {436, 180, 36, 28});
+    BitBtn2 = forms::placed(new QPushButton(this), "BitBtn2", {152, 126, 36, 28});
     BitBtn2->setIcon(forms::buttonGlyph("close"));
     BitBtn2->setToolTip(QStringLiteral("Close"));
     BitBtn2->setAutoDefault(false);
 
-    TabSet1 = forms::placed(new QTabBar(this), "TabSet1", {0, 266, 479, 26});
+    TabSet1 = forms::placed(new QTabBar(this), "TabSet1", {0, 298, 479, 26});
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setExpanding(false);
     for (engineering::TankShape shape : engineering::kTankShapes)

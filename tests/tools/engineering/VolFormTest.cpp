@@ -72,7 +72,7 @@ private slots:
 
         TVolForm form;
         QCOMPARE(form.windowTitle(), QString("Volume"));
-        QCOMPARE(form.size(), QSize(479, 292));
+        QCOMPARE(form.size(), QSize(479, 324));
         QStringList tabs;
         for (int k = 0; k < form.TabSet1->count(); ++k) tabs << form.TabSet1->tabText(k);
         QCOMPARE(tabs, QStringList({"Cone", "Cylinder", "Prism", "Pyramid", "Sphere", "Torus"}));
