@@ -61,7 +61,8 @@ const std::vector<Command>& commands() {
         {"tank", "tank SHAPE VALUES... [--length UNIT] [--density VALUE MASSUNIT VOLUMEUNIT]\n"
                  "       [--volume UNIT] [--mass UNIT] [--area UNIT]\n"
                  "                         volume, mass and area of the liquid in a tank",
-         engineering::runTankCommand, "SHAPE VALUE... --length=UNIT --density=VALUE --volume=UNIT --mass=UNIT --area=UNIT"},
+         engineering::runTankCommand,
+         "SHAPE VALUE... --length=UNIT --density=VALUE --volume=UNIT --mass=UNIT --area=UNIT"},
     };
     return all;
 }

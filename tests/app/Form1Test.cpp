@@ -847,7 +847,8 @@ private slots:
         const auto fresh = [](QWidget* w) {
             if (auto* graph = qobject_cast<TForm9*>(w)) return graph->sp_XYLine1->Count() == 0 && graph->Pars1->A == 0.0;
             if (auto* dates = qobject_cast<TFormDate*>(w)) return dates->Label8->text().isEmpty();
-            if (auto* tanks = qobject_cast<TVolForm*>(w)) return tanks->Edit5->text().isEmpty() && tanks->ComboBox1->count() > 0;
+            if (auto* tanks = qobject_cast<TVolForm*>(w))
+                return tanks->Edit5->text().isEmpty() && tanks->ComboBox1->count() > 0;
             return false;
         };
         for (QAction* menuEntry : {static_cast<QAction*>(nullptr), bar->PopupMenu1->findChild<QAction*>(entry)}) {

@@ -61,7 +61,8 @@ bool parse(const QStringList& args, Request& r, std::ostream& err) {
     if (values != tankRowCount(r.entry.shape)) {
         const auto& labels = tankRowLabels(r.entry.shape);
         err << tankShapeName(r.entry.shape) << " takes " << tankRowCount(r.entry.shape) << " values:";
-        for (int k = 0; k < tankRowCount(r.entry.shape); ++k) err << " " << QString::fromLatin1(labels[static_cast<size_t>(k)]).chopped(2).toStdString();
+        for (int k = 0; k < tankRowCount(r.entry.shape); ++k)
+            err << " " << QString::fromLatin1(labels[static_cast<size_t>(k)]).chopped(2).toStdString();
         err << "\n";
         return false;
     }

@@ -112,7 +112,8 @@ private slots:
             QCOMPARE(form.Panel7->isVisibleTo(&form), tabs[k].row4);
             QStringList labels = {form.Label1->text(), form.Label2->text(), form.Label3->text(), form.Label4->text()};
             QCOMPARE(labels.mid(0, tabs[k].labels.size()), tabs[k].labels);
-            for (QLineEdit* e : {form.Edit1, form.Edit4, form.Edit5, form.Edit6, form.Edit8}) QVERIFY(e->text().isEmpty());
+            for (QLineEdit* e : {form.Edit1, form.Edit4, form.Edit5, form.Edit6, form.Edit8})
+                QVERIFY(e->text().isEmpty());
             QVERIFY2(!form.GIFImage1->isEmpty(), qPrintable(form.TabSet1->tabText(k)));
             QVERIFY(form.GIFImage1->currentImage() != previous);
             previous = form.GIFImage1->currentImage();
