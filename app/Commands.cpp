@@ -12,6 +12,7 @@
 #include "platform/ProgramDir.h"
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
+#include "tools/engineering/TankCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -63,6 +64,11 @@ const std::vector<Command>& commands() {
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
          numbers::runDateDiffCommand, "START END"},
         {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
+        {"tank", "tank SHAPE VALUES... [--length UNIT] [--density VALUE MASSUNIT VOLUMEUNIT]\n"
+                 "       [--volume UNIT] [--mass UNIT] [--area UNIT]\n"
+                 "                         volume, mass and area of the liquid in a tank",
+         engineering::runTankCommand,
+         "SHAPE VALUE... --length=UNIT --density=VALUE --volume=UNIT --mass=UNIT --area=UNIT"},
     };
     return all;
 }

@@ -18,6 +18,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/engineering/Cost.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -86,6 +87,11 @@ void TForm1::SpeedButton12Click() {
     graph.exec();
 }
 
+void TForm1::SpeedButton6Click() {
+    TVolForm tanks(this);
+    tanks.exec();
+}
+
 void TForm1::SpeedButton18Click() {
     TFormDate dates(this);
     dates.exec();
@@ -101,7 +107,6 @@ void TForm1::SpeedButton17Click() {
     kv::lastingWindow(Form3).exec();
 }
 
-void TForm1::SpeedButton6Click() {}           // new TVolForm
 void TForm1::SpeedButton15Click() {}          // new TForm2
 void TForm1::SpeedButton19Click() {}          // show TDecForm
 void TForm1::SpeedButton13Click() {}          // show TTableForm

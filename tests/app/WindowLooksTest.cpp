@@ -34,6 +34,7 @@
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/numbers/Ar_rom.h"
+#include "tools/engineering/Cost.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
@@ -67,6 +68,7 @@ const Window kWindows[] = {
     {"reference tables", [] { return new TForm5(nullptr, DM); }},
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
+    {"tanks", [] { return new TVolForm; }},
     {"primes", [] { return new TPrimeForm; }},
     {"steel hardness", [] { return new TSteelForm(nullptr, DM); }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},

@@ -96,8 +96,20 @@ std::vector<const T*> rankNearest(const std::string& text, size_t count, const s
 
 }  // namespace
 
-std::optional<double> categoryUnitFactor(dbase::Table& members, int category, int number) {
-    SavedTableState saved(members);
+namespace {
+
+Unit currentUnit(dbase::Table& members) {
+    Unit u;
+    u.category = static_cast<int>(members.asInteger("CLASS"));
+    u.number = static_cast<int>(members.asInteger("NUMBER"));
+    u.name = members.asString("NAME");
+    u.symbol = members.asString("OBOZN");
+    u.factor = members.asFloat("INDEX");
+    return u;
+}
+
+// Puts the table in NUMBER order, showing `category` only; `saved` learns whether that moved anything.
+void showCategory(dbase::Table& members, int category, SavedTableState& saved) {
     const std::string filter = "CLASS='" + std::to_string(category) + "'";
     if (members.indexName() != "NUMBER" || members.filter() != filter || !members.filtered()) {
         saved.markChanged();
@@ -105,8 +117,24 @@ std::optional<double> categoryUnitFactor(dbase::Table& members, int category, in
         members.setFilter(filter);
         members.setFiltered(true);
     }
+}
+
+}  // namespace
+
+std::optional<double> categoryUnitFactor(dbase::Table& members, int category, int number) {
+    SavedTableState saved(members);
+    showCategory(members, category, saved);
     if (!members.findKey(static_cast<double>(number))) return std::nullopt;
     return members.asFloat("INDEX");
+}
+
+std::vector<Unit> categoryUnits(dbase::Table& members, int category) {
+    SavedTableState saved(members);
+    showCategory(members, category, saved);
+    saved.markChanged();  // walking moves the current row
+    std::vector<Unit> units;
+    for (members.first(); !members.eof(); members.next()) units.push_back(currentUnit(members));
+    return units;
 }
 
 std::optional<double> convertUnits(double x, const Unit& from, const Unit& to) {
@@ -135,12 +163,7 @@ UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) 
         byNumber[cat.number] = std::move(cat);
     }
     for (members.first(); !members.eof(); members.next()) {
-        Unit u;
-        u.category = static_cast<int>(members.asInteger("CLASS"));
-        u.number = static_cast<int>(members.asInteger("NUMBER"));
-        u.name = members.asString("NAME");
-        u.symbol = members.asString("OBOZN");
-        u.factor = members.asFloat("INDEX");
+        Unit u = currentUnit(members);
         for (const QString& w : nameWords(QString::fromStdString(u.name))) c.nameWords_.insert(w);
         auto it = byNumber.find(u.category);
         // A unit of a category the categories table lacks cannot be listed by the window either.

@@ -38,6 +38,10 @@ struct Category {
 // the category has no such unit. Table errors are thrown.
 std::optional<double> categoryUnitFactor(dbase::Table& members, int category, int number);
 
+// The units of `category` in NUMBER order, read on the shared table the same
+// way and with the same care for what the table was left in.
+std::vector<Unit> categoryUnits(dbase::Table& members, int category);
+
 // x in unit `from` expressed in unit `to` of the same category: through the
 // temperature constants for the temperature category, by the factors
 // otherwise. No result for a target factor of 0. Throws kv::Error for units of

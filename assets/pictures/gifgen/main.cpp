@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
         writeGifFile(out.filePath("t_res.gif"), {{drawResistivityChart(data), 0}}, -1);
         // The bar plays the logo once; viewers elsewhere play it once too.
         writeGifFile(out.filePath("kvlogo.gif"), drawLogo(), -1);
+        for (const NamedPicture& tank : drawTankPictures()) writeGifFile(out.filePath(tank.file), {{tank.image, 0}}, -1);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "gifgen: %s\n", e.what());
         return 1;

@@ -231,6 +231,10 @@ TEST(SharedTable, LookUpStaysInItsCategoryAndLeavesTheTableAsItWas) {
         EXPECT_FALSE(convert::categoryUnitFactor(units, 28, 5).has_value());  // five scales only
         EXPECT_FALSE(convert::categoryUnitFactor(units, 15, -1).has_value());
         EXPECT_FALSE(convert::categoryUnitFactor(units, 0, 0).has_value());
+        const auto lengths = convert::categoryUnits(units, 15);
+        ASSERT_EQ(lengths.size(), 43u);
+        EXPECT_EQ(lengths[32].name, "metre");
+        EXPECT_EQ(lengths[32].number, 32);
 
         EXPECT_EQ(units.indexName(), s.tag);
         EXPECT_EQ(units.indexFieldNames(), s.fields);
