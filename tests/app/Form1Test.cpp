@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -37,6 +38,7 @@
 #include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
+#include "tools/engineering/Resist.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "widgets/gif/GIFImage.h"
@@ -199,7 +201,7 @@ private slots:
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
         const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",  "SpeedButton10",
-                                           "SpeedButton11", "SpeedButton13", "SpeedButton15",
+                                           "SpeedButton13", "SpeedButton15",
                                            "SpeedButton19", "SpeedButton20", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
@@ -208,7 +210,6 @@ private slots:
                                            "Radiofrequencytolength1",
                                            "Matterfieldtime1",
                                            "Referencehardnessnumberforsteel1",
-                                           "Resistorcapacitorsvaluesand1",
                                            "Volumeoftanks1",
                                            "RGBcolor1",
                                            "Charactercode1"};
@@ -330,6 +331,33 @@ private slots:
         }
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], PrimeForm);
+        QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The resistors window is made at its first opening; the button and the
+    // menu entry show the same window, its band lists back at the first entry.
+    void resistorsWindowOpensFromButtonAndMenu() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete Form6;
+            Form6 = nullptr;
+            bar.reset();
+        });
+        QList<TForm6*> seen;
+        const std::function<void()> openings[] = {[this] { bar->SpeedButton11->click(); },
+                                                  [this] { bar->Resistorcapacitorsvaluesand1->trigger(); }};
+        for (const auto& open : openings) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TForm6*>(QApplication::activeModalWidget());
+                if (form) seen << form;
+                if (form) QCOMPARE(form->ListBox3->currentRow(), 0);
+                if (form) form->ListBox3->setCurrentRow(5);
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            open();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], Form6);
         QCOMPARE(seen[1], seen[0]);
     }
 
