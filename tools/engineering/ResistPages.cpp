@@ -1,6 +1,7 @@
 // The three pages of the resistors window: the drawings, lists, texts and
 // buttons at their places. What they do is in Resist.cpp.
 #include <span>
+#include <tuple>
 
 #include <QFrame>
 #include <QLabel>
@@ -23,7 +24,16 @@ namespace {
 
 QColor color(engineering::Rgb c) { return QColor(c.red, c.green, c.blue); }
 
-const QColor kLead(150, 150, 150);
+// A component's body between its two leads; its bands are drawn over it.
+std::tuple<TBandShape*, TBandShape*, TBandShape*> component(QWidget* page, const char* body, const char* leftLead,
+                                                            const char* rightLead) {
+    const QColor lead(150, 150, 150);
+    auto* left = new TBandShape(page, leftLead, {40, 40, 131, 4}, lead);
+    auto* right = new TBandShape(page, rightLead, {349, 40, 131, 4}, lead);
+    auto* shape = new TBandShape(page, body, {170, 14, 180, 56}, color(engineering::colours::body),
+                                 TBandShape::RoundBody);
+    return {shape, left, right};
+}
 
 template <class Band>
 QListWidget* bandList(QWidget* page, const char* name, QRect place, std::span<const Band> bands) {
@@ -48,12 +58,15 @@ QLabel* valueBox(QWidget* page, const char* name, QRect place) {
     return l;
 }
 
-QLabel* boldLabel(QWidget* page, const char* name, QPoint at) {
-    QLabel* l = forms::label(page, name, QString(), at);
+// A text the window fills in, bold, in a box of its own width.
+QLabel* boldLabel(QWidget* page, const char* name, QPoint at, int width = 100) {
+    QLabel* l = forms::label(page, name, QStringLiteral(" "), at);
     QFont bold = l->font();
     bold.setBold(true);
     l->setFont(bold);
-    l->setMinimumWidth(90);
+    l->adjustSize();
+    l->resize(width, l->height());
+    l->clear();
     return l;
 }
 
@@ -82,9 +95,7 @@ QLineEdit* resultEdit(QWidget* page, const char* name, QRect place) {
 
 void TForm6::makeResistorPage() {
     QWidget* p = TabSheet1;
-    Shape2 = new TBandShape(p, "Shape2", {40, 40, 131, 4}, kLead);
-    Shape3 = new TBandShape(p, "Shape3", {349, 40, 131, 4}, kLead);
-    Shape1 = new TBandShape(p, "Shape1", {170, 14, 180, 56}, color(body), TBandShape::RoundBody);
+    std::tie(Shape1, Shape2, Shape3) = component(p, "Shape1", "Shape2", "Shape3");
     Shape4 = new TBandShape(p, "Shape4", {194, 14, 14, 56}, color(black));
     Shape5 = new TBandShape(p, "Shape5", {222, 14, 14, 56}, color(black));
     Shape6 = new TBandShape(p, "Shape6", {250, 14, 14, 56}, color(black));
@@ -113,9 +124,7 @@ void TForm6::makeResistorPage() {
 
 void TForm6::makeCapacitorPage() {
     QWidget* p = TabSheet2;
-    Shape8 = new TBandShape(p, "Shape8", {40, 40, 131, 4}, kLead);
-    Shape13 = new TBandShape(p, "Shape13", {349, 40, 131, 4}, kLead);
-    Shape10 = new TBandShape(p, "Shape10", {170, 14, 180, 56}, color(body), TBandShape::RoundBody);
+    std::tie(Shape10, Shape8, Shape13) = component(p, "Shape10", "Shape8", "Shape13");
     Shape14 = new TBandShape(p, "Shape14", {186, 14, 22, 56}, color(black));
     Shape9 = new TBandShape(p, "Shape9", {226, 14, 14, 56}, color(black));
     Shape11 = new TBandShape(p, "Shape11", {254, 14, 14, 56}, color(black));
@@ -144,8 +153,7 @@ void TForm6::makeCapacitorPage() {
     Label14 = valueBox(p, "Label14", {412, 190, 68, 16});
     forms::label(p, "Label18", QStringLiteral("pF"), {483, 191});
     forms::label(p, "Label19", QStringLiteral("Tolerance %"), {412, 216});
-    Label13 = boldLabel(p, "Label13", {412, 232});
-    Label13->setMinimumWidth(50);
+    Label13 = boldLabel(p, "Label13", {412, 232}, 52);
     forms::label(p, "Label20", QStringLiteral("*comment"), {466, 233});
     forms::label(p, "Label32",
                  QStringLiteral("* Second % Tolerance values apply if capacitance value is less than 10 pF."),

@@ -43,47 +43,37 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.windowTitle(), QStringLiteral("Resistors,capicitors values, Ohm's Law"));
 
-        // Resistor: bands 1-3 give the value, band 4 the tolerance; the drawn band follows the last pick.
+        // Resistor bands 1-3 give the value, band 4 the tolerance; capacitor
+        // bands the coefficient, value in pF and tolerance. The drawn band follows each pick.
+        const QList<QLabel*> texts[] = {{form.Label8, form.Label21, form.Label5},
+                                        {form.Label16, form.Label14, form.Label13}};
         const struct {
+            int page;
             QListWidget* list;
             int row;
             TBandShape* band;
             QColor colour;
-            QString ohms, scaled, tolerance;
-        } resistorPicks[] = {
-            {form.ListBox1, 4, form.Shape4, QColor(255, 255, 0), "40", "", "20%"},
-            {form.ListBox2, 7, form.Shape5, QColor(184, 100, 208), "47", "", "20%"},
-            {form.ListBox3, 2, form.Shape6, QColor(255, 0, 0), "4700", "4.7 KOhm", "20%"},
-            {form.ListBox3, 10, form.Shape6, QColor(184, 160, 96), "4.7", "", "20%"},
-            {form.ListBox3, 9, form.Shape6, QColor(128, 128, 128), "0.47", "", "20%"},
-            {form.ListBox4, 2, form.Shape7, QColor(184, 160, 96), "0.47", "", "5%"},
-            {form.ListBox3, 5, form.Shape6, QColor(0, 128, 0), "4700000", "4.7 MOhm", "5%"},
+            QStringList shown;
+        } picks[] = {
+            {0, form.ListBox1, 4, form.Shape4, QColor(255, 255, 0), {"40", "", "20%"}},
+            {0, form.ListBox2, 7, form.Shape5, QColor(184, 100, 208), {"47", "", "20%"}},
+            {0, form.ListBox3, 2, form.Shape6, QColor(255, 0, 0), {"4700", "4.7 KOhm", "20%"}},
+            {0, form.ListBox3, 10, form.Shape6, QColor(184, 160, 96), {"4.7", "", "20%"}},
+            {0, form.ListBox3, 9, form.Shape6, QColor(128, 128, 128), {"0.47", "", "20%"}},
+            {0, form.ListBox4, 2, form.Shape7, QColor(184, 160, 96), {"0.47", "", "5%"}},
+            {0, form.ListBox3, 5, form.Shape6, QColor(0, 128, 0), {"4700000", "4.7 MOhm", "5%"}},
+            {1, form.ListBox5, 1, form.Shape9, QColor(112, 60, 24), {"   0", "10", "0"}},
+            {1, form.ListBox7, 3, form.Shape12, QColor(255, 140, 16), {"   0", "10000", "0"}},
+            {1, form.ListBox7, 4, form.Shape12, QColor(128, 128, 128), {"   0", "0.1", "0"}},
+            {1, form.ListBox9, 7, form.Shape14, QColor(184, 100, 208), {"-750", "0.1", "0"}},
+            {1, form.ListBox8, 3, form.Shape15, QColor(0, 128, 0), {"-750", "0.1", "5/0.5"}},
         };
-        for (const auto& p : resistorPicks) {
+        for (const auto& p : picks) {
+            form.PageControl1->setCurrentIndex(p.page);
             pick(p.list, p.row);
-            QCOMPARE((QStringList{form.Label8->text(), form.Label21->text(), form.Label5->text()}),
-                     (QStringList{p.ohms, p.scaled, p.tolerance}));
-            QCOMPARE(drawnAt(form, p.band), p.colour);
-        }
-
-        form.PageControl1->setCurrentIndex(1);
-        const struct {
-            QListWidget* list;
-            int row;
-            TBandShape* band;
-            QColor colour;
-            QString coefficient, picofarads, tolerance;
-        } capacitorPicks[] = {
-            {form.ListBox5, 1, form.Shape9, QColor(112, 60, 24), "   0", "10", "0"},
-            {form.ListBox7, 3, form.Shape12, QColor(255, 140, 16), "   0", "10000", "0"},
-            {form.ListBox7, 4, form.Shape12, QColor(128, 128, 128), "   0", "0.1", "0"},
-            {form.ListBox9, 7, form.Shape14, QColor(184, 100, 208), "-750", "0.1", "0"},
-            {form.ListBox8, 3, form.Shape15, QColor(0, 128, 0), "-750", "0.1", "5/0.5"},
-        };
-        for (const auto& p : capacitorPicks) {
-            pick(p.list, p.row);
-            QCOMPARE((QStringList{form.Label16->text(), form.Label14->text(), form.Label13->text()}),
-                     (QStringList{p.coefficient, p.picofarads, p.tolerance}));
+            QStringList shown;
+            for (const QLabel* l : texts[p.page]) shown << l->text();
+            QCOMPARE(shown, p.shown);
             QCOMPARE(drawnAt(form, p.band), p.colour);
         }
 
