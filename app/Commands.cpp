@@ -13,6 +13,7 @@
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
 #include "tools/engineering/TankCommand.h"
+#include "tools/engineering/ResistCommands.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -69,6 +70,16 @@ const std::vector<Command>& commands() {
                  "                         volume, mass and area of the liquid in a tank",
          engineering::runTankCommand,
          "SHAPE VALUE... --length=UNIT --density=VALUE --volume=UNIT --mass=UNIT --area=UNIT"},
+        {"resistor", "resistor BAND1 BAND2 MULTIPLIER [TOLERANCE]\n"
+                     "                         a resistor's value in ohms from its colour bands",
+         engineering::runResistorCommand, "BAND1 BAND2 MULTIPLIER TOLERANCE"},
+        {"capacitor", "capacitor COEFFICIENT BAND2 BAND3 MULTIPLIER [TOLERANCE]\n"
+                      "                         a ceramic capacitor's value in pF from its colour bands",
+         engineering::runCapacitorCommand, "COEFFICIENT BAND2 BAND3 MULTIPLIER TOLERANCE"},
+        {"ohm", "ohm I U R              Ohm's law: the unknown one (written ?) from the other two",
+         engineering::runOhmCommand, "I U R"},
+        {"series", "series R...            resistors in series", engineering::runSeriesCommand, "R..."},
+        {"parallel", "parallel R...          resistors in parallel", engineering::runParallelCommand, "R..."},
     };
     return all;
 }

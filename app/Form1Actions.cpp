@@ -19,6 +19,7 @@
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/engineering/Cost.h"
+#include "tools/engineering/Resist.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -110,7 +111,9 @@ void TForm1::SpeedButton17Click() {
 void TForm1::SpeedButton15Click() {}          // new TForm2
 void TForm1::SpeedButton19Click() {}          // show TDecForm
 void TForm1::SpeedButton13Click() {}          // show TTableForm
-void TForm1::SpeedButton11Click() {}          // show TForm6
+void TForm1::SpeedButton11Click() {
+    kv::lastingWindow(Form6).exec();
+}
 void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -39,6 +40,7 @@
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
 #include "tools/engineering/Cost.h"
+#include "tools/engineering/Resist.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "widgets/gif/GIFImage.h"
@@ -200,15 +202,13 @@ private slots:
     // Tools whose windows are not built yet are visibly unavailable, never silently dead.
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
-        const QStringList buttonsToCome = {"SpeedButton8",  "SpeedButton10",
-                                           "SpeedButton11", "SpeedButton13", "SpeedButton15",
-                                           "SpeedButton19", "SpeedButton21"};
+        const QStringList buttonsToCome = {"SpeedButton8",  "SpeedButton10", "SpeedButton13",
+                                           "SpeedButton15", "SpeedButton19", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
         const QStringList entriesToCome = {"Decibel1",
                                            "Radiofrequencytolength1",
-                                           "Resistorcapacitorsvaluesand1",
                                            "RGBcolor1",
                                            "Charactercode1"};
         int named = 0;
@@ -329,6 +329,33 @@ private slots:
         }
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], PrimeForm);
+        QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The resistors window is made at its first opening; the button and the
+    // menu entry show the same window, its band lists back at the first entry.
+    void resistorsWindowOpensFromButtonAndMenu() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete Form6;
+            Form6 = nullptr;
+            bar.reset();
+        });
+        QList<TForm6*> seen;
+        const std::function<void()> openings[] = {[this] { bar->SpeedButton11->click(); },
+                                                  [this] { bar->Resistorcapacitorsvaluesand1->trigger(); }};
+        for (const auto& open : openings) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TForm6*>(QApplication::activeModalWidget());
+                if (form) seen << form;
+                if (form) QCOMPARE(form->ListBox3->currentRow(), 0);
+                if (form) form->ListBox3->setCurrentRow(5);
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            open();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], Form6);
         QCOMPARE(seen[1], seen[0]);
     }
 

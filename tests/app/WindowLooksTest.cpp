@@ -33,6 +33,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/engineering/Resist.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/engineering/Cost.h"
 #include "tools/numbers/FormDate.h"
@@ -71,6 +72,7 @@ const Window kWindows[] = {
     {"tanks", [] { return new TVolForm; }},
     {"primes", [] { return new TPrimeForm; }},
     {"steel hardness", [] { return new TSteelForm(nullptr, DM); }},
+    {"resistors", [] { return new TForm6; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
