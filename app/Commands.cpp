@@ -12,6 +12,9 @@
 #include "platform/ProgramDir.h"
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
+#include "tools/engineering/DecibelCommand.h"
+#include "tools/engineering/RadioCommand.h"
+#include "tools/engineering/RgbCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -57,6 +60,14 @@ const std::vector<Command>& commands() {
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
          numbers::runDateDiffCommand, "START END"},
         {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
+        {"wavelength", "wavelength HZ          the wavelength and period of a radio frequency",
+         engineering::runWavelengthCommand, "HZ"},
+        {"frequency", "frequency METRES       the radio frequency and period of a wavelength",
+         engineering::runFrequencyCommand, "METRES"},
+        {"decibel", "decibel V2 V1 [--field]  the level of V2 over V1 in decibels (10 lg; 20 lg with --field)",
+         engineering::runDecibelCommand, "V2 V1"},
+        {"rgb", "rgb R G B | rgb NAME   a colour's components and its value in hexadecimal (blue, green, red)",
+         engineering::runRgbCommand, "R G B"},
     };
     return all;
 }
@@ -92,7 +103,13 @@ std::string argumentName(const Command& c, const QStringList& args, qsizetype k)
 
 }  // namespace
 
-bool commandNeedsWidgets(const QStringList& args) { return calc::plotCommandNeedsWidgets(args); }
+bool commandNeedsWidgets(const QStringList& args) {
+    return calc::plotCommandNeedsWidgets(args) || commandReadsDesktop(args);
+}
+
+bool commandReadsDesktop(const QStringList& args) {
+    return !args.isEmpty() && args[0] == QLatin1String("rgb") && engineering::rgbCommandReadsDesktop(args.mid(1));
+}
 
 int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
