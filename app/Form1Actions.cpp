@@ -18,6 +18,9 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Unit2.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -89,6 +92,20 @@ void TForm1::SpeedButton18Click() {
     dates.exec();
 }
 
+void TForm1::SpeedButton15Click() {
+    TForm2 radio(this);
+    radio.exec();
+}
+
+void TForm1::SpeedButton19Click() {
+    kv::lastingWindow(DecForm).exec();
+}
+
+void TForm1::SpeedButton8Click() {
+    TForm4 colour(this);
+    colour.exec();
+}
+
 void TForm1::showPicture(const QString& file) {
     // Throws before any window shows when the picture cannot be read.
     TPictureWindow window(file, this);
@@ -100,12 +117,9 @@ void TForm1::SpeedButton17Click() {
 }
 
 void TForm1::SpeedButton6Click() {}           // new TVolForm
-void TForm1::SpeedButton15Click() {}          // new TForm2
-void TForm1::SpeedButton19Click() {}          // show TDecForm
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton20Click() {}          // show TSteelForm
 void TForm1::SpeedButton11Click() {}          // show TForm6
-void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton9Click() {}           // show TForm5
 void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap

@@ -37,6 +37,9 @@
 #include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Unit2.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "widgets/gif/GIFImage.h"
@@ -198,19 +201,16 @@ private slots:
     // Tools whose windows are not built yet are visibly unavailable, never silently dead.
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
-        const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",  "SpeedButton10",
-                                           "SpeedButton11", "SpeedButton13", "SpeedButton15",
-                                           "SpeedButton19", "SpeedButton20", "SpeedButton21"};
+        const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton9",  "SpeedButton10",
+                                           "SpeedButton11", "SpeedButton13",
+                                           "SpeedButton20", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
-        const QStringList entriesToCome = {"Decibel1",
-                                           "Radiofrequencytolength1",
-                                           "Matterfieldtime1",
+        const QStringList entriesToCome = {"Matterfieldtime1",
                                            "Referencehardnessnumberforsteel1",
                                            "Resistorcapacitorsvaluesand1",
                                            "Volumeoftanks1",
-                                           "RGBcolor1",
                                            "Charactercode1"};
         int named = 0;
         for (QAction* entry : bar->PopupMenu1->findChildren<QAction*>()) {
@@ -331,6 +331,37 @@ private slots:
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], PrimeForm);
         QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The decibel window is made at its first opening, from its button; the
+    // menu entry shows the same window with the values left in it.
+    void decibelWindowIsMadeOnceAndReused() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete DecForm;
+            DecForm = nullptr;
+            bar.reset();
+        });
+        QVERIFY(DecForm == nullptr);
+        QList<TDecForm*> seen;
+        QStringList found;
+        for (auto* open : {static_cast<QObject*>(bar->SpeedButton19), static_cast<QObject*>(bar->Decibel1)}) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TDecForm*>(QApplication::activeModalWidget());
+                if (form) {
+                    seen << form;
+                    found << form->MaskEdit1->text();
+                    form->MaskEdit1->setText("20");
+                }
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            if (auto* button = qobject_cast<QToolButton*>(open)) button->click();
+            else qobject_cast<QAction*>(open)->trigger();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], DecForm);
+        QCOMPARE(seen[1], seen[0]);
+        QCOMPARE(found, (QStringList{"0", "20"}));
     }
 
     void popupMenuHasAllEntriesInOrder() {
@@ -832,6 +863,8 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::newRow("graph") << "SpeedButton12" << "Drawinggraph1";
         QTest::newRow("dates") << "SpeedButton18" << "Datetodate1";
+        QTest::newRow("radio") << "SpeedButton15" << "Radiofrequencytolength1";
+        QTest::newRow("rgb") << "SpeedButton8" << "RGBcolor1";
     }
     void newWindowsOpenFreshFromButtonAndMenu() {
         QFETCH(QString, button);
@@ -841,6 +874,16 @@ private slots:
         const auto fresh = [](QWidget* w) {
             if (auto* graph = qobject_cast<TForm9*>(w)) return graph->sp_XYLine1->Count() == 0 && graph->Pars1->A == 0.0;
             if (auto* dates = qobject_cast<TFormDate*>(w)) return dates->Label8->text().isEmpty();
+            if (auto* radio = qobject_cast<TForm2*>(w)) {
+                const bool zero = radio->MaskEdit1->text() == "0" && radio->MaskEdit3->text() == "0";
+                radio->MaskEdit1->setText("50");  // a window made again would not show this
+                return zero;
+            }
+            if (auto* rgb = qobject_cast<TForm4*>(w)) {
+                const bool black = rgb->Label5->text() == "000000";
+                rgb->MaskEdit1->setText("255");
+                return black;
+            }
             return false;
         };
         for (QAction* menuEntry : {static_cast<QAction*>(nullptr), bar->PopupMenu1->findChild<QAction*>(entry)}) {
@@ -863,7 +906,9 @@ private slots:
                 bar->findChild<QToolButton*>(button)->click();
             }
             QCOMPARE(seen, 1);
-            QCOMPARE(bar->findChildren<TForm9*>().size() + bar->findChildren<TFormDate*>().size(), 0);
+            QCOMPARE(bar->findChildren<TForm9*>().size() + bar->findChildren<TFormDate*>().size() +
+                         bar->findChildren<TForm2*>().size() + bar->findChildren<TForm4*>().size(),
+                     0);
         }
     }
 };

@@ -33,6 +33,9 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Unit2.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -44,7 +47,8 @@
 namespace {
 
 const char* const kGlyphs[] = {"copy", "copy-units", "copy-graph", "help",      "close",      "ok",
-                               "save", "convert",    "constants",  "notepad", "calculator", "clear"};
+                               "save", "convert",    "constants",  "notepad", "calculator", "clear",
+                               "up",   "down",       "invert"};
 
 // The windows that exist, each made as the program makes it. A new tool
 // window is one more line here.
@@ -64,6 +68,9 @@ const Window kWindows[] = {
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
     {"primes", [] { return new TPrimeForm; }},
+    {"radio", [] { return new TForm2; }},
+    {"decibel", [] { return new TDecForm; }},
+    {"rgb", [] { return new TForm4; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
