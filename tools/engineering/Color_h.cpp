@@ -1,5 +1,7 @@
 #include "tools/engineering/Color_h.h"
 
+#include <algorithm>
+
 #include <QColorDialog>
 #include <QComboBox>
 #include <QGroupBox>
@@ -53,26 +55,29 @@ TForm4::TForm4(QWidget* parent)
     // The picture top left, the boxes beside it, the buttons and the value on
     // the right; the grey scale and the list below; the sliders at the bottom.
     Image1 = forms::placed(new QLabel(this), "Image1", {8, 8, kPicture.width(), kPicture.height()});
-    Panel1 = forms::placed(new QGroupBox(QStringLiteral("RGB"), this), "Panel1", {112, 4, 112, 92});
+    Panel1 = forms::placed(new QGroupBox(QStringLiteral("RGB"), this), "Panel1", {112, 4, 104, 92});
     Label2 = forms::label(Panel1, "Label2", QStringLiteral("Red"), {8, 22});
-    MaskEdit1 = componentBox(Panel1, "MaskEdit1", {50, 18, 54, 21});
+    MaskEdit1 = componentBox(Panel1, "MaskEdit1", {48, 18, 48, 21});
     Label3 = forms::label(Panel1, "Label3", QStringLiteral("Green"), {8, 44});
-    MaskEdit2 = componentBox(Panel1, "MaskEdit2", {50, 41, 54, 21});
+    MaskEdit2 = componentBox(Panel1, "MaskEdit2", {48, 41, 48, 21});
     Label4 = forms::label(Panel1, "Label4", QStringLiteral("Blue"), {8, 67});
-    MaskEdit3 = componentBox(Panel1, "MaskEdit3", {50, 64, 54, 21});
+    MaskEdit3 = componentBox(Panel1, "MaskEdit3", {48, 64, 48, 21});
 
     SpeedButton3 = forms::placed(new QPushButton(QStringLiteral("Select color"), this), "SpeedButton3",
-                                 {232, 8, 78, 25});
+                                 {224, 8, 86, 25});
     SpeedButton3->setAutoDefault(false);
-    ColorDialog1 = new QColorDialog(this);
-    ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
-    SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {232, 40, 30, 27}, forms::buttonGlyph("invert"),
+    SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {224, 40, 30, 27}, forms::buttonGlyph("invert"),
                                         QStringLiteral("invert color"));
     SpeedButton2 = forms::pictureButton(this, "SpeedButton2", {280, 40, 30, 27}, forms::buttonGlyph("close"),
                                         QStringLiteral("Close window"));
-    Label9 = forms::label(this, "Label9", QStringLiteral("Color"), {232, 74});
-    Label6 = forms::label(this, "Label6", QStringLiteral("Hex 0x"), {232, 92});
-    Label5 = forms::label(this, "Label5", QStringLiteral("000000"), {Label6->geometry().right() + 2, 92});
+    Label9 = forms::label(this, "Label9", QStringLiteral("Color"), {224, 76});
+    Label6 = forms::label(this, "Label6", QStringLiteral("Hex 0x"), {224, 94});
+    Label5 = forms::label(this, "Label5", QStringLiteral("000000"), {Label6->geometry().right() + 2, 94});
+    // Room for the widest six digits, not only for the first ones shown.
+    int widest = 0;
+    for (QChar digit : QStringLiteral("0123456789ABCDEF"))
+        widest = std::max(widest, Label5->fontMetrics().horizontalAdvance(QString(6, digit)));
+    Label5->resize(widest + 2, Label5->height());
     Label5->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Label7 = forms::label(this, "Label7", QStringLiteral("Gray scale"), {112, 106});
@@ -167,7 +172,11 @@ void TForm4::SpeedButton1Click() {
 void TForm4::SpeedButton2Click() { close(); }
 
 void TForm4::SpeedButton3Click() {
-    // The dialog opens on the colour last chosen in it, not on the current mix.
+    // Made at its first use; it opens on the colour last chosen in it, not on the current mix.
+    if (!ColorDialog1) {
+        ColorDialog1 = new QColorDialog(this);
+        ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+    }
     ColorDialog1->setCurrentColor(lastChosen_);
     if (ColorDialog1->exec() != QDialog::Accepted) return;
     lastChosen_ = ColorDialog1->selectedColor().toRgb();

@@ -27,7 +27,7 @@ TEST(RadioWave, ConversionsAndWhatTheyLeave) {
         {false, {"0", "17", "0"}, {"17634850.4705882", "17", "5.6705896183686E-8"}, ""},
         {true, {"0", "5", "6"}, {"0", "5", "6"}, ""},
         {false, {"1", "0.0", "2"}, {"1", "0.0", "2"}, ""},
-        {true, {"1e-320", "5", "6"}, {"1e-320", "5", "6"}, "Floating point overflow"},
+        {true, {"1e-300", "5", "6"}, {"1e-300", "5", "6"}, "Floating point overflow"},
         {true, {"12,5", "5", "6"}, {"12,5", "5", "6"}, "'12,5' is not a valid floating point value"},
         {false, {"1", "", "2"}, {"1", "", "2"}, "'' is not a valid floating point value"},
     };

@@ -89,7 +89,7 @@ def check_failures():
     for args, message, status in [
         (("wavelength", "12,5"), "'12,5' is not a valid floating point value", 1),
         (("wavelength", "0"), "A frequency of 0 has no wavelength", 1),
-        (("frequency", "1e-320"), "Floating point overflow", 1),
+        (("frequency", "1e-300"), "Floating point overflow", 1),
         (("frequency",), "Usage: Kvantor2 frequency METRES", 2),
         (("decibel", "x", "1"), "'x' is not a valid floating point value", 1),
         (("decibel", "0", "1"), "V2 and V1 must both be greater than 0", 1),
