@@ -17,7 +17,7 @@
 namespace {
 
 QLineEdit* valueBox(QWidget* parent, const char* name, int top) {
-    auto* box = forms::placed(new QLineEdit(QStringLiteral("0"), parent), name, {104, top, 160, 23});
+    auto* box = forms::placed(new QLineEdit(QStringLiteral("0"), parent), name, {104, top, 150, 23});
     box->setAlignment(Qt::AlignRight);
     return box;
 }
@@ -63,22 +63,20 @@ TForm2::TForm2(QWidget* parent)
     // Close in a column on the right.
     Label1 = forms::label(this, "Label1", QStringLiteral("Radio frequency"), {8, 12});
     MaskEdit1 = valueBox(this, "MaskEdit1", 8);
-    Label3 = forms::label(this, "Label3", QStringLiteral("Hz"), {270, 12});
+    Label3 = forms::label(this, "Label3", QStringLiteral("Hz"), {258, 12});
     SpeedButton2 = forms::pictureButton(this, "SpeedButton2", {281, 8, 23, 23}, forms::buttonGlyph("copy"),
                                         QStringLiteral("Copy to clipboard"), true);
     Label2 = forms::label(this, "Label2", QStringLiteral("Wavelength"), {8, 43});
     MaskEdit2 = valueBox(this, "MaskEdit2", 39);
-    Label4 = forms::label(this, "Label4", QStringLiteral("m"), {270, 43});
+    Label4 = forms::label(this, "Label4", QStringLiteral("m"), {258, 43});
     SpeedButton3 = forms::pictureButton(this, "SpeedButton3", {281, 39, 23, 23}, forms::buttonGlyph("copy"),
                                         QStringLiteral("Copy to clipboard"), true);
     Label5 = forms::label(this, "Label5", QStringLiteral("Period T=1/f"), {8, 78});
     MaskEdit3 = valueBox(this, "MaskEdit3", 74);
     MaskEdit3->setReadOnly(true);
-    Label6 = forms::label(this, "Label6", QStringLiteral("sec"), {266, 78});
+    Label6 = forms::label(this, "Label6", QStringLiteral("sec"), {258, 78});
     SpeedButton4 = forms::pictureButton(this, "SpeedButton4", {281, 74, 23, 23}, forms::buttonGlyph("copy"),
                                         QStringLiteral("Copy"), true);
-    // The label shares its row with the copy button: keep the unit clear of it.
-    Label6->move(281 - 2 - Label6->width(), 78);
 
     BitBtn1 = sideButton(this, "BitBtn1", 6, "down", QStringLiteral("Convert to Wavelength"));
     BitBtn2 = sideButton(this, "BitBtn2", 38, "up", QStringLiteral("Convert to radio frequency"));
