@@ -40,11 +40,3 @@ TEST(RadioWave, ConversionsAndWhatTheyLeave) {
         EXPECT_EQ(boxes.period, c.after.period);
     }
 }
-
-TEST(RadioWave, DecimalCommaLocale) {
-    const DefaultLocale comma(DefaultLocale::comma());
-    RadioBoxes boxes{"0", "0,5", "0"};
-    EXPECT_TRUE(toFrequency(boxes));
-    EXPECT_EQ(boxes.frequency, "599584916");
-    EXPECT_EQ(boxes.period, "1,66782047599076E-9");
-}
