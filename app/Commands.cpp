@@ -14,6 +14,9 @@
 #include "tools/convert/ConvertCommands.h"
 #include "tools/engineering/TankCommand.h"
 #include "tools/engineering/ResistCommands.h"
+#include "tools/engineering/DecibelCommand.h"
+#include "tools/engineering/RadioCommand.h"
+#include "tools/engineering/RgbCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -80,6 +83,14 @@ const std::vector<Command>& commands() {
          engineering::runOhmCommand, "I U R"},
         {"series", "series R...            resistors in series", engineering::runSeriesCommand, "R..."},
         {"parallel", "parallel R...          resistors in parallel", engineering::runParallelCommand, "R..."},
+        {"wavelength", "wavelength HZ          the wavelength and period of a radio frequency",
+         engineering::runWavelengthCommand, "HZ"},
+        {"frequency", "frequency METRES       the radio frequency and period of a wavelength",
+         engineering::runFrequencyCommand, "METRES"},
+        {"decibel", "decibel V2 V1 [--field]  the level of V2 over V1 in decibels (10 lg; 20 lg with --field)",
+         engineering::runDecibelCommand, "V2 V1"},
+        {"rgb", "rgb R G B | rgb NAME   a colour's components and its value in hexadecimal (blue, green, red)",
+         engineering::runRgbCommand, "R G B"},
     };
     return all;
 }
@@ -115,7 +126,13 @@ std::string argumentName(const Command& c, const QStringList& args, qsizetype k)
 
 }  // namespace
 
-bool commandNeedsWidgets(const QStringList& args) { return calc::plotCommandNeedsWidgets(args); }
+bool commandNeedsWidgets(const QStringList& args) {
+    return calc::plotCommandNeedsWidgets(args) || commandReadsDesktop(args);
+}
+
+bool commandReadsDesktop(const QStringList& args) {
+    return !args.isEmpty() && args[0] == QLatin1String("rgb") && engineering::rgbCommandReadsDesktop(args.mid(1));
+}
 
 int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {

@@ -11,3 +11,7 @@ int runCommand(const QStringList& args, std::ostream& out, std::ostream& err);
 // True when the command draws with widgets (a picture), so that the program
 // must make a QApplication (on the offscreen platform) rather than a core one.
 bool commandNeedsWidgets(const QStringList& args);
+
+// True when the command reads the desktop's own settings (its colours), so
+// that the program must run on the desktop's platform where there is one.
+bool commandReadsDesktop(const QStringList& args);

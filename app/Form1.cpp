@@ -210,10 +210,9 @@ void TForm1::connectHandlers() {
     trigger(Exit1, &TForm1::SpeedButton1Click);
 
     // The tools whose windows are still to come keep their places, unavailable.
-    for (QWidget* button : {SpeedButton8, SpeedButton10, SpeedButton13,
-                            SpeedButton15, SpeedButton19, SpeedButton21})
+    for (QWidget* button : {SpeedButton10, SpeedButton13, SpeedButton21})
         button->setEnabled(false);
-    for (QAction* entry : {Decibel1, Radiofrequencytolength1, RGBcolor1,
+    for (QAction* entry : {
                            Charactercode1})
         entry->setEnabled(false);
 

@@ -20,6 +20,9 @@
 #include "tools/convert/Meas.h"
 #include "tools/engineering/Cost.h"
 #include "tools/engineering/Resist.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Unit2.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -98,6 +101,20 @@ void TForm1::SpeedButton18Click() {
     dates.exec();
 }
 
+void TForm1::SpeedButton15Click() {
+    TForm2 radio(this);
+    radio.exec();
+}
+
+void TForm1::SpeedButton19Click() {
+    kv::lastingWindow(DecForm).exec();
+}
+
+void TForm1::SpeedButton8Click() {
+    TForm4 colour(this);
+    colour.exec();
+}
+
 void TForm1::showPicture(const QString& file) {
     // Throws before any window shows when the picture cannot be read.
     TPictureWindow window(file, this);
@@ -108,13 +125,10 @@ void TForm1::SpeedButton17Click() {
     kv::lastingWindow(Form3).exec();
 }
 
-void TForm1::SpeedButton15Click() {}          // new TForm2
-void TForm1::SpeedButton19Click() {}          // show TDecForm
 void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton11Click() {
     kv::lastingWindow(Form6).exec();
 }
-void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton21Click() {}          // show THexForm
 void TForm1::SpeedButton10Click() {}          // show TMap
 void TForm1::Generateprimenumbers1Click() {

@@ -13,6 +13,8 @@
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
 #include "tools/convert/Meas.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Resist.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
@@ -35,8 +37,10 @@ int main(int argc, char** argv) {
         QStringList args;
         for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
         if (commandNeedsWidgets(args)) {
-            // Pictures are drawn by the windows' own controls; no display is needed for that.
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            // Pictures are drawn by the windows' own controls; no display is
+            // needed for that. The desktop's colours come from the desktop itself.
+            const bool display = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+            if (!(display && commandReadsDesktop(args))) qputenv("QT_QPA_PLATFORM", "offscreen");
             qInstallMessageHandler(quietPlatformNotes);
             QApplication app(argc, argv);
             forms::useProgramFonts();
@@ -83,6 +87,10 @@ int main(int argc, char** argv) {
     MeasForm = nullptr;
     delete Hot;
     Hot = nullptr;
+    delete DecForm;
+    DecForm = nullptr;
+    delete Form6;
+    Form6 = nullptr;
     delete Form1;
     Form1 = nullptr;
     // An error that stopped the start has been shown; the program then ends

@@ -41,6 +41,9 @@
 #include "tools/calc/Unit9.h"
 #include "tools/engineering/Cost.h"
 #include "tools/engineering/Resist.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Unit2.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "widgets/gif/GIFImage.h"
@@ -202,14 +205,11 @@ private slots:
     // Tools whose windows are not built yet are visibly unavailable, never silently dead.
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
-        const QStringList buttonsToCome = {"SpeedButton8",  "SpeedButton10", "SpeedButton13",
-                                           "SpeedButton15", "SpeedButton19", "SpeedButton21"};
+        const QStringList buttonsToCome = {"SpeedButton10", "SpeedButton13", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
-        const QStringList entriesToCome = {"Decibel1",
-                                           "Radiofrequencytolength1",
-                                           "RGBcolor1",
+        const QStringList entriesToCome = {
                                            "Charactercode1"};
         int named = 0;
         for (QAction* entry : bar->PopupMenu1->findChildren<QAction*>()) {
@@ -357,6 +357,37 @@ private slots:
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], Form6);
         QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The decibel window is made at its first opening, from its button; the
+    // menu entry shows the same window with the values left in it.
+    void decibelWindowIsMadeOnceAndReused() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete DecForm;
+            DecForm = nullptr;
+            bar.reset();
+        });
+        QVERIFY(DecForm == nullptr);
+        QList<TDecForm*> seen;
+        QStringList found;
+        for (auto* open : {static_cast<QObject*>(bar->SpeedButton19), static_cast<QObject*>(bar->Decibel1)}) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TDecForm*>(QApplication::activeModalWidget());
+                if (form) {
+                    seen << form;
+                    found << form->MaskEdit1->text();
+                    form->MaskEdit1->setText("20");
+                }
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            if (auto* button = qobject_cast<QToolButton*>(open)) button->click();
+            else qobject_cast<QAction*>(open)->trigger();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], DecForm);
+        QCOMPARE(seen[1], seen[0]);
+        QCOMPARE(found, (QStringList{"0", "20"}));
     }
 
     void popupMenuHasAllEntriesInOrder() {
@@ -859,6 +890,8 @@ private slots:
         QTest::newRow("graph") << "SpeedButton12" << "Drawinggraph1";
         QTest::newRow("dates") << "SpeedButton18" << "Datetodate1";
         QTest::newRow("tanks") << "SpeedButton6" << "Volumeoftanks1";
+        QTest::newRow("radio") << "SpeedButton15" << "Radiofrequencytolength1";
+        QTest::newRow("rgb") << "SpeedButton8" << "RGBcolor1";
     }
     void newWindowsOpenFreshFromButtonAndMenu() {
         QFETCH(QString, button);
@@ -874,6 +907,16 @@ private slots:
             if (auto* dates = qobject_cast<TFormDate*>(w)) return dates->Label8->text().isEmpty();
             if (auto* tanks = qobject_cast<TVolForm*>(w))
                 return tanks->Edit5->text().isEmpty() && tanks->ComboBox1->count() > 0;
+            if (auto* radio = qobject_cast<TForm2*>(w)) {
+                const bool zero = radio->MaskEdit1->text() == "0" && radio->MaskEdit3->text() == "0";
+                radio->MaskEdit1->setText("50");  // a window made again would not show this
+                return zero;
+            }
+            if (auto* rgb = qobject_cast<TForm4*>(w)) {
+                const bool black = rgb->Label5->text() == "000000";
+                rgb->MaskEdit1->setText("255");
+                return black;
+            }
             return false;
         };
         for (QAction* menuEntry : {static_cast<QAction*>(nullptr), bar->PopupMenu1->findChild<QAction*>(entry)}) {
@@ -897,7 +940,9 @@ private slots:
             }
             QCOMPARE(seen, 1);
             QCOMPARE(bar->findChildren<TForm9*>().size() + bar->findChildren<TFormDate*>().size() +
-                         bar->findChildren<TVolForm*>().size(), 0);
+                         bar->findChildren<TVolForm*>().size() + bar->findChildren<TForm2*>().size() +
+                         bar->findChildren<TForm4*>().size(),
+                     0);
         }
     }
 };

@@ -34,6 +34,9 @@
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
 #include "tools/engineering/Resist.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Unit2.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/engineering/Cost.h"
 #include "tools/numbers/FormDate.h"
@@ -49,7 +52,8 @@ namespace {
 
 const char* const kGlyphs[] = {"copy", "copy-units", "copy-graph", "help",      "close",      "ok",
                                "save", "convert",    "constants",  "notepad", "calculator", "clear",
-                               "nav-first", "nav-prior", "nav-next", "nav-last", "nav-refresh"};
+                               "nav-first", "nav-prior", "nav-next", "nav-last", "nav-refresh",
+                               "up",   "down",       "invert"};
 
 // The windows that exist, each made as the program makes it. A new tool
 // window is one more line here.
@@ -73,6 +77,9 @@ const Window kWindows[] = {
     {"primes", [] { return new TPrimeForm; }},
     {"steel hardness", [] { return new TSteelForm(nullptr, DM); }},
     {"resistors", [] { return new TForm6; }},
+    {"radio", [] { return new TForm2; }},
+    {"decibel", [] { return new TDecForm; }},
+    {"rgb", [] { return new TForm4; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 

@@ -7,7 +7,7 @@ namespace forms {
 
 // The glyph of that meaning: "copy", "copy-units", "copy-graph", "help",
 // "close", "ok", "save", "convert", "constants", "notepad", "calculator",
-// "clear", and a record navigator's "nav-first", "nav-prior", "nav-next",
+// "clear", "up", "down", "invert", and a record navigator's "nav-first", "nav-prior", "nav-next",
 // "nav-last", "nav-refresh". Each drawing is read once a run and drawn once for each size a
 // button asks for. A name without a drawing gives a null icon.
 QIcon buttonGlyph(const char* name);

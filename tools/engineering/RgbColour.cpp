@@ -1,0 +1,163 @@
+#include "tools/engineering/RgbColour.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include <QString>
+
+#include "core/NumberRead.h"
+
+namespace engineering {
+
+namespace {
+
+constexpr std::uint32_t kSystemBase = 0x80000000;
+constexpr int kSystemColours = 25;
+
+constexpr NamedColour kNamed[] = {
+    {"clScrollBar = 0x80000000;", 0x80000000},
+    {"clBackground = 0x80000001;", 0x80000001},
+    {"clActiveCaption = 0x80000002;", 0x80000002},
+    {"clInactiveCaption = 0x80000003;", 0x80000003},
+    {"clMenu = 0x80000004;", 0x80000004},
+    {"clWindow = 0x80000005;", 0x80000005},
+    {"clWindowFrame = 0x80000006;", 0x80000006},
+    {"clMenuText = 0x80000007;", 0x80000007},
+    {"clWindowText = 0x80000008;", 0x80000008},
+    {"clCaptionText = 0x80000009;", 0x80000009},
+    {"clActiveBorder = 0x8000000a;", 0x8000000a},
+    {"clInactiveBorder = 0x8000000b;", 0x8000000b},
+    {"clAppWorkSpace = 0x8000000c;", 0x8000000c},
+    {"clHighlight = 0x8000000d;", 0x8000000d},
+    {"clHighlightText = 0x8000000e;", 0x8000000e},
+    {"clBtnFace = 0x8000000f;", 0x8000000f},
+    {"clBtnShadow = 0x80000010;", 0x80000010},
+    {"clGrayText = 0x80000011;", 0x80000011},
+    {"clBtnText = 0x80000012;", 0x80000012},
+    {"clInactiveCaptionText = 0x80000013;", 0x80000013},
+    {"clBtnHighlight = 0x80000014;", 0x80000014},
+    {"cl3DDkShadow = 0x80000015;", 0x80000015},
+    {"cl3DLight = 0x80000016;", 0x80000016},
+    {"clInfoText = 0x80000017;", 0x80000017},
+    {"clInfoBk = 0x80000018;", 0x80000018},
+    {"clBlack = 0x0;", 0x0},
+    {"clMaroon = 0x80;", 0x80},
+    {"clGreen = 0x8000;", 0x8000},
+    {"clOlive = 0x8080;", 0x8080},
+    {"clNavy = 0x800000;", 0x800000},
+    {"clPurple = 0x800080;", 0x800080},
+    {"clTeal = 0x808000;", 0x808000},
+    {"clGray = 0x808080;", 0x808080},
+    {"clSilver = 0xc0c0c0;", 0xc0c0c0},
+    {"clRed = 0xff;", 0xff},
+    {"clLime = 0xff00;", 0xff00},
+    {"clYellow = 0xffff;", 0xffff},
+    {"clBlue = 0xff0000;", 0xff0000},
+    {"clFuchsia = 0xff00ff;", 0xff00ff},
+    {"clAqua = 0xffff00;", 0xffff00},
+    {"clLtGray = 0xc0c0c0;", 0xc0c0c0},
+    {"clDkGray = 0x808080;", 0x808080},
+    {"clWhite = 0xffffff;", 0xffffff},
+    {"clNone = 0x1fffffff;", 0x1fffffff},
+};
+
+// The display colours by number, each with the part of a Qt palette that
+// paints the same element. Qt's own Windows theme fills the palette from these
+// colours the same way (window and buttons from the button face, base from the
+// window colour, the 3-D shades from the four edge colours, tooltips from the
+// info colours, disabled text from the grey text). Elements a palette has no
+// role of its own for take the nearest one:
+//   scroll bar        - the button colour, which Qt's styles draw scroll bars in;
+//   desktop           - the dark shade (a palette knows no desktop colour);
+//   captions          - the selection colours, which the desktop's themes use
+//                       for the active title bar, inactive ones from the
+//                       inactive group;
+//   menu, menu text   - the window colours that menus are drawn in;
+//   window frame      - the shadow colour;
+//   borders           - the button colour (active and inactive group);
+//   MDI work space    - the middle shade.
+constexpr std::array<PaletteEntry, kSystemColours> kSystemEntries = {{
+    {QPalette::Active, QPalette::Button},             // 0 scroll bar
+    {QPalette::Active, QPalette::Dark},               // 1 desktop
+    {QPalette::Active, QPalette::Highlight},          // 2 active caption
+    {QPalette::Inactive, QPalette::Highlight},        // 3 inactive caption
+    {QPalette::Active, QPalette::Window},             // 4 menu
+    {QPalette::Active, QPalette::Base},               // 5 window
+    {QPalette::Active, QPalette::Shadow},             // 6 window frame
+    {QPalette::Active, QPalette::WindowText},         // 7 menu text
+    {QPalette::Active, QPalette::Text},               // 8 window text
+    {QPalette::Active, QPalette::HighlightedText},    // 9 caption text
+    {QPalette::Active, QPalette::Button},             // 10 active border
+    {QPalette::Inactive, QPalette::Button},           // 11 inactive border
+    {QPalette::Active, QPalette::Mid},                // 12 MDI work space
+    {QPalette::Active, QPalette::Highlight},          // 13 highlight
+    {QPalette::Active, QPalette::HighlightedText},    // 14 highlighted text
+    {QPalette::Active, QPalette::Button},             // 15 button face
+    {QPalette::Active, QPalette::Dark},               // 16 button shadow
+    {QPalette::Disabled, QPalette::Text},             // 17 grey text
+    {QPalette::Active, QPalette::ButtonText},         // 18 button text
+    {QPalette::Inactive, QPalette::HighlightedText},  // 19 inactive caption text
+    {QPalette::Active, QPalette::Light},              // 20 button highlight
+    {QPalette::Active, QPalette::Shadow},             // 21 3-D dark shadow
+    {QPalette::Active, QPalette::Midlight},           // 22 3-D light
+    {QPalette::Active, QPalette::ToolTipText},        // 23 info text
+    {QPalette::Active, QPalette::ToolTipBase},        // 24 info background
+}};
+
+}  // namespace
+
+std::uint32_t colourValue(Rgb c) {
+    return std::uint32_t(c.red) + std::uint32_t(c.green) * 256 + std::uint32_t(c.blue) * 65536;
+}
+
+Rgb fromColourValue(std::uint32_t value) {
+    return {int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff)};
+}
+
+std::string hexText(Rgb c) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%06X", unsigned(colourValue(c)));
+    return text;
+}
+
+Rgb inverted(Rgb c) { return {255 - c.red, 255 - c.green, 255 - c.blue}; }
+
+ComponentEntry componentEntry(const std::string& text) {
+    if (text.empty()) return {"0", 0};
+    const int value = kv::readInteger(text);
+    if (value > 255) return {"255", 255};
+    if (value < 0) return {"0", 0};
+    return {text, value};
+}
+
+std::span<const NamedColour> namedColours() { return kNamed; }
+
+std::string constantName(const NamedColour& colour) {
+    const std::string entry = colour.entry;
+    return entry.substr(0, entry.find(' '));
+}
+
+const NamedColour* findNamedColour(std::string_view name) {
+    const QString wanted = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    for (const NamedColour& colour : kNamed) {
+        const QString constant = QString::fromStdString(constantName(colour));
+        if (constant.compare(wanted, Qt::CaseInsensitive) == 0 ||
+            constant.mid(2).compare(wanted, Qt::CaseInsensitive) == 0)
+            return &colour;
+    }
+    return nullptr;
+}
+
+bool isSystemColour(std::uint32_t value) { return value >= kSystemBase && value < kSystemBase + kSystemColours; }
+
+PaletteEntry systemColourEntry(int number) { return kSystemEntries.at(std::size_t(number)); }
+
+Rgb resolveColour(std::uint32_t value, const QPalette& desktop) {
+    if (!isSystemColour(value)) return fromColourValue(value);
+    const PaletteEntry entry = systemColourEntry(int(value - kSystemBase));
+    const QColor colour = desktop.color(entry.group, entry.role).toRgb();
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
+}  // namespace engineering

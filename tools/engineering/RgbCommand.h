@@ -1,0 +1,21 @@
+#pragma once
+// `Kvantor2 rgb R G B` and `Kvantor2 rgb NAME`: the RGB window without its window.
+#include <QStringList>
+#include <iosfwd>
+
+namespace engineering {
+
+// Print the three components and the hexadecimal colour value as the window
+// shows them ("Red: 255" ... "Hex 0x0000FF"). Components are taken as the
+// window's boxes take them (300 becomes 255, -5 becomes 0); NAME is a colour
+// constant of the window's list, with or without its "cl" ("clBtnFace",
+// "red"). System colours are those of the application's palette, so they
+// need a QGuiApplication. Return 0; 1 with the window's message on `err` for
+// a component that is no integer, an unknown name, or a system colour without
+// a desktop; 2 for bad usage.
+int runRgbCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+
+// True when the arguments name a system colour, whose value comes from the desktop.
+bool rgbCommandReadsDesktop(const QStringList& args);
+
+}  // namespace engineering
