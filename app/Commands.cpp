@@ -15,6 +15,7 @@
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
+#include "tools/reference/ElementText.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
@@ -57,6 +58,10 @@ const std::vector<Command>& commands() {
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
          numbers::runDateDiffCommand, "START END"},
         {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
+        {"element", "element SYMBOL|NUMBER|NAME  an element's data as the periodic table shows them",
+         reference::runElementCommand, "SYMBOL|NUMBER|NAME"},
+        {"elements", "elements               list the chemical elements: number, symbol, name, mass",
+         reference::runElementsCommand},
     };
     return all;
 }

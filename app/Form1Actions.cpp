@@ -22,6 +22,7 @@
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
+#include "tools/reference/Tabl.h"
 
 // --- Guarded windows ---------------------------------------------------------
 
@@ -99,10 +100,13 @@ void TForm1::SpeedButton17Click() {
     kv::lastingWindow(Form3).exec();
 }
 
+void TForm1::SpeedButton13Click() {
+    kv::lastingWindow(TableForm).exec();
+}
+
 void TForm1::SpeedButton6Click() {}           // new TVolForm
 void TForm1::SpeedButton15Click() {}          // new TForm2
 void TForm1::SpeedButton19Click() {}          // show TDecForm
-void TForm1::SpeedButton13Click() {}          // show TTableForm
 void TForm1::SpeedButton20Click() {}          // show TSteelForm
 void TForm1::SpeedButton11Click() {}          // show TForm6
 void TForm1::SpeedButton8Click() {}           // new TForm4

@@ -37,6 +37,7 @@
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
+#include "tools/reference/Tabl.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ProgramFonts.h"
@@ -64,6 +65,7 @@ const Window kWindows[] = {
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
     {"primes", [] { return new TPrimeForm; }},
+    {"periodic table", [] { return new TTableForm(nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
