@@ -148,7 +148,7 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->verticalHeader()->setDefaultSectionSize(17);
-    DBGrid1->verticalHeader()->setFixedWidth(11);
+    DBGrid1->verticalHeader()->hide();
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->setColumnWidth(0, 29);
     DBGrid1->setColumnWidth(1, 34);
@@ -206,26 +206,32 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     auto caption = [&](const char* name, const char* text, QPoint at) {
         return forms::label(this, name, QString::fromUtf8(text), at);
     };
+    // A value stands at its place, or just after its caption where the
+    // caption's face runs wider than the one the layout was drawn in.
+    auto after = [](QLabel* caption, QRect place) {
+        const int left = std::max(place.left(), caption->geometry().right() + 5);
+        return QRect(left, place.top(), place.right() + 1 - left, place.height());
+    };
     DBText11 = valueLabel(this, "DBText11", {240, 440, 221, 16}, pixelFont("MS Sans Serif", 13));
     setTextColour(DBText11, Qt::red);
     Label4 = caption("Label4", "Year Discovery", {213, 463});
-    DBText2 = valueLabel(this, "DBText2", {293, 463, 168, 14}, value);
+    DBText2 = valueLabel(this, "DBText2", after(Label4, {293, 463, 168, 14}), value);
     Label5 = caption("Label5", "Discoverer", {213, 479});
-    DBText4 = valueLabel(this, "DBText4", {277, 479, 184, 14}, value);
+    DBText4 = valueLabel(this, "DBText4", after(Label5, {277, 479, 184, 14}), value);
     Label6 = caption("Label6", "Half-Life of most stable iso.:", {213, 496});
-    DBText7 = valueLabel(this, "DBText7", {342, 496, 119, 14}, value);
+    DBText7 = valueLabel(this, "DBText7", after(Label6, {342, 496, 119, 14}), value);
     Label9 = caption("Label9", "Density", {213, 512});
-    DBText8 = valueLabel(this, "DBText8", {278, 512, 183, 14}, value);
+    DBText8 = valueLabel(this, "DBText8", after(Label9, {278, 512, 183, 14}), value);
     Label7 = caption("Label7", "Boiling point :", {465, 439});
-    DBText5 = valueLabel(this, "DBText5", {544, 439, 132, 14}, value);
+    DBText5 = valueLabel(this, "DBText5", after(Label7, {544, 439, 132, 14}), value);
     Label8 = caption("Label8", "Melting point :", {465, 455});
-    DBText6 = valueLabel(this, "DBText6", {537, 455, 139, 14}, value);
+    DBText6 = valueLabel(this, "DBText6", after(Label8, {537, 455, 139, 14}), value);
     Label10 = caption("Label10", "Electronegativity", {465, 471});
-    DBText9 = valueLabel(this, "DBText9", {553, 470, 123, 14}, value);
+    DBText9 = valueLabel(this, "DBText9", after(Label10, {553, 470, 123, 14}), value);
     Label11 = caption("Label11", "Ionization energy", {465, 487});
-    DBText10 = valueLabel(this, "DBText10", {553, 487, 123, 14}, value);
+    DBText10 = valueLabel(this, "DBText10", after(Label11, {553, 487, 123, 14}), value);
     Label12 = caption("Label12", "Oxidation station", {464, 504});
-    DBText12 = valueLabel(this, "DBText12", {552, 504, 124, 14}, pointFont("Times New Roman", 8, true));
+    DBText12 = valueLabel(this, "DBText12", after(Label12, {552, 504, 124, 14}), pointFont("Times New Roman", 8, true));
     setTextColour(DBText12, QColor(0, 0, 128));
 
     SpeedButton7 = forms::pictureButton(this, "SpeedButton7", {640, 71, 33, 33}, forms::buttonGlyph("close"),
