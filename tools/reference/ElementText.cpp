@@ -65,6 +65,10 @@ QStringList elementLines(const ElementRecord& r, const ElementDetails& d, QChar 
 }
 
 int runElementCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.isEmpty()) {
+        err << "Usage: Kvantor2 element SYMBOL|NUMBER|NAME\n";
+        return 2;
+    }
     const QString key = args.join(QLatin1Char(' '));
     try {
         dbase::Table elements;

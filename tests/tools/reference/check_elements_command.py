@@ -51,6 +51,7 @@ def main():
     for key, status in [("Xx", 1), ("119", 1), ("0", 1), ("", 2)]:
         got = run("element", key)
         check(got.returncode == status and got.stdout == "" and got.stderr, f"{key!r}: exit {got.returncode}")
+    check(run("element").returncode == 2 and run("elements", "Fe").returncode == 2, "arguments not checked")
     return check.finish("elements_command")
 
 
