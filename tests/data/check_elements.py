@@ -2,8 +2,8 @@
 """Checks the element tables (data/sources/elements.csv and all.csv) against
 Debian's independent data sets, element by element.
 
-Oracles: the Blue Obelisk Data Repository of kalzium-data (elements.xml) and
-python3-periodictable. Each numeric field is compared with the tolerance of
+Oracles: the Blue Obelisk Data Repository of kalzium-data (elements.xml and
+isotopes.xml) and python3-periodictable. Each numeric field is compared with the tolerance of
 TOLERANCES; a difference above it must be explained in the row's #note (which
 names the field), and a note naming a field that agrees is stale. Also the
 short-form layout: the window's placement walk puts every main-block element
@@ -26,6 +26,10 @@ import periodictable  # noqa: E402
 
 SOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir, 'data', 'sources')
 BLUE_OBELISK = '/usr/share/libkdeedu/data/elements.xml'
+ISOTOPES = '/usr/share/libkdeedu/data/isotopes.xml'
+CML = '{http://www.xml-cml.org/schema}'
+# NUBASE's year; isotopes.xml gives every half-life in seconds.
+HALF_LIFE_UNITS = {'y': 365.2422 * 86400, 'd': 86400, 'h': 3600, 'min': 60, 's': 1, 'ms': 1e-3, 'µs': 1e-6}
 MOLAR_VOLUME = 22.414  # L/mol of an ideal gas at 273.15 K and 101.325 kPa
 DIATOMIC = {1, 7, 8, 9, 17}
 
@@ -55,6 +59,49 @@ def blue_obelisk():
         if 'atomicNumber' in values and int(values['atomicNumber']) > 0:
             atoms[int(values['atomicNumber'])] = values
     return atoms
+
+
+def isotope_half_lives():
+    """(symbol, mass number) -> half-life in s, None for a stable isotope
+    (one found in nature without a half-life)."""
+    # The file declares UTF-8 but holds a Latin-1 name, and one half-life is
+    # written "7-86e-22".
+    text = open(ISOTOPES, 'rb').read().decode('latin-1').encode('utf-8')
+    lives = {}
+    for isotope in ET.fromstring(text).iter(CML + 'isotope'):
+        if isotope.get('number') is None:
+            continue
+        refs = {c.get('dictRef'): c.text for c in isotope}
+        life = refs.get('bo:halfLife')
+        if life is None and 'bo:relativeAbundance' not in refs:
+            continue  # neither measured nor found in nature: nothing to compare
+        lives[(isotope.get('elementType'), int(isotope.get('number')))] = (
+            float(life.replace('7-86', '7.86')) if life else None)
+    return lives
+
+
+def check_half_lives(elements, details, explained):
+    """'stable' where isotopes.xml lists a stable isotope; otherwise the named
+    isotope's half-life within 10 % of isotopes.xml's, where that lists it."""
+    lives = isotope_half_lives()
+    for z in range(1, 119):
+        row, letter = details[z], elements[z]['LETTER']
+        has_stable = any(life is None for (symbol, _), life in lives.items() if symbol == letter)
+        m = re.fullmatch(r'([\d.]+(?:E\d+)?) (\S+) \((\w+)-(\d+)\)', row['HALFTIME'])
+        if row['HALFTIME'] == 'stable' or has_stable:
+            if (row['HALFTIME'] == 'stable') != has_stable:
+                fail(f'{z} {letter} HALFTIME: {row["HALFTIME"]}, but isotopes.xml lists a stable isotope: {has_stable}')
+            continue
+        if not m or m[3] != letter:
+            fail(f'{z} {letter} HALFTIME: "{row["HALFTIME"]}" is neither "stable" nor a half-life with its isotope')
+            continue
+        theirs = lives.get((letter, int(m[4])))
+        if theirs is None or within(relative=0.1)(float(m[1]) * HALF_LIFE_UNITS[m[2]], theirs):
+            continue
+        if 'HALFTIME' in row['#note']:
+            explained.add((z, 'HALFTIME'))
+        else:
+            fail(f'{z} {letter} HALFTIME: {row["HALFTIME"]} against {theirs:.4g} s (isotopes.xml: 10 %), not explained')
 
 
 def leading_number(text):
@@ -113,6 +160,7 @@ def check_numbers(elements, details, bo):
             else:
                 fail(f'{z} {elements[z]["LETTER"]} {field}: {row[field]} against {theirs} ({tolerance}), not explained')
     check_density(elements, details, explained)
+    check_half_lives(elements, details, explained)
     for z in range(1, 119):
         for table, row in (('elements', elements[z]), ('all', details[z])):
             for field in re.findall(r'\b([A-Z_]{4,})\b:', row['#note']):
