@@ -136,6 +136,8 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
 
     // Under the cells: its click handler is the one every element button runs.
     Button1 = forms::placed(new QPushButton(QStringLiteral("Button1"), this), "Button1", {496, 72, 75, 25});
+    Button1->setAutoDefault(false);  // hidden: neither Enter nor Tab may reach it
+    Button1->setFocusPolicy(Qt::NoFocus);
     buildTable();
 
     model_ = new TableModel(&DataSource1, {QStringLiteral("NUMBER"), QStringLiteral("LETTER"), QStringLiteral("NAME")},
