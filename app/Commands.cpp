@@ -21,6 +21,7 @@
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
 #include "tools/reference/HardnessCommand.h"
+#include "tools/reference/ElementText.h"
 #include "tools/reference/PhisText.h"
 #include "tools/reference/RefTables.h"
 #include "widgets/parser/CalcCommand.h"
@@ -91,6 +92,10 @@ const std::vector<Command>& commands() {
          engineering::runDecibelCommand, "V2 V1"},
         {"rgb", "rgb R G B | rgb NAME   a colour's components and its value in hexadecimal (blue, green, red)",
          engineering::runRgbCommand, "R G B"},
+        {"element", "element SYMBOL|NUMBER|NAME  an element's data as the periodic table shows them",
+         reference::runElementCommand, "SYMBOL|NUMBER|NAME"},
+        {"elements", "elements               list the chemical elements: number, symbol, name, mass",
+         reference::runElementsCommand},
     };
     return all;
 }

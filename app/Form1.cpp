@@ -210,7 +210,7 @@ void TForm1::connectHandlers() {
     trigger(Exit1, &TForm1::SpeedButton1Click);
 
     // The tools whose windows are still to come keep their places, unavailable.
-    for (QWidget* button : {SpeedButton10, SpeedButton13, SpeedButton21})
+    for (QWidget* button : {SpeedButton10, SpeedButton21})
         button->setEnabled(false);
     for (QAction* entry : {
                            Charactercode1})

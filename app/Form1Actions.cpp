@@ -29,6 +29,7 @@
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
 #include "tools/reference/RefTablesForm.h"
+#include "tools/reference/Tabl.h"
 
 // --- Guarded windows ---------------------------------------------------------
 
@@ -125,7 +126,9 @@ void TForm1::SpeedButton17Click() {
     kv::lastingWindow(Form3).exec();
 }
 
-void TForm1::SpeedButton13Click() {}          // show TTableForm
+void TForm1::SpeedButton13Click() {
+    kv::lastingWindow(TableForm).exec();
+}
 void TForm1::SpeedButton11Click() {
     kv::lastingWindow(Form6).exec();
 }

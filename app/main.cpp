@@ -19,6 +19,7 @@
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
+#include "tools/reference/Tabl.h"
 #include "tools/reference/RefTablesForm.h"
 #include "widgets/forms/ProgramFonts.h"
 
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
     DecForm = nullptr;
     delete Form6;
     Form6 = nullptr;
+    delete TableForm;
+    TableForm = nullptr;
     delete Form1;
     Form1 = nullptr;
     // An error that stopped the start has been shown; the program then ends

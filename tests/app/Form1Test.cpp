@@ -205,7 +205,7 @@ private slots:
     // Tools whose windows are not built yet are visibly unavailable, never silently dead.
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
-        const QStringList buttonsToCome = {"SpeedButton10", "SpeedButton13", "SpeedButton21"};
+        const QStringList buttonsToCome = {"SpeedButton10", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));

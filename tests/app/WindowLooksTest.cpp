@@ -44,6 +44,7 @@
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
 #include "tools/reference/RefTablesForm.h"
+#include "tools/reference/Tabl.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ProgramFonts.h"
@@ -80,6 +81,7 @@ const Window kWindows[] = {
     {"radio", [] { return new TForm2; }},
     {"decibel", [] { return new TDecForm; }},
     {"rgb", [] { return new TForm4; }},
+    {"periodic table", [] { return new TTableForm(nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
