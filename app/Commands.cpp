@@ -15,6 +15,7 @@
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
+#include "tools/reference/CharCommands.h"
 #include "tools/reference/PhisText.h"
 #include "widgets/parser/CalcCommand.h"
 
@@ -57,6 +58,11 @@ const std::vector<Command>& commands() {
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
          numbers::runDateDiffCommand, "START END"},
         {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
+        {"char", "char CODE|CHARACTER    a character of code page 1252 (code 32..255, 0x hex, U+ code point or\n"
+                 "                         the character itself): its keyboard entry, codes and Unicode name",
+         reference::runCharCommand, "CODE"},
+        {"keys", "keys                   the key names beside the names programs use for them",
+         reference::runKeysCommand},
     };
     return all;
 }
