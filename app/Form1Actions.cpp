@@ -21,6 +21,7 @@
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
 #include "tools/reference/Phis.h"
 
 // --- Guarded windows ---------------------------------------------------------
@@ -108,7 +109,9 @@ void TForm1::SpeedButton11Click() {}          // show TForm6
 void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton9Click() {}           // show TForm5
 void TForm1::SpeedButton21Click() {}          // show THexForm
-void TForm1::SpeedButton10Click() {}          // show TMap
+void TForm1::SpeedButton10Click() {
+    kv::lastingWindow(Map).exec();
+}
 void TForm1::Generateprimenumbers1Click() {
     kv::lastingWindow(PrimeForm).exec();
 }

@@ -198,7 +198,7 @@ private slots:
     // Tools whose windows are not built yet are visibly unavailable, never silently dead.
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
-        const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",  "SpeedButton10",
+        const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",
                                            "SpeedButton11", "SpeedButton13", "SpeedButton15",
                                            "SpeedButton19", "SpeedButton20", "SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
@@ -210,8 +210,7 @@ private slots:
                                            "Referencehardnessnumberforsteel1",
                                            "Resistorcapacitorsvaluesand1",
                                            "Volumeoftanks1",
-                                           "RGBcolor1",
-                                           "Charactercode1"};
+                                           "RGBcolor1"};
         int named = 0;
         for (QAction* entry : bar->PopupMenu1->findChildren<QAction*>()) {
             if (entry->objectName().isEmpty()) continue;

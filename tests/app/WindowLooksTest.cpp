@@ -36,6 +36,7 @@
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -64,6 +65,7 @@ const Window kWindows[] = {
     {"numerals", [] { return new TForm3; }},
     {"dates", [] { return new TFormDate; }},
     {"primes", [] { return new TPrimeForm; }},
+    {"fonts and character codes", [] { return new TMap; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
@@ -313,6 +315,8 @@ private slots:
         QTest::newRow("sans") << "Arial" << "Liberation Sans";
         QTest::newRow("mono") << "Courier New" << "Liberation Mono";
         QTest::newRow("dialog") << "MS Sans Serif" << "Liberation Sans";
+        QTest::newRow("bitmap serif") << "MS Serif" << "Liberation Serif";
+        QTest::newRow("system") << "System" << "Liberation Sans";
     }
     void theWindowFacesAreTheMetricTwins() {
         QFETCH(QString, face);
