@@ -122,6 +122,7 @@ TMap::TMap(QWidget* parent, std::optional<std::vector<reference::FontFamily>> fa
     StaticText1->setPalette(white);
 
     StringGrid2 = fixedGrid(this, "StringGrid2", {220, 240, 420, 153}, 0, 2);
+    StringGrid2->verticalHeader()->setDefaultSectionSize(20);  // six keys on show, not four
 
     SpeedButton1 = forms::pictureButton(this, "SpeedButton1", {648, 8, 25, 25}, forms::buttonGlyph("close"),
                                         QStringLiteral("Close"), true);
