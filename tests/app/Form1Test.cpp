@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -39,6 +40,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
 #include "widgets/gif/GIFImage.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
@@ -330,6 +332,32 @@ private slots:
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], PrimeForm);
         QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The fonts window opens from its button and its menu entry alike, made
+    // once: the character picked the first time is still picked the second.
+    void fontsWindowIsMadeOnceFromButtonAndMenu() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete Map;
+            Map = nullptr;
+            bar.reset();
+        });
+        QList<TMap*> seen;
+        for (const std::function<void()>& open : std::initializer_list<std::function<void()>>{
+                 [this] { bar->SpeedButton10->click(); }, [this] { bar->Charactercode1->trigger(); }}) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TMap*>(QApplication::activeModalWidget());
+                if (form) seen << form;
+                if (form && seen.size() == 1) form->StringGrid1->setCurrentCell(1, 1);
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            open();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1], Map);
+        QCOMPARE(seen[0], seen[1]);
+        QCOMPARE(Map->Label3->text(), QString("A"));
     }
 
     void popupMenuHasAllEntriesInOrder() {
