@@ -1,6 +1,6 @@
-// The character grid's codes against glibc's own code page 1252, what is
-// shown of a character, the command line's ways to name one, the font groups
-// and the key table.
+// The character grid's codes against glibc's own code page 1252, the Unicode
+// names file, the command line's ways to name a character. (The font groups
+// are checked in the window, the rest through the window and the commands.)
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
@@ -10,8 +10,6 @@
 #include "core/Error.h"
 #include "tools/reference/CharCodes.h"
 #include "tools/reference/CodePage1252.h"
-#include "tools/reference/FontTree.h"
-#include "tools/reference/KeyCodes.h"
 #include "tools/reference/UnicodeNames.h"
 
 namespace {
@@ -47,43 +45,25 @@ TEST(CodePage1252, EveryGridCodeDecodesAsGlibcDoesAndBack) {
     EXPECT_EQ(reference::unicodeToCp1252(0x0081), std::nullopt);  // the C1 control is no character here
 }
 
-TEST(CharacterCode, WhatTheWindowShows) {
+// What the window and the command show of each character is checked there,
+// against Python's own tables; here the file's reading and its absence.
+TEST(UnicodeNames, ControlsByOldNameRangesUnnamedMissingFileBare) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("UnicodeData.txt").toStdString();
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0020;SPACE;Zs;0;WS;;;;;N;;;;;\n"
-               "007F;<control>;Cc;0;BN;;;;;N;DELETE;;;;\n"
+    file.write("007F;<control>;Cc;0;BN;;;;;N;DELETE;;;;\n"
                "00A9;COPYRIGHT SIGN;So;0;ON;;;;;N;;;;;\n"
-               "20AC;EURO SIGN;Sc;0;ET;;;;;N;;;;;\n"
                "4E00;<CJK Ideograph, First>;Lo;0;L;;;;;N;;;;;\n");
     file.close();
     const reference::UnicodeNames names(path);
     const reference::UnicodeNames missing(dir.filePath("none.txt").toStdString());
     EXPECT_TRUE(missing.isEmpty());
-    EXPECT_EQ(names.name(0x4E00), "");
-
-    struct Case { int code; const char* text; const char* entry; const char* hex; const char* unicode; const char* bare; };
-    const Case cases[] = {
-        {32, " ", " ", "020", "U+0020 SPACE", "U+0020"},
-        {127, "\x7f", "\x7f", "07F", "U+007F DELETE", "U+007F"},
-        {128, "€", "Alt +0128", "080", "U+20AC EURO SIGN", "U+20AC"},
-        {129, "", "Alt +0129", "081", "Code 129 is not defined in code page 1252",
-         "Code 129 is not defined in code page 1252"},
-        {169, "©", "Alt +0169", "0A9", "U+00A9 COPYRIGHT SIGN", "U+00A9"},
-        {255, "ÿ", "Alt +0255", "0FF", "U+00FF", "U+00FF"},
-    };
-    for (const Case& c : cases) {
-        const reference::CharacterCode shown = reference::characterCode(c.code, names);
-        EXPECT_EQ(shown.text, QString::fromUtf8(c.text)) << c.code;
-        EXPECT_EQ(shown.entry, QString::fromUtf8(c.entry)) << c.code;
-        EXPECT_EQ(shown.hex, c.hex) << c.code;
-        EXPECT_EQ(shown.decimal, QString::number(c.code));
-        EXPECT_EQ(shown.unicode, c.unicode) << c.code;
-        EXPECT_EQ(reference::characterCode(c.code, missing).unicode, c.bare) << c.code;
-    }
-    EXPECT_EQ(reference::gridCode(0, 0), 32);
-    EXPECT_EQ(reference::gridCode(6, 31), 255);
+    EXPECT_EQ(reference::describeCodePoint(0x7F, names), "U+007F DELETE");
+    EXPECT_EQ(reference::describeCodePoint(0xA9, names), "U+00A9 COPYRIGHT SIGN");
+    EXPECT_EQ(reference::describeCodePoint(0x4E00, names), "U+4E00");
+    EXPECT_EQ(reference::describeCodePoint(0xA9, missing), "U+00A9");
+    EXPECT_EQ(reference::characterCode(129, missing).unicode, "Code 129 is not defined in code page 1252");
 }
 
 TEST(CharacterArgument, NamesACodeOrRefuses) {
@@ -107,38 +87,6 @@ TEST(CharacterArgument, NamesACodeOrRefuses) {
         } catch (const kv::Error& e) {
             EXPECT_STREQ(e.what(), message);
         }
-    }
-}
-
-TEST(FontTree, GroupsSortsAndCountsTheSymbolFamilyUnlisted) {
-    const reference::FontTree tree = reference::classifyFonts({
-        {"Liberation Serif", true, false}, {"Symbol", true, false},      {"fixed", false, false},
-        {"Courier 10 Pitch", true, false}, {"Fixed", false, false},     {"Scaled Bitmap", false, true},
-        {"arial", true, false},            {"Terminus", false, false},
-    });
-    EXPECT_EQ(tree.trueType, QStringList({"arial", "Courier 10 Pitch", "Liberation Serif"}));
-    EXPECT_EQ(tree.raster, QStringList({"Fixed", "fixed", "Terminus"}));
-    EXPECT_EQ(tree.trueTypeCount, 4);
-    EXPECT_EQ(tree.rasterCount, 3);
-    const reference::FontTree rasterSymbol = reference::classifyFonts({{"Symbol", false, false}});
-    EXPECT_EQ(rasterSymbol.rasterCount, 1);
-    EXPECT_TRUE(rasterSymbol.raster.isEmpty());
-}
-
-TEST(KeyTable, RowsInTheHotKeyListsOrder) {
-    const std::vector<reference::KeyRow>& rows = reference::keyTable();
-    ASSERT_EQ(rows.size(), 89u);
-    const std::tuple<int, const char*, const char*> expected[] = {
-        {1, "Cancel", "VK_CANCEL"},    {2, "Back", "VK_BACK"},        {8, "Esc", "VK_ESCAPE"},
-        {9, "Space", "VK_SPACE"},      {20, "Snapshot", "VK_SNAPSHOT"}, {23, "Help", "VK_HELP"},
-        {24, "0", "0x30"},             {33, "9", "0x39"},             {34, "A", "0x41"},
-        {43, "J", "0x4a"},             {59, "Z", "0x5a"},             {60, "Numpad0", "VK_NUMPAD0"},
-        {69, "Numpad9", "VK_NUMPAD9"}, {70, "Multiply", "VK_MULTIPLY"}, {72, "Separator", "VK_SEPARATOR"},
-        {75, "Divide", "VK_DIVIDE"},   {76, "F1", "VK_F1"},           {87, "F12", "VK_F12"},
-        {88, "Numlock", "VK_NUMLOCK"}, {89, "Scroll", "VK_SCROLL"}};
-    for (const auto& [row, name, value] : expected) {
-        EXPECT_EQ(rows[row - 1].name, name) << row;
-        EXPECT_EQ(rows[row - 1].value, value) << row;
     }
 }
 
