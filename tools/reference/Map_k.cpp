@@ -81,6 +81,9 @@ TMap::TMap(QWidget* parent, std::optional<std::vector<reference::FontFamily>> fa
     TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TreeView1->setAllColumnsShowFocus(true);
     TreeView1->setIndentation(19);
+    // Long family names scroll sideways rather than being cut short.
+    TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TreeView1->header()->setStretchLastSection(false);
     TreeView1->setToolTip(QStringLiteral("Click to select font"));
 
     // Cells of 12 × 20 pixels and the grid line between them, as the form has it.
