@@ -22,6 +22,7 @@
 #include "tools/numbers/PrimesCommand.h"
 #include "tools/reference/HardnessCommand.h"
 #include "tools/reference/ElementText.h"
+#include "tools/reference/CharCommands.h"
 #include "tools/reference/PhisText.h"
 #include "tools/reference/RefTables.h"
 #include "widgets/parser/CalcCommand.h"
@@ -96,6 +97,11 @@ const std::vector<Command>& commands() {
          reference::runElementCommand, "SYMBOL|NUMBER|NAME"},
         {"elements", "elements               list the chemical elements: number, symbol, name, mass",
          reference::runElementsCommand},
+        {"char", "char CODE|CHARACTER    a character of code page 1252 (code 32..255, 0x hex, U+ code point or\n"
+                 "                         the character itself): its keyboard entry, codes and Unicode name",
+         reference::runCharCommand, "CODE"},
+        {"keys", "keys                   the key names beside the names programs use for them",
+         reference::runKeysCommand},
     };
     return all;
 }

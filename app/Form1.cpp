@@ -210,11 +210,8 @@ void TForm1::connectHandlers() {
     trigger(Exit1, &TForm1::SpeedButton1Click);
 
     // The tools whose windows are still to come keep their places, unavailable.
-    for (QWidget* button : {SpeedButton10, SpeedButton21})
+    for (QWidget* button : {SpeedButton21})
         button->setEnabled(false);
-    for (QAction* entry : {
-                           Charactercode1})
-        entry->setEnabled(false);
 
     connect(Panel1, &QWidget::customContextMenuRequested, this,
             kv::guard([this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); }));

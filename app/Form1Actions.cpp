@@ -26,6 +26,7 @@
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
 #include "tools/reference/RefTablesForm.h"
@@ -133,7 +134,9 @@ void TForm1::SpeedButton11Click() {
     kv::lastingWindow(Form6).exec();
 }
 void TForm1::SpeedButton21Click() {}          // show THexForm
-void TForm1::SpeedButton10Click() {}          // show TMap
+void TForm1::SpeedButton10Click() {
+    kv::lastingWindow(Map).exec();
+}
 void TForm1::Generateprimenumbers1Click() {
     kv::lastingWindow(PrimeForm).exec();
 }

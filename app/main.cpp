@@ -19,6 +19,7 @@
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
+#include "tools/reference/Map_k.h"
 #include "tools/reference/Tabl.h"
 #include "tools/reference/RefTablesForm.h"
 #include "widgets/forms/ProgramFonts.h"
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
     Form6 = nullptr;
     delete TableForm;
     TableForm = nullptr;
+    delete Map;
+    Map = nullptr;
     delete Form1;
     Form1 = nullptr;
     // An error that stopped the start has been shown; the program then ends

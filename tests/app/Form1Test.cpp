@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -46,6 +47,7 @@
 #include "tools/engineering/Unit2.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
 #include "widgets/gif/GIFImage.h"
 #include "widgets/parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
@@ -205,12 +207,11 @@ private slots:
     // Tools whose windows are not built yet are visibly unavailable, never silently dead.
     void toolsStillToComeAreUnavailable() {
         bar = std::make_unique<TForm1>();
-        const QStringList buttonsToCome = {"SpeedButton10", "SpeedButton21"};
+        const QStringList buttonsToCome = {"SpeedButton21"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
-        const QStringList entriesToCome = {
-                                           "Charactercode1"};
+        const QStringList entriesToCome = {};
         int named = 0;
         for (QAction* entry : bar->PopupMenu1->findChildren<QAction*>()) {
             if (entry->objectName().isEmpty()) continue;
@@ -388,6 +389,32 @@ private slots:
         QCOMPARE(seen[0], DecForm);
         QCOMPARE(seen[1], seen[0]);
         QCOMPARE(found, (QStringList{"0", "20"}));
+    }
+
+    // The fonts window opens from its button and its menu entry alike, made
+    // once: the character picked the first time is still picked the second.
+    void fontsWindowIsMadeOnceFromButtonAndMenu() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete Map;
+            Map = nullptr;
+            bar.reset();
+        });
+        QList<TMap*> seen;
+        for (const std::function<void()>& open : std::initializer_list<std::function<void()>>{
+                 [this] { bar->SpeedButton10->click(); }, [this] { bar->Charactercode1->trigger(); }}) {
+            QTimer::singleShot(50, [&] {
+                auto* form = qobject_cast<TMap*>(QApplication::activeModalWidget());
+                if (form) seen << form;
+                if (form && seen.size() == 1) form->StringGrid1->setCurrentCell(1, 1);
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            open();
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1], Map);
+        QCOMPARE(seen[0], seen[1]);
+        QCOMPARE(Map->Label3->text(), QString("A"));
     }
 
     void popupMenuHasAllEntriesInOrder() {

@@ -41,6 +41,7 @@
 #include "tools/engineering/Cost.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
 #include "tools/reference/Phis.h"
 #include "tools/reference/Steel.h"
 #include "tools/reference/RefTablesForm.h"
@@ -82,6 +83,7 @@ const Window kWindows[] = {
     {"decibel", [] { return new TDecForm; }},
     {"rgb", [] { return new TForm4; }},
     {"periodic table", [] { return new TTableForm(nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
+    {"fonts and character codes", [] { return new TMap; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
@@ -331,6 +333,8 @@ private slots:
         QTest::newRow("sans") << "Arial" << "Liberation Sans";
         QTest::newRow("mono") << "Courier New" << "Liberation Mono";
         QTest::newRow("dialog") << "MS Sans Serif" << "Liberation Sans";
+        QTest::newRow("bitmap serif") << "MS Serif" << "Liberation Serif";
+        QTest::newRow("system") << "System" << "Liberation Sans";
     }
     void theWindowFacesAreTheMetricTwins() {
         QFETCH(QString, face);

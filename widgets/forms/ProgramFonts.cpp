@@ -19,6 +19,10 @@ void useProgramFonts() {
     // narrow, in Liberation Sans (the hot keys' first note, "You can change
     // the hot key to hide or restore...": 367, 377 and 419 px on one line).
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    // The bitmap faces "MS Serif" and "System" (the character grid's) have no
+    // twins either: the serif and the sans face of the same family stand in.
+    QFont::insertSubstitution(QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("System"), QStringLiteral("Liberation Sans"));
     QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 }
 

@@ -1,0 +1,12 @@
+#pragma once
+// `Kvantor2 char CODE|CHARACTER` and `Kvantor2 keys`: what the fonts window
+// shows of a character, and its key table, on standard output.
+#include <QStringList>
+#include <iosfwd>
+
+namespace reference {
+
+int runCharCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+int runKeysCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+
+}  // namespace reference
