@@ -1,8 +1,10 @@
 # Helpers that register tests with CTest.
 find_package(GTest REQUIRED)
 
-# What every test sees: where the built program and the sources lie, and a UTF-8 locale.
-set(KV_TEST_ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8")
+# What every test sees: where the built program and the sources lie, a UTF-8
+# locale, and a data folder of its own, so no test reads or writes the
+# developer's own copies of the tables.
+set(KV_TEST_ENVIRONMENT "KV_BIN_DIR=${KV_BIN_DIR};KV_SOURCE_DIR=${CMAKE_SOURCE_DIR};LC_ALL=C.UTF-8;XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home")
 
 # kv_gtest(name SOURCES ... LIBS ...): a GoogleTest program without widgets.
 function(kv_gtest name)

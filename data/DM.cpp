@@ -1,6 +1,7 @@
 #include "data/DM.h"
 
 #include "core/HandlerGuard.h"
+#include "data/UserTables.h"
 #include "platform/ProgramDir.h"
 
 TDM* DM = nullptr;
@@ -24,7 +25,13 @@ dbase::Table& TDM::table(int k) {
 void TDM::DMCreate() { openTables(platform::programDir()); }
 
 void TDM::openTables(const QString& dir) {
-    for (int k = 0; k < 9; ++k) table(k).setFileName((dir + QString::fromLatin1(kFileNames[k])).toStdString());
+    for (int k = 0; k < 9; ++k) {
+        const QString name = QString::fromLatin1(kFileNames[k]);
+        table(k).setFileName((k == kEditableTable ? data::tableFile(dir, name) : dir + name).toStdString());
+    }
+    // The program's folder is never written to: the first edit moves the
+    // table to the user's own copy.
+    table(kEditableTable).setWriteRedirect(data::moveToUserCopy);
     // Each table opens on its own: one damaged file closes only its own table,
     // and every other window keeps its data. The failures are shown together,
     // and start-up goes on.

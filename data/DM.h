@@ -18,6 +18,9 @@ public:
     static constexpr std::array<const char*, 9> kFileNames = {
         "members.DBF", "class.dbf", "phcont.dbf", "all_name.DBF", "all_db.dbf",
         "all_z.dbf",   "rvb.dbf",   "pan.dbf",    "nam_1.dbf"};
+    // The one table the user edits (the constants): read from the user's
+    // copy when there is one, copied there before the first write.
+    static constexpr int kEditableTable = 2;
 
     // Opens the tables from the program's directory (DMCreate).
     explicit TDM(QObject* parent = nullptr);

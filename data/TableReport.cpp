@@ -9,6 +9,7 @@ namespace {
 
 void describeOpenTable(std::ostringstream& out, const dbase::Table& t) {
     out << "opened, " << t.physicalRecordCount() << " records, code page " << t.codePage() << "\n";
+    out << "  file: " << t.fileName() << "\n";
     out << "  fields:";
     for (const dbase::FieldDef& f : t.fields()) {
         out << " " << f.name << " " << f.type << "(" << f.length;

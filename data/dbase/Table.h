@@ -139,6 +139,12 @@ public:
     // file is never left torn: the change goes to a copy that replaces the
     // original atomically.
     void setValue(int field, const std::string& text);
+    // Called with the table's path before a write touches the file; it may
+    // copy the file elsewhere and return the copy's path, which the write
+    // and every later one then go to ("" keeps the path). A throw stops the
+    // write with nothing changed.
+    using WriteRedirect = std::function<std::string(const std::string& path)>;
+    void setWriteRedirect(WriteRedirect redirect);
 
     // --- observers -------------------------------------------------------------
     using Listener = std::function<void(Change)>;

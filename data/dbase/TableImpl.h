@@ -17,6 +17,7 @@ struct Table::Impl {
     Table& self;
     std::string path;
     bool active = false;
+    Table::WriteRedirect writeRedirect;
 
     // Content of the open file.
     DbfImage image;

@@ -34,6 +34,11 @@ void Table::setValue(int field, const std::string& text) {
         d->fail("record " + std::to_string(record + 1) + ", field " + def.name + ": " + e.what());
     }
 
+    if (d->writeRedirect) {
+        std::string moved = d->writeRedirect(d->path);
+        if (!moved.empty()) d->path = std::move(moved);
+    }
+
     // Patch the file as it is on disk now, so that changes made by another
     // program to other records survive; refuse if its layout has changed.
     DbfImage disk = readDbf(d->path);
@@ -53,5 +58,7 @@ void Table::setValue(int field, const std::string& text) {
     d->notify(Change::Data);
     if (d->visible != before) d->notify(Change::Rows);
 }
+
+void Table::setWriteRedirect(WriteRedirect redirect) { d->writeRedirect = std::move(redirect); }
 
 }  // namespace dbase

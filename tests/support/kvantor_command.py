@@ -9,14 +9,14 @@ def program():
     return os.path.join(os.environ["KV_BIN_DIR"], "Kvantor2")
 
 
-def run(*args, prog=None, timeout=60):
+def run(*args, prog=None, timeout=60, cwd=None, env=None):
     """The finished process of `Kvantor2 args...`, text out and err. Commands
     need no display: the check runs them without one."""
-    env = dict(os.environ)
+    env = dict(env or os.environ)
     env.pop("DISPLAY", None)
     env["QT_QPA_PLATFORM"] = "minimal"
     return subprocess.run([prog or program(), *args], capture_output=True, text=True, env=env,
-                          timeout=timeout)
+                          timeout=timeout, cwd=cwd)
 
 
 class Checks:

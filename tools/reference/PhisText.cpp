@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "data/UserTables.h"
 #include "platform/ProgramDir.h"
 
 namespace reference {
@@ -29,7 +30,8 @@ int runConstantsCommand(const QStringList& args, std::ostream& out, std::ostream
     const QString text = args.join(QLatin1Char(' '));
     QStringList lines;
     try {
-        lines = constantLines((platform::programDir() + QStringLiteral("phcont.dbf")).toStdString(), text);
+        // The user's edited copy, when there is one, is what the window shows too.
+        lines = constantLines(data::tableFile(platform::programDir(), QStringLiteral("phcont.dbf")).toStdString(), text);
     } catch (const std::exception& e) {
         err << e.what() << "\n";
         return 1;

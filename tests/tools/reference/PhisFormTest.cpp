@@ -19,12 +19,15 @@
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "data/TableModel.h"
+#include "data/UserTables.h"
 #include "tools/reference/Phis.h"
 
 class PhisFormTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir;
+    QTemporaryDir dir;   // the program's folder, read-only as in a system install
+    QTemporaryDir home;  // the user's data folder
+    QByteArray installed;
     std::unique_ptr<TDM> dm;
     std::unique_ptr<TPhisForm> form;
     QStringList errors;
@@ -40,7 +43,7 @@ class PhisFormTest : public QObject {
                           form->DBGrid1->visualRect(index).center());
     }
     QByteArray fileBytes() const {
-        QFile f(dir.filePath("phcont.dbf"));
+        QFile f(data::tableFile(dir.path() + "/", "phcont.dbf"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     QLineEdit* openEditor() const {
@@ -73,7 +76,7 @@ class PhisFormTest : public QObject {
     // The VALUE and CHAR_VIEW the file holds for `name`, read afresh.
     QStringList storedRow(const QString& name) {
         dbase::Table t;
-        t.setFileName(dir.filePath("phcont.dbf").toStdString());
+        t.setFileName(data::tableFile(dir.path() + "/", "phcont.dbf").toStdString());
         t.open();
         for (t.first(); !t.eof(); t.next())
             if (QString::fromStdString(t.asString("NAME")) == name)
@@ -89,6 +92,9 @@ private slots:
         const QStringList tables = bin.entryList({"*.dbf", "*.DBF", "*.mdx", "*.MDX"}, QDir::Files);
         QVERIFY(tables.contains("phcont.dbf"));
         for (const QString& name : tables) QVERIFY(QFile::copy(bin.filePath(name), dir.filePath(name)));
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        installed = fileBytes();
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         oldSink = kv::setErrorSink([this](const std::string& m) { errors << QString::fromStdString(m); });
         dm = std::make_unique<TDM>(dir.path() + "/", nullptr);
         QCOMPARE(QString::fromStdString(dm->openError()), QString());
@@ -100,6 +106,7 @@ private slots:
         form.reset();
         dm.reset();
         kv::setErrorSink(oldSink);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void init() { errors.clear(); }
 
@@ -265,7 +272,7 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("μ0 by hand"));
     }
 
-    void editIsWrittenToTheFileAndAnEmptySymbolLeavesTheSpace() {
+    void editGoesToTheUsersCopyAndAnEmptySymbolLeavesTheSpace() {
         const int row = 4;
         const QString name = cell(row, 0);
         const QString value = QString::fromUtf8("1.5(3)e-7 Ω test");  // Ω is in the Greek code page
@@ -277,6 +284,17 @@ private slots:
         QCOMPARE(storedRow(name).value(1), QString());
         clickCell(row, 1);
         QCOMPARE(form->Edit1->text(), name + " " + value + " ");
+
+        // The edits went to the user's copy; the program's folder is as installed,
+        // and the next start reads the copy.
+        QVERIFY(QFile::exists(home.filePath("Kvantor2/phcont.dbf")));
+        QFile original(dir.filePath("phcont.dbf"));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), installed);
+        TDM next(dir.path() + "/", nullptr);
+        QCOMPARE(QString::fromStdString(next.Table3.fileName()), home.filePath("Kvantor2/phcont.dbf"));
+        QVERIFY(next.Table3.findKey(name.toStdString()));
+        QCOMPARE(QString::fromStdString(next.Table3.asString("VALUE")), value);
     }
 
     void anEditThatDoesNotFitIsRefusedAndTheFileKept() {

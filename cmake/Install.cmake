@@ -1,0 +1,55 @@
+# Installing: `cmake --install` puts the program and everything it reads at
+# run time in one private folder, links it onto the path, and adds what a
+# desktop needs to list it; `cpack -G DEB` packs the same tree.
+include(GNUInstallDirs)
+
+# One folder, as in the build's bin/: the program finds its tables, pictures
+# and help pages beside its executable (following the link on the path).
+set(KV_INSTALL_PRIVATE_DIR "lib/kvantor2" CACHE STRING "The program's own folder, under the prefix")
+set(KV_INSTALL_FULL_PRIVATE_DIR "${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}")
+
+install(TARGETS Kvantor2 RUNTIME DESTINATION ${KV_INSTALL_PRIVATE_DIR})
+install(DIRECTORY ${KV_BIN_DIR}/ DESTINATION ${KV_INSTALL_PRIVATE_DIR}
+        FILES_MATCHING PATTERN "*.dbf" PATTERN "*.DBF" PATTERN "*.mdx" PATTERN "*.MDX" PATTERN "*.gif"
+                       PATTERN "*.html" PATTERN "*.png" PATTERN "*.svg" PATTERN "*.css")
+# The link is made where the install really goes (the prefix given to
+# `cmake --install`, or the package's), so it is written at install time.
+file(RELATIVE_PATH kv_link_target "/prefix/${CMAKE_INSTALL_BINDIR}" "/prefix/${KV_INSTALL_PRIVATE_DIR}/Kvantor2")
+install(CODE "
+  set(bindir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
+  file(MAKE_DIRECTORY \"\${bindir}\")
+  message(STATUS \"Installing: \${bindir}/Kvantor2 -> ${kv_link_target}\")
+  file(CREATE_LINK \"${kv_link_target}\" \"\${bindir}/Kvantor2\" SYMBOLIC)
+")
+
+add_subdirectory(assets/desktop)
+
+# The Debian package: dependencies from the shared libraries, plus what no
+# library pulls in.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kvantor2)
+set(CPACK_PACKAGE_VENDOR "Tessmark Ltd.")
+set(CPACK_PACKAGE_CONTACT "Tessmark Ltd. <kvantor2@tessmark.com>" CACHE STRING "The package's maintainer")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "unit converter and engineering multi-tool")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"unit converter and engineering multi-tool
+ Kvantor2 is a small launcher bar that opens some twenty tool windows for
+ engineers, technicians and students: a unit converter over 568 units with
+ the CODATA physical constants, an expression calculator and function
+ plotter, number tools (Roman numerals, bases, primes, date differences),
+ engineering calculators, reference viewers and a hex viewer.
+ .
+ Every tool's computation is also a command: `Kvantor2 convert 1 mi km`.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KV_HOMEPAGE}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The X11 platform plugin and the metric-compatible fonts the windows are laid out in.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# The programs the tools start when the user asks for them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, gnome-calculator | kcalc | qalculate-gtk | galculator | mate-calc | speedcrunch | x11-apps, gnome-text-editor | gedit | kate | kwrite | mousepad | xed | pluma | featherpad | leafpad")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)

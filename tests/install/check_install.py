@@ -1,0 +1,93 @@
+#!/usr/bin/env python3
+"""`cmake --install` into a temporary DESTDIR: the program runs through the
+link on the path from another folder and finds its tables, the installed tree
+holds everything the build's bin/ does, and the desktop entry, the AppStream
+metainfo and the manual page pass their validators."""
+import gzip
+import hashlib
+import os
+import re
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from kvantor_command import Checks, run  # noqa: E402
+
+APP_ID = "com.tessmark.Kvantor2"
+check = Checks()
+
+
+def tool(*cmd, **kw):
+    return subprocess.run(list(cmd), capture_output=True, text=True, **kw)
+
+
+def digest(folder):
+    return {p.relative_to(folder): hashlib.sha256(p.read_bytes()).hexdigest()
+            for p in sorted(folder.rglob("*")) if p.is_file()}
+
+
+def main():
+    build = sys.argv[1]
+    bin_dir = Path(os.environ["KV_BIN_DIR"])
+    with tempfile.TemporaryDirectory() as tmp:
+        dest = Path(tmp) / "dest"
+        done = tool("cmake", "--install", build, "--prefix", "/usr", env=dict(os.environ, DESTDIR=str(dest)))
+        check(done.returncode == 0, f"cmake --install failed:\n{done.stdout}{done.stderr}")
+        usr = dest / "usr"
+        private = usr / "lib/kvantor2"
+        link = usr / "bin/Kvantor2"
+        check(link.is_symlink() and os.readlink(link) == "../lib/kvantor2/Kvantor2",
+              f"{link} should be a relative link to the program")
+
+        # Everything the program reads beside itself in the build is installed.
+        wanted = {p.relative_to(bin_dir) for p in bin_dir.rglob("*") if p.is_file() and p.suffix != ".stamp"}
+        have = {p.relative_to(private) for p in private.rglob("*") if p.is_file()}
+        check(wanted <= have, f"not installed: {sorted(map(str, wanted - have))}")
+
+        for path in [f"share/applications/{APP_ID}.desktop", f"share/metainfo/{APP_ID}.metainfo.xml",
+                     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg", "share/man/man1/Kvantor2.1.gz"] + \
+                [f"share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png" for s in (16, 22, 24, 32, 48, 64, 128, 256)]:
+            check((usr / path).is_file(), f"{path} not installed")
+
+        # Through the link, from elsewhere, with the install folder left as installed.
+        before = digest(private)
+        home = Path(tmp) / "data-home"
+        env = dict(os.environ, XDG_DATA_HOME=str(home))
+        tables = run("tables", prog=str(link), cwd=tmp, env=env)
+        check(tables.returncode == 0, f"tables through the link: exit {tables.returncode}\n{tables.stderr}")
+        check(f"file: {private}/phcont.dbf" in tables.stdout, f"tables should read the installed copy:\n{tables.stdout}")
+        converted = run("convert", "1", "mi", "km", prog=str(link), cwd=tmp, env=env)
+        check(converted.returncode == 0 and converted.stdout.startswith("1.609344"),
+              f"convert through the link: {converted.stdout!r} {converted.stderr!r}")
+        # A user's copy of the constants is the one read, and the report says so.
+        (home / "Kvantor2").mkdir(parents=True)
+        (home / "Kvantor2/phcont.dbf").write_bytes((private / "phcont.dbf").read_bytes())
+        tables = run("tables", prog=str(link), cwd=tmp, env=env)
+        check(f"file: {home}/Kvantor2/phcont.dbf" in tables.stdout, f"tables should name the user's copy:\n{tables.stdout}")
+        check(digest(private) == before, "running the program changed its install folder")
+
+        # The validators of the desktop, AppStream and the manual.
+        desktop = tool("desktop-file-validate", str(usr / f"share/applications/{APP_ID}.desktop"))
+        check(desktop.returncode == 0 and not re.search(r": (error|warning):", desktop.stdout),
+              f"desktop entry: {desktop.stdout}{desktop.stderr}")
+        meta = tool("appstreamcli", "validate", "--no-net", str(usr / f"share/metainfo/{APP_ID}.metainfo.xml"))
+        check(meta.returncode == 0, f"metainfo: {meta.stdout}{meta.stderr}")
+        page = gzip.decompress((usr / "share/man/man1/Kvantor2.1.gz").read_bytes()).decode()
+        man = tool("man", "--warnings", "-l", str(usr / "share/man/man1/Kvantor2.1.gz"),
+                   env=dict(os.environ, MANWIDTH="80", MAN_DISABLE_SECCOMP="1"))
+        check(man.returncode == 0 and not man.stderr.strip(), f"man --warnings: {man.stderr}")
+        check("@" not in page, "the manual page has a placeholder left")
+        # Every command of --help is in the manual.
+        usage = run("--help", prog=str(link), cwd=tmp, env=env).stdout
+        commands = [line.split()[0] for line in usage.splitlines() if re.match(r"  [a-z]", line)]
+        check(len(commands) >= 10, f"--help lists too few commands:\n{usage}")
+        for name in commands:
+            check(f"\n.B {name}\n" in page or f"\n.BI {name} " in page or f"\n.BR {name} " in page,
+                  f"the manual page does not describe the command {name}")
+    return check.finish("install")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
