@@ -142,6 +142,7 @@ void TForm1::Generateprimenumbers1Click() {
 }
 void TForm1::SpeedButton20Click() {
     kv::lastingWindow(SteelForm).exec();
+}
 void TForm1::SpeedButton9Click() {
     kv::lastingWindow(Form5).exec();
 }
