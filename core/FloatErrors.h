@@ -46,7 +46,7 @@ auto checkedFloat(F&& f) {
     // The computation's inputs are read only now, after the flags are
     // cleared: operands captured by value could otherwise be divided before
     // the guard is made, and the fault would be cleared before it is seen.
-    asm volatile("" : "+m"(f)::"memory");
+    asm volatile("" ::"m"(f) : "memory");
     if constexpr (std::is_void_v<std::invoke_result_t<F>>) {
         std::forward<F>(f)();
         asm volatile("" ::: "memory");  // keep the computation ahead of the check
