@@ -63,7 +63,7 @@ void LineIndex::run() {
                 used += length;
             }
         }, true);
-        if (got == 0) break;  // the file was cut short under the scan
+        if (got == 0 || used == 0) break;  // the file was cut short under the scan
         at += used;
         {
             const std::lock_guard lock(mutex_);

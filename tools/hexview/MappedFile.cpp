@@ -111,9 +111,12 @@ std::size_t MappedFile::read(std::uint64_t offset, void* to, std::size_t n) cons
 }
 
 std::size_t MappedFile::scan(std::uint64_t offset, std::size_t n, const Use& use, bool release) const {
-    const std::uint64_t end = std::min(size(), mapSize_);
-    if (map_ && offset < end) {
-        const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(n, end - offset));
+    const std::uint64_t size = this->size();
+    if (offset >= size) return 0;
+    const std::uint64_t end = std::min<std::uint64_t>(size, offset + n);
+    // Within the mapping (and the file as it is now): straight from memory.
+    if (map_ && end <= mapSize_) {
+        const auto count = static_cast<std::size_t>(end - offset);
         const std::uint8_t* bytes = map_ + offset;
         if (!busGuard([&] { use(bytes, count); })) return 0;
         if (release) {
@@ -122,8 +125,9 @@ std::size_t MappedFile::scan(std::uint64_t offset, std::size_t n, const Use& use
         }
         return count;
     }
-    if (map_ && offset < mapSize_) return 0;  // cut short since it was mapped
-    std::vector<std::uint8_t> block(n);
+    // The file grew past the mapping, or could not be mapped: plain reads.
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(end - offset));
+    n = block.size();
     std::size_t got = 0;
     while (got < n) {
         const ssize_t r = ::pread(fd_, block.data() + got, n - got, static_cast<off_t>(offset + got));
