@@ -12,6 +12,7 @@
 #include "platform/ProgramDir.h"
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
+#include "tools/hexview/HexdumpCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -57,6 +58,7 @@ const std::vector<Command>& commands() {
         {"datediff", "datediff START END     the span between two dates (YYYY-MM-DD) in years, months, days, hours",
          numbers::runDateDiffCommand, "START END"},
         {"primes", "primes N               list the primes from N down to 2", numbers::runPrimesCommand, "N"},
+        {"hexdump", "hexdump FILE           the hex viewer's dump of a file", hexview::runHexdumpCommand, "FILE"},
     };
     return all;
 }

@@ -211,7 +211,7 @@ void TForm1::connectHandlers() {
 
     // The tools whose windows are still to come keep their places, unavailable.
     for (QWidget* button : {SpeedButton6, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton13,
-                            SpeedButton15, SpeedButton19, SpeedButton20, SpeedButton21})
+                            SpeedButton15, SpeedButton19, SpeedButton20})
         button->setEnabled(false);
     for (QAction* entry : {Decibel1, Radiofrequencytolength1, Matterfieldtime1,
                            Referencehardnessnumberforsteel1, Resistorcapacitorsvaluesand1, Volumeoftanks1, RGBcolor1,

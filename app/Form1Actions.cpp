@@ -18,6 +18,7 @@
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
+#include "tools/hexview/HexForm.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -107,7 +108,9 @@ void TForm1::SpeedButton20Click() {}          // show TSteelForm
 void TForm1::SpeedButton11Click() {}          // show TForm6
 void TForm1::SpeedButton8Click() {}           // new TForm4
 void TForm1::SpeedButton9Click() {}           // show TForm5
-void TForm1::SpeedButton21Click() {}          // show THexForm
+void TForm1::SpeedButton21Click() {
+    kv::lastingWindow(HexForm).exec();
+}
 void TForm1::SpeedButton10Click() {}          // show TMap
 void TForm1::Generateprimenumbers1Click() {
     kv::lastingWindow(PrimeForm).exec();

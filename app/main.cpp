@@ -13,6 +13,7 @@
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
 #include "tools/convert/Meas.h"
+#include "tools/hexview/HexForm.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
     Form3 = nullptr;
     delete PrimeForm;
     PrimeForm = nullptr;
+    delete HexForm;
+    HexForm = nullptr;
     delete PhisForm;
     PhisForm = nullptr;
     delete MeasForm;

@@ -37,6 +37,7 @@
 #include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
+#include "tools/hexview/HexForm.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
 #include "widgets/gif/GIFImage.h"
@@ -200,7 +201,7 @@ private slots:
         bar = std::make_unique<TForm1>();
         const QStringList buttonsToCome = {"SpeedButton6",  "SpeedButton8",  "SpeedButton9",  "SpeedButton10",
                                            "SpeedButton11", "SpeedButton13", "SpeedButton15",
-                                           "SpeedButton19", "SpeedButton20", "SpeedButton21"};
+                                           "SpeedButton19", "SpeedButton20"};
         for (QToolButton* button : bar->toolButtons())
             QVERIFY2(button->isEnabled() != buttonsToCome.contains(button->objectName()),
                      qPrintable(button->objectName()));
@@ -330,6 +331,28 @@ private slots:
         }
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[0], PrimeForm);
+        QCOMPARE(seen[1], seen[0]);
+    }
+
+    // The hex view is made at its first opening from its button and shown again
+    // with the file it holds.
+    void hexWindowIsMadeOnceAndReused() {
+        bar = std::make_unique<TForm1>();
+        auto cleanup = qScopeGuard([this] {
+            delete HexForm;
+            HexForm = nullptr;
+            bar.reset();
+        });
+        QList<THexForm*> seen;
+        for (int k = 0; k < 2; ++k) {
+            QTimer::singleShot(50, [&] {
+                if (auto* form = qobject_cast<THexForm*>(QApplication::activeModalWidget())) seen << form;
+                if (QWidget* w = QApplication::activeModalWidget()) w->close();
+            });
+            QTest::mouseClick(bar->SpeedButton21, Qt::LeftButton);
+        }
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0], HexForm);
         QCOMPARE(seen[1], seen[0]);
     }
 
