@@ -356,7 +356,8 @@ private slots:
         for (const char* g : kGlyphs) own << forms::buttonGlyph(g).cacheKey();
         std::unique_ptr<QWidget> w(kWindows[window].make());
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            if (!b->icon().isNull()) QVERIFY2(own.contains(b->icon().cacheKey()), qPrintable(b->objectName()));
+            // Qt's own buttons (a menu bar's overflow arrow) carry the style's pictures.
+            if (!b->icon().isNull() && !b->objectName().startsWith(QLatin1String("qt_"))) QVERIFY2(own.contains(b->icon().cacheKey()), qPrintable(b->objectName()));
     }
 
     void everyGlyphIsDrawnOnceForEachSize_data() {

@@ -102,22 +102,6 @@ THexForm::THexForm(QWidget* parent)
     MenuSelectAll = MenuPopup->addAction(QStringLiteral("&Select all"));
     MenuCopy = MenuPopup->addAction(QStringLiteral("&Copy"));
 
-    OpenDlg = new QFileDialog(this);
-    forms::name(OpenDlg, "OpenDlg");
-    OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
-    OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDlg->setFileMode(QFileDialog::ExistingFile);
-    OpenDlg->setNameFilters({QStringLiteral("Binary (*.bin *.obj *.exe)"), QStringLiteral("Text (*.txt)"),
-                             QStringLiteral("All files (*)")});
-    OpenDlg->selectNameFilter(QStringLiteral("All files (*)"));
-
-    SaveDlg = new QFileDialog(this, QStringLiteral("Save text"));
-    forms::name(SaveDlg, "SaveDlg");
-    SaveDlg->setOption(QFileDialog::DontUseNativeDialog);
-    SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
-    SaveDlg->setAcceptMode(QFileDialog::AcceptSave);
-    SaveDlg->setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
-
     indexTimer_ = new QTimer(this);
     indexTimer_->setInterval(200);
 
@@ -157,7 +141,30 @@ void THexForm::showCursorOffset(std::uint64_t offset) {
     CursorOffset->setText(file_ ? QStringLiteral("Offset $%1 (%2)").arg(hexOffset(offset)).arg(offset) : QString());
 }
 
+void THexForm::makeDialogs() {
+    // Made when first needed: a window never asked to open a file does not
+    // read folders for dialogs it never shows.
+    if (OpenDlg) return;
+    OpenDlg = new QFileDialog(this);
+    forms::name(OpenDlg, "OpenDlg");
+    OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDlg->setFileMode(QFileDialog::ExistingFile);
+    OpenDlg->setNameFilters({QStringLiteral("Binary (*.bin *.obj *.exe)"), QStringLiteral("Text (*.txt)"),
+                             QStringLiteral("All files (*)")});
+    OpenDlg->selectNameFilter(QStringLiteral("All files (*)"));
+    if (!openedName_.isEmpty()) OpenDlg->selectFile(openedName_);
+
+    SaveDlg = new QFileDialog(this, QStringLiteral("Save text"));
+    forms::name(SaveDlg, "SaveDlg");
+    SaveDlg->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
+    SaveDlg->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDlg->setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
+}
+
 void THexForm::MenuOpenClick() {
+    makeDialogs();
     if (OpenDlg->exec() != QDialog::Accepted || OpenDlg->selectedFiles().isEmpty()) return;
     openFile(OpenDlg->selectedFiles().constFirst());
 }
@@ -180,7 +187,7 @@ void THexForm::openFile(const QString& path) {
         kv::showMessageBox(kv::MessageKind::Error, QStringLiteral("Can't open file %1.").arg(name), this);
         return;
     }
-    OpenDlg->selectFile(path);
+    if (OpenDlg) OpenDlg->selectFile(path);
     openedName_ = QFileInfo(path).absoluteFilePath();
     if (hexview::conversions().converts(path.toStdString())) {
         lines_ = std::make_unique<hexview::DumpLines>(file_);
@@ -213,6 +220,7 @@ QString THexForm::saveProposal() const {
 }
 
 void THexForm::MenuSaveAsClick() {
+    makeDialogs();
     SaveDlg->selectFile(saveProposal());
     if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty()) return;
     saveTo(SaveDlg->selectedFiles().constFirst());

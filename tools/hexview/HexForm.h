@@ -38,8 +38,8 @@ public:
     QAction *MenuGoTo, *MenuFind, *MenuFindNext;
     QMenu* MenuPopup;
     QAction *MenuSelectAll, *MenuCopy;
-    QFileDialog* OpenDlg;
-    QFileDialog* SaveDlg;
+    QFileDialog* OpenDlg = nullptr;  // both made when first needed
+    QFileDialog* SaveDlg = nullptr;
 
     void FormCreate();
     void MenuOpenClick();
@@ -70,6 +70,7 @@ public:
     static constexpr std::uint64_t kMaxCopyBytes = std::uint64_t{64} << 20;
 
 private:
+    void makeDialogs();
     void showCursorOffset(std::uint64_t offset);
     void watchIndex();
 
