@@ -55,8 +55,6 @@ bool busGuard(F&& access) {
     return true;
 }
 
-constexpr std::size_t kPage = 4096;
-
 }  // namespace
 
 MappedFile::MappedFile(const std::string& path) : path_(path) {
@@ -110,24 +108,23 @@ std::size_t MappedFile::read(std::uint64_t offset, void* to, std::size_t n) cons
     return copied;
 }
 
-std::size_t MappedFile::scan(std::uint64_t offset, std::size_t n, const Use& use, bool release) const {
+std::size_t MappedFile::scan(std::uint64_t offset, std::size_t n, const Use& use, bool pass) const {
     const std::uint64_t size = this->size();
     if (offset >= size) return 0;
     const std::uint64_t end = std::min<std::uint64_t>(size, offset + n);
     // Within the mapping (and the file as it is now): straight from memory.
-    if (map_ && end <= mapSize_) {
+    if (map_ && end <= mapSize_ && !pass) {
         const auto count = static_cast<std::size_t>(end - offset);
         const std::uint8_t* bytes = map_ + offset;
-        if (!busGuard([&] { use(bytes, count); })) return 0;
-        if (release) {
-            const std::uint64_t first = offset / kPage * kPage;
-            ::madvise(map_ + first, static_cast<std::size_t>(offset + count - first), MADV_DONTNEED);
-        }
-        return count;
+        return busGuard([&] { use(bytes, count); }) ? count : 0;
     }
-    // The file grew past the mapping, or could not be mapped: plain reads.
-    std::vector<std::uint8_t> block(static_cast<std::size_t>(end - offset));
-    n = block.size();
+    // A pass over the whole file, a file grown past its mapping, or one that
+    // could not be mapped: plain reads into a block kept for the next call.
+    // (Mapped pages a pass has touched stay counted as the program's memory,
+    // even when given back, as the kernel maps their neighbours on each fault.)
+    thread_local std::vector<std::uint8_t> block;
+    n = static_cast<std::size_t>(end - offset);
+    if (block.size() < n) block.resize(n);
     std::size_t got = 0;
     while (got < n) {
         const ssize_t r = ::pread(fd_, block.data() + got, n - got, static_cast<off_t>(offset + got));

@@ -38,10 +38,11 @@ public:
     // Hands the bytes from `offset` on (at most `n`, fewer at the end of the
     // file) to `use(bytes, count)` in memory, without copying where the file
     // is mapped; returns the count handed over, 0 at the end or when the file
-    // shrank under the access. `release` gives the pages back afterwards, so a
-    // pass over a large file does not keep it resident.
+    // shrank under the access. `pass` marks one block of a pass over the
+    // whole file: it is read rather than mapped, so that the pass does not
+    // leave the file resident in the program's memory.
     using Use = std::function<void(const std::uint8_t* bytes, std::size_t count)>;
-    std::size_t scan(std::uint64_t offset, std::size_t n, const Use& use, bool release = false) const;
+    std::size_t scan(std::uint64_t offset, std::size_t n, const Use& use, bool pass = false) const;
 
 private:
     std::string path_;
