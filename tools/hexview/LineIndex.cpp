@@ -9,7 +9,7 @@ namespace hexview {
 
 namespace {
 
-constexpr std::size_t kChunk = std::size_t{4} << 20;
+constexpr std::size_t kChunk = std::size_t{256} << 10;
 
 bool continuation(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
 

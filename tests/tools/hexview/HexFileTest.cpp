@@ -137,7 +137,7 @@ TEST(Find, TypedBytesAndOffsets) {
 
 TEST(Find, AcrossBlocksInLargeFiles) {
     Files files;
-    // A sparse file of 40 MiB with the bytes where the 16 MiB blocks meet.
+    // A sparse file of 40 MiB with the bytes across the border of two blocks of the search.
     const std::string path = files.make("", 40 << 20);
     {
         const int fd = ::open(path.c_str(), O_WRONLY);
