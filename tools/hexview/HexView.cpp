@@ -65,7 +65,8 @@ void HexView::updateRange() {
                                       : static_cast<int>(static_cast<long double>(top_) * kScrollSteps / top));
     syncing_ = false;
     const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    horizontalScrollBar()->setRange(0, std::max(0, widestLine_ * charWidth + 4 - viewport()->width()));
+    const int widest = static_cast<int>(QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')) * widestLine_) + 8;
+    horizontalScrollBar()->setRange(0, std::max(0, widest - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(charWidth);
 }
@@ -139,7 +140,6 @@ void HexView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     if (!lines_) return;
     const int height = lineHeight();
-    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
     const int left = 2 - horizontalScrollBar()->value();
     const std::vector<hexview::ShownLine> shown = lines_->lines(top_, visibleLines() + 1);
     const QPalette& colours = palette();
@@ -151,8 +151,13 @@ void HexView::paintEvent(QPaintEvent*) {
         const bool selected = selecting_ && number >= selectionFirst() && number <= selectionLast();
         if (selected) painter.fillRect(0, y, viewport()->width(), height, colours.highlight());
         if (highlightTo_ > highlightFrom_)
-            for (const auto& [column, length] : lines_->spans(line, highlightFrom_, highlightTo_))
-                painter.fillRect(left + column * charWidth, y, length * charWidth, height, QColor(255, 230, 120));
+            for (const auto& [column, length] : lines_->spans(line, highlightFrom_, highlightTo_)) {
+                // Measured on the line itself: advances need not be whole pixels.
+                const QFontMetricsF metrics(font());
+                const qreal x = metrics.horizontalAdvance(line.text.left(column));
+                const qreal w = metrics.horizontalAdvance(line.text.mid(column, length));
+                painter.fillRect(QRectF(left + x, y, w, height), QColor(255, 230, 120));
+            }
         painter.setPen(selected ? colours.highlightedText().color() : colours.text().color());
         painter.drawText(left, y + fontMetrics().ascent(), line.text);
         if (number == current_ && hasFocus()) {
