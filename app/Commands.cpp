@@ -17,6 +17,7 @@
 #include "tools/engineering/DecibelCommand.h"
 #include "tools/engineering/RadioCommand.h"
 #include "tools/engineering/RgbCommand.h"
+#include "tools/hexview/HexdumpCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -102,6 +103,7 @@ const std::vector<Command>& commands() {
          reference::runCharCommand, "CODE"},
         {"keys", "keys                   the key names beside the names programs use for them",
          reference::runKeysCommand},
+        {"hexdump", "hexdump FILE           the hex viewer's dump of a file", hexview::runHexdumpCommand, "FILE"},
     };
     return all;
 }

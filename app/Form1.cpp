@@ -209,10 +209,6 @@ void TForm1::connectHandlers() {
     trigger(Help1, &TForm1::Help1Click);
     trigger(Exit1, &TForm1::SpeedButton1Click);
 
-    // The tools whose windows are still to come keep their places, unavailable.
-    for (QWidget* button : {SpeedButton21})
-        button->setEnabled(false);
-
     connect(Panel1, &QWidget::customContextMenuRequested, this,
             kv::guard([this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); }));
     connect(TrayComp1, &TTrayComp::OnMinimize, this, kv::guard(this, &TForm1::TrayComp1Minimize));

@@ -23,6 +23,7 @@
 #include "tools/engineering/Color_h.h"
 #include "tools/engineering/Decib.h"
 #include "tools/engineering/Unit2.h"
+#include "tools/hexview/HexForm.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/FormDate.h"
 #include "tools/numbers/Prim.h"
@@ -133,7 +134,9 @@ void TForm1::SpeedButton13Click() {
 void TForm1::SpeedButton11Click() {
     kv::lastingWindow(Form6).exec();
 }
-void TForm1::SpeedButton21Click() {}          // show THexForm
+void TForm1::SpeedButton21Click() {
+    kv::lastingWindow(HexForm).exec();
+}
 void TForm1::SpeedButton10Click() {
     kv::lastingWindow(Map).exec();
 }

@@ -15,6 +15,7 @@
 #include "tools/convert/Meas.h"
 #include "tools/engineering/Decib.h"
 #include "tools/engineering/Resist.h"
+#include "tools/hexview/HexForm.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Phis.h"
@@ -79,6 +80,8 @@ int main(int argc, char** argv) {
     Form3 = nullptr;
     delete PrimeForm;
     PrimeForm = nullptr;
+    delete HexForm;
+    HexForm = nullptr;
     delete PhisForm;
     PhisForm = nullptr;
     delete SteelForm;

@@ -16,33 +16,14 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/ProcessMemory.h"
 #include "tools/numbers/Prim.h"
 #include "tools/numbers/PrimeListModel.h"
 #include "tools/numbers/PrimeListView.h"
 
-namespace {
-
-// A line of /proc/self/status in kilobytes ("VmRSS", "VmHWM").
-long statusKb(const char* field) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field)) return line.mid(line.indexOf(':') + 1).trimmed().split(' ')[0].toLong();
-    return -1;
-}
-
-// From now on VmHWM counts from the present resident size.
-void resetPeak() {
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly)) refs.write("5");
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-}  // namespace
+using bench::median;
+using bench::resetPeak;
+using bench::statusKb;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

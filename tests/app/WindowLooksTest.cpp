@@ -37,6 +37,7 @@
 #include "tools/engineering/Color_h.h"
 #include "tools/engineering/Decib.h"
 #include "tools/engineering/Unit2.h"
+#include "tools/hexview/HexForm.h"
 #include "tools/numbers/Ar_rom.h"
 #include "tools/engineering/Cost.h"
 #include "tools/numbers/FormDate.h"
@@ -84,6 +85,7 @@ const Window kWindows[] = {
     {"rgb", [] { return new TForm4; }},
     {"periodic table", [] { return new TTableForm(nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
     {"fonts and character codes", [] { return new TMap; }},
+    {"hex view", [] { return new THexForm; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
 };
 
@@ -376,7 +378,8 @@ private slots:
         for (const char* g : kGlyphs) own << forms::buttonGlyph(g).cacheKey();
         std::unique_ptr<QWidget> w(kWindows[window].make());
         for (const QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            if (!b->icon().isNull()) QVERIFY2(own.contains(b->icon().cacheKey()), qPrintable(b->objectName()));
+            // Qt's own buttons (a menu bar's overflow arrow) carry the style's pictures.
+            if (!b->icon().isNull() && !b->objectName().startsWith(QLatin1String("qt_"))) QVERIFY2(own.contains(b->icon().cacheKey()), qPrintable(b->objectName()));
     }
 
     void everyGlyphIsDrawnOnceForEachSize_data() {

@@ -1,0 +1,199 @@
+// The hex view window offscreen: a file opened through the open dialog, the
+// status texts, "Save as" (its proposal and the file byte for byte), copying
+// and its limit, go to, find, a text file, and a file of 2^32 lines.
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <cstdio>
+#include <fstream>
+
+#include "tests/support/ShownErrors.h"
+#include "tools/hexview/HexForm.h"
+#include "tools/hexview/LineIndex.h"
+#include "tools/hexview/ViewLines.h"
+
+namespace {
+
+// The dump of `bytes` formatted here on its own, to check the window's against.
+QByteArray expectedDump(const QByteArray& bytes) {
+    QByteArray dump;
+    for (qsizetype at = 0; at < bytes.size(); at += 16) {
+        char part[128];
+        int n = std::snprintf(part, sizeof part, ";%05llX  ", static_cast<unsigned long long>(at));
+        QByteArray line(part, n), text;
+        for (qsizetype k = at; k < std::min(at + 16, bytes.size()); ++k) {
+            const auto b = static_cast<unsigned char>(bytes[k]);
+            n = std::snprintf(part, sizeof part, (k - at) % 4 == 3 ? "%02X  " : "%02X ", b);
+            line.append(part, n);
+            text.append(b >= 32 && b <= 126 ? char(b) : '.');
+        }
+        dump += line.leftJustified(62, ' ') + text + "\r\n";
+    }
+    return dump;
+}
+
+// Answers the next modal box (a message, a file dialog) with `answer` once it is up.
+void whenModal(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(10, [answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) answer(modal);
+        else whenModal(answer);
+    });
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes, qint64 size = -1) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    if (size >= 0) QVERIFY(f.resize(size));
+}
+
+// The status texts as they are painted.
+struct PaintedTexts : QObject {
+    QLabel* label;
+    QStringList texts;
+    explicit PaintedTexts(QLabel* l) : label(l) { l->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && (texts.isEmpty() || texts.last() != label->text())) texts << label->text();
+        return false;
+    }
+};
+
+}  // namespace
+
+class HexFormTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QByteArray bytes;
+
+    QString path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+
+private slots:
+    void initTestCase() {
+        for (int k = 0; k < 4096 + 17; ++k) bytes.append(char(k * 7 % 256));
+        bytes.replace(100, 4, "\xDE\xAD\xBE\xEF");
+        bytes.replace(3000, 4, "\xDE\xAD\xBE\xEF");
+        bytes.replace(2000, 5, "hello");
+        writeFile(path("data.bin"), bytes);
+    }
+
+    void opensDumpsSavesAndCopies() {
+        THexForm form;
+        form.show();
+        QCOMPARE(form.saveProposal(), QStringLiteral(".txt"));
+        whenModal([&](QWidget*) {
+            form.OpenDlg->selectFile(path("data.bin"));
+            static_cast<QDialog*>(form.OpenDlg)->accept();
+        });
+        form.MenuOpenClick();
+        QCOMPARE(form.StatusText->text(), QStringLiteral("data.bin"));
+        QCOMPARE(form.Rich->lines()->lineCount(), quint64(258));
+        QCOMPARE(form.saveProposal(), path("data.txt"));
+        form.MenuPopupPopup();
+        QVERIFY(!form.MenuCopy->isEnabled());
+
+        PaintedTexts painted(form.StatusText);
+        whenModal([&](QWidget*) { static_cast<QDialog*>(form.SaveDlg)->accept(); });
+        form.MenuSaveAsClick();
+        QCOMPARE(fileBytes(path("data.txt")), expectedDump(bytes));
+        QVERIFY2(painted.texts.contains(QStringLiteral("Reading...  $01000")), qPrintable(painted.texts.join('|')));
+        QCOMPARE(form.StatusText->text(), QStringLiteral("data.bin"));
+
+        form.MenuSelectAllClick();
+        form.MenuPopupPopup();
+        QVERIFY(form.MenuCopy->isEnabled());
+        form.MenuCopyClick();
+        QCOMPARE(QApplication::clipboard()->text().toLatin1(), expectedDump(bytes));
+
+        // 16 MiB make some 80 MB of dump: too much for the clipboard.
+        writeFile(path("big.bin"), "x", 16 << 20);
+        form.openFile(path("big.bin"));
+        form.MenuSelectAllClick();
+        ShownErrors shown;
+        form.MenuPopupPopup();
+        form.MenuCopy->trigger();
+        QCOMPARE(shown.messages.size(), 1);
+        QVERIFY2(shown.messages[0].contains("Save as"), qPrintable(shown.messages[0]));
+        QCOMPARE(QApplication::clipboard()->text().toLatin1(), expectedDump(bytes));
+
+        QString message;
+        whenModal([&](QWidget* box) {
+            message = static_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        form.openFile(path("missing.bin"));
+        QCOMPARE(message, QStringLiteral("Can't open file missing.bin."));
+        QCOMPARE(form.StatusText->text(), QString());
+    }
+
+    void goesToAndFinds() {
+        THexForm form;
+        form.show();
+        form.openFile(path("data.bin"));
+        struct Go { const char* typed; quint64 line; const char* shown; } goes[] = {
+            {"0x1000", 256, "Offset $01000 (4096)"}, {"#20", 1, "Offset $00014 (20)"}, {"1F", 1, "Offset $0001F (31)"},
+        };
+        for (const Go& g : goes) {
+            form.goTo(g.typed);
+            QCOMPARE(form.Rich->currentLine(), g.line);
+            QCOMPARE(form.CursorOffset->text(), QString(g.shown));
+        }
+        ShownErrors shown;
+        for (const char* bad : {"0x99999", "zz"}) kv::guarded([&] { form.goTo(bad); });
+        QCOMPARE(shown.messages.size(), 2);
+
+        form.goTo("0");
+        struct Find { const char* typed; bool hex; qint64 at; } finds[] = {
+            {"DE AD BE EF", true, 100}, {"hello", false, 2000}, {"DE AD BE EF", true, 3000}, {"DE AD BE EF", true, -1},
+        };
+        for (const Find& f : finds) {
+            if (f.at < 0) whenModal([](QWidget* box) { box->close(); });
+            QCOMPARE(form.find(f.typed, f.hex), f.at >= 0);
+            if (f.at < 0) continue;
+            QCOMPARE(form.Rich->highlightFrom(), quint64(f.at));
+            QCOMPARE(form.Rich->highlightTo(), quint64(f.at) + (f.hex ? 4 : 5));
+            QCOMPARE(form.Rich->cursorOffset(), quint64(f.at));
+            QCOMPARE(form.Rich->currentLine(), quint64(f.at / 16));
+        }
+    }
+
+    void showsTextAndHugeFiles() {
+        THexForm form;
+        form.resize(600, 400);
+        form.show();
+        writeFile(path("notes.TXT"), "one\r\ntwo \xFF\n");
+        form.openFile(path("notes.TXT"));
+        const auto* text = dynamic_cast<const hexview::TextLines*>(form.Rich->lines());
+        QVERIFY(text);
+        QTRY_VERIFY(text->index().complete());
+        const std::vector<hexview::ShownLine> lines = text->lines(0, 5);
+        QCOMPARE(lines.size(), std::size_t(2));
+        QCOMPARE(lines[1].text, QStringLiteral("two \uFFFD"));
+
+        // 2^32 lines: past what a scroll bar counts, the view still reaches every line.
+        writeFile(path("huge.BIN"), "", qint64(1) << 36);
+        form.openFile(path("huge.BIN"));
+        QTest::keyClick(form.Rich, Qt::Key_End, Qt::ControlModifier);
+        const quint64 lines32 = quint64(1) << 32;
+        QCOMPARE(form.Rich->currentLine(), lines32 - 1);
+        QCOMPARE(form.Rich->topLine(), lines32 - form.Rich->visibleLines());
+        QCOMPARE(form.CursorOffset->text(), QStringLiteral("Offset $FFFFFFFF0 (68719476720)"));
+        QScrollBar* bar = form.Rich->verticalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        QVERIFY(qAbs(qint64(form.Rich->topLine()) - qint64(lines32 / 2)) < qint64(lines32 / 1000));
+    }
+};
+
+QTEST_MAIN(HexFormTest)
+#include "HexFormTest.moc"

@@ -1,0 +1,51 @@
+#pragma once
+// Writing the whole dump (or the whole text) of a file as a stream, never
+// holding it in memory: for "Save as" and for the hexdump command.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hexview {
+
+class MappedFile;
+
+// A large buffer in front of a file descriptor; a failed write throws
+// kv::Error naming `what` and the system's reason.
+class OutputBuffer {
+public:
+    OutputBuffer(int fd, std::string what, std::size_t capacity = std::size_t{1} << 20);
+    void put(const char* bytes, std::size_t n);
+    // Room for `n` characters at the end of the buffer, to be committed with commit().
+    char* reserve(std::size_t n);
+    void commit(char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+    void flush();
+
+private:
+    void writeAll(const char* bytes, std::size_t size);
+
+    int fd_;
+    std::string what_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+};
+
+// Told the position reached each time it is a multiple of 4096; `stop` ends
+// the writing early (a kv::Error says so).
+struct WriteControl {
+    std::function<void(std::uint64_t)> progress;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// Every dump line of the file, as the view shows them.
+void writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& control = {});
+// The file's text with every line ended by CR LF, the last one too.
+void writeText(const MappedFile& file, OutputBuffer& out, const WriteControl& control = {});
+
+// Writes `target` through `write` into a new file beside it, which replaces
+// `target` only when everything was written: a failure (disk full, no
+// permission) leaves no partial file under the name and throws kv::Error.
+void saveReplacing(const std::string& target, const std::function<void(OutputBuffer&)>& write);
+
+}  // namespace hexview

@@ -1,0 +1,356 @@
+#include "tools/hexview/HexForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <future>
+
+#include "core/Error.h"
+#include "core/HandlerGuard.h"
+#include "core/MessageBox.h"
+#include "tools/hexview/Conversion.h"
+#include "tools/hexview/DumpWriter.h"
+#include "tools/hexview/Find.h"
+#include "tools/hexview/LineIndex.h"
+#include "tools/hexview/MappedFile.h"
+#include "tools/hexview/ViewLines.h"
+#include "widgets/forms/FormControls.h"
+
+THexForm* HexForm = nullptr;
+
+namespace {
+
+QString hexOffset(std::uint64_t offset) {
+    return QStringLiteral("%1").arg(offset, 5, 16, QLatin1Char('0')).toUpper();
+}
+
+// The busy cursor until the end of the scope, whatever happens.
+auto busyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    return qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+}
+
+}  // namespace
+
+THexForm::THexForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowMinMaxButtonsHint) {
+    setObjectName(QStringLiteral("HexForm"));
+    setWindowTitle(QStringLiteral("Hex View"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setSizeGripEnabled(true);
+    // 603 x 386 outside, less a usual frame and title.
+    resize(595, 359);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    MainMenu1 = new QMenuBar(this);
+    forms::name(MainMenu1, "MainMenu1");
+    QMenu* file = MainMenu1->addMenu(QStringLiteral("&File"));
+    MenuOpen = file->addAction(QStringLiteral("&Open..."));
+    MenuSaveAs = file->addAction(QStringLiteral("Save &as..."));
+    file->addSeparator();
+    MenuExit = file->addAction(QStringLiteral("Close"));
+    QMenu* search = MainMenu1->addMenu(QStringLiteral("&Search"));
+    MenuGoTo = search->addAction(QStringLiteral("&Go to offset..."));
+    MenuGoTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    MenuFind = search->addAction(QStringLiteral("&Find..."));
+    MenuFind->setShortcut(QKeySequence::Find);
+    MenuFindNext = search->addAction(QStringLiteral("Find &next"));
+    MenuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    layout->setMenuBar(MainMenu1);
+
+    Rich = new HexView(this);
+    forms::name(Rich, "Rich");
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setStyleHint(QFont::Monospace);
+    courier.setPixelSize(12);
+    Rich->setFont(courier);
+    Rich->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(Rich, 1);
+
+    StatusBar = new QStatusBar(this);
+    forms::name(StatusBar, "StatusBar");
+    StatusBar->setSizeGripEnabled(false);
+    StatusText = new QLabel(StatusBar);
+    forms::name(StatusText, "StatusText");
+    CursorOffset = new QLabel(StatusBar);
+    forms::name(CursorOffset, "CursorOffset");
+    StatusBar->addWidget(StatusText, 1);
+    StatusBar->addPermanentWidget(CursorOffset);
+    layout->addWidget(StatusBar);
+
+    MenuPopup = new QMenu(this);
+    forms::name(MenuPopup, "MenuPopup");
+    MenuSelectAll = MenuPopup->addAction(QStringLiteral("&Select all"));
+    MenuCopy = MenuPopup->addAction(QStringLiteral("&Copy"));
+
+    indexTimer_ = new QTimer(this);
+    indexTimer_->setInterval(200);
+
+    connect(MenuOpen, &QAction::triggered, this, kv::guard(this, &THexForm::MenuOpenClick));
+    connect(MenuSaveAs, &QAction::triggered, this, kv::guard(this, &THexForm::MenuSaveAsClick));
+    connect(MenuExit, &QAction::triggered, this, kv::guard(this, &THexForm::MenuExitClick));
+    connect(MenuGoTo, &QAction::triggered, this, kv::guard(this, &THexForm::MenuGoToClick));
+    connect(MenuFind, &QAction::triggered, this, kv::guard(this, &THexForm::MenuFindClick));
+    connect(MenuFindNext, &QAction::triggered, this, kv::guard(this, &THexForm::MenuFindNextClick));
+    connect(MenuPopup, &QMenu::aboutToShow, this, kv::guard(this, &THexForm::MenuPopupPopup));
+    connect(MenuSelectAll, &QAction::triggered, this, kv::guard(this, &THexForm::MenuSelectAllClick));
+    connect(MenuCopy, &QAction::triggered, this, kv::guard(this, &THexForm::MenuCopyClick));
+    connect(Rich, &QWidget::customContextMenuRequested, this,
+            kv::guard([this](const QPoint& at) { MenuPopup->popup(Rich->mapToGlobal(at)); }));
+    connect(Rich, &HexView::copyRequested, this, kv::guard(this, &THexForm::MenuCopyClick));
+    connect(Rich, &HexView::cursorMoved, this, kv::guard([this](std::uint64_t at) { showCursorOffset(at); }));
+    connect(indexTimer_, &QTimer::timeout, this, kv::guard(this, &THexForm::watchIndex));
+    FormCreate();
+}
+
+THexForm::~THexForm() {
+    // The view must let go of the lines before they (and their index thread) go.
+    Rich->setLines(nullptr);
+}
+
+void THexForm::FormCreate() {
+    for (const char* extension : {"bin", "obj", "exe"})
+        hexview::conversions().registerConversion(extension, [] { return std::make_unique<hexview::THexConversion>(); });
+}
+
+void THexForm::Progress(std::int64_t offset) {
+    StatusText->setText(QStringLiteral("Reading...  $") + hexOffset(static_cast<std::uint64_t>(offset)));
+    StatusBar->repaint();
+}
+
+void THexForm::showCursorOffset(std::uint64_t offset) {
+    CursorOffset->setText(file_ ? QStringLiteral("Offset $%1 (%2)").arg(hexOffset(offset)).arg(offset) : QString());
+}
+
+void THexForm::makeDialogs() {
+    // Made when first needed: a window never asked to open a file does not
+    // read folders for dialogs it never shows.
+    if (OpenDlg) return;
+    OpenDlg = new QFileDialog(this);
+    forms::name(OpenDlg, "OpenDlg");
+    OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDlg->setFileMode(QFileDialog::ExistingFile);
+    OpenDlg->setNameFilters({QStringLiteral("Binary (*.bin *.obj *.exe)"), QStringLiteral("Text (*.txt)"),
+                             QStringLiteral("All files (*)")});
+    OpenDlg->selectNameFilter(QStringLiteral("All files (*)"));
+    if (!openedName_.isEmpty()) OpenDlg->selectFile(openedName_);
+
+    SaveDlg = new QFileDialog(this, QStringLiteral("Save text"));
+    forms::name(SaveDlg, "SaveDlg");
+    SaveDlg->setOption(QFileDialog::DontUseNativeDialog);
+    SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
+    SaveDlg->setAcceptMode(QFileDialog::AcceptSave);
+    SaveDlg->setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
+}
+
+void THexForm::MenuOpenClick() {
+    makeDialogs();
+    if (OpenDlg->exec() != QDialog::Accepted || OpenDlg->selectedFiles().isEmpty()) return;
+    openFile(OpenDlg->selectedFiles().constFirst());
+}
+
+void THexForm::openFile(const QString& path) {
+    const auto busy = busyCursor();
+    StatusText->setText(QStringLiteral("Reading..."));
+    indexTimer_->stop();
+    Rich->setLines(nullptr);
+    lines_.reset();
+    file_.reset();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    const QString name = QFileInfo(path).fileName();
+    try {
+        file_ = std::make_shared<hexview::MappedFile>(path.toStdString());
+    } catch (const hexview::OpenError&) {
+        StatusText->clear();
+        showCursorOffset(0);
+        kv::showMessageBox(kv::MessageKind::Error, QStringLiteral("Can't open file %1.").arg(name), this);
+        return;
+    }
+    if (OpenDlg) OpenDlg->selectFile(path);
+    openedName_ = QFileInfo(path).absoluteFilePath();
+    if (hexview::conversions().converts(path.toStdString())) {
+        lines_ = std::make_unique<hexview::DumpLines>(file_);
+    } else {
+        lines_ = std::make_unique<hexview::TextLines>(file_);
+        indexTimer_->start();
+    }
+    Rich->setLines(lines_.get());
+    StatusText->setText(name);
+    showCursorOffset(0);
+}
+
+void THexForm::watchIndex() {
+    const auto* text = dynamic_cast<const hexview::TextLines*>(lines_.get());
+    if (!text) {
+        indexTimer_->stop();
+        return;
+    }
+    if (text->index().complete()) indexTimer_->stop();
+    Rich->linesChanged();
+}
+
+QString THexForm::saveProposal() const {
+    if (openedName_.isEmpty()) return QStringLiteral(".txt");
+    const QFileInfo info(openedName_);
+    const QString suffix = info.suffix();
+    QString base = openedName_;
+    if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
+    return base + QStringLiteral(".txt");
+}
+
+void THexForm::MenuSaveAsClick() {
+    makeDialogs();
+    SaveDlg->selectFile(saveProposal());
+    if (SaveDlg->exec() != QDialog::Accepted || SaveDlg->selectedFiles().isEmpty()) return;
+    saveTo(SaveDlg->selectedFiles().constFirst());
+}
+
+void THexForm::saveTo(const QString& path) {
+    const auto busy = busyCursor();
+    const QString shown = StatusText->text();
+    const auto restore = qScopeGuard([&] { StatusText->setText(shown); });
+    // Progress is asked for at every 4096 bytes; the status bar is painted a
+    // few times a second, which is all the eye can follow.
+    QElapsedTimer sincePainted;
+    hexview::WriteControl control;
+    control.progress = [&](std::uint64_t at) {
+        if (sincePainted.isValid() && sincePainted.elapsed() < 100) return;
+        sincePainted.start();
+        Progress(static_cast<std::int64_t>(at));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    hexview::saveReplacing(path.toStdString(), [&](hexview::OutputBuffer& out) {
+        if (!lines_) return;
+        if (lines_->isDump()) hexview::writeDump(*file_, out, control);
+        else hexview::writeText(*file_, out, control);
+    });
+}
+
+void THexForm::MenuExitClick() { close(); }
+
+void THexForm::MenuPopupPopup() { MenuCopy->setEnabled(Rich->hasSelection()); }
+
+void THexForm::MenuSelectAllClick() { Rich->selectAll(); }
+
+void THexForm::MenuCopyClick() {
+    if (!lines_ || !Rich->hasSelection()) return;
+    const std::uint64_t size = lines_->copySize(Rich->selectionFirst(), Rich->selectionLast());
+    if (size > kMaxCopyBytes)
+        throw kv::Error(QStringLiteral("The selection is %1 MB of text, more than can be copied at once (64 MB). "
+                                       "Use File | Save as... to write it to a file.")
+                            .arg((size + (1 << 20) - 1) >> 20)
+                            .toStdString());
+    const auto busy = busyCursor();
+    QApplication::clipboard()->setText(lines_->copyText(Rich->selectionFirst(), Rich->selectionLast()));
+}
+
+void THexForm::goTo(const QString& typed) {
+    if (!lines_) return;
+    const std::uint64_t offset = hexview::parseOffset(typed.toStdString());
+    const std::uint64_t size = file_->size();
+    if (offset >= size && size > 0)
+        throw kv::Error(QStringLiteral("Offset $%1 lies past the end of the file (%2 bytes).")
+                            .arg(hexOffset(offset))
+                            .arg(size)
+                            .toStdString());
+    Rich->goToOffset(offset);
+}
+
+void THexForm::MenuGoToClick() {
+    if (!lines_) return;
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(this, QStringLiteral("Go to offset"),
+                              QStringLiteral("Offset (hexadecimal, or decimal after #):"), QLineEdit::Normal,
+                              QStringLiteral("0x") + hexOffset(Rich->cursorOffset()), &ok);
+    if (ok) goTo(typed);
+}
+
+bool THexForm::find(const QString& typed, bool hexBytes) {
+    if (!lines_) return false;
+    findText_ = typed;
+    findHex_ = hexBytes;
+    findPattern_ = hexBytes ? hexview::parseHexBytes(typed.toStdString()) : typed.toStdString();
+    if (findPattern_.empty()) return false;
+    // From the byte after the last find's start (F3 goes on), else from the cursor.
+    std::uint64_t from = Rich->cursorOffset();
+    if (Rich->highlightTo() > Rich->highlightFrom() && Rich->highlightFrom() == from) ++from;
+
+    const auto busy = busyCursor();
+    std::atomic<bool> stop{false};
+    std::atomic<std::uint64_t> reached{from};
+    const hexview::MappedFile& file = *file_;
+    const std::string pattern = findPattern_;
+    auto search = std::async(std::launch::async, [&] {
+        return hexview::findForward(file, pattern, from, &stop, [&](std::uint64_t at) { reached = at; });
+    });
+    // A search through gigabytes can be stopped; a short one shows no dialog at all.
+    QProgressDialog progress(QStringLiteral("Finding..."), QStringLiteral("Stop"), 0, 1000, this);
+    progress.setWindowTitle(QStringLiteral("Find"));
+    progress.setMinimumDuration(400);
+    const std::uint64_t size = std::max<std::uint64_t>(1, file_->size());
+    while (search.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        progress.setValue(static_cast<int>(1000.0L * reached / size));
+        QCoreApplication::processEvents();
+        if (progress.wasCanceled()) stop = true;
+    }
+    const hexview::FindResult result = search.get();
+    if (result.stopped) return false;
+    if (!result.offset) {
+        kv::showMessageBox(kv::MessageKind::Information,
+                           QStringLiteral("\"%1\" was not found after offset $%2.").arg(typed, hexOffset(from)), this);
+        return false;
+    }
+    Rich->highlight(*result.offset, *result.offset + findPattern_.size());
+    Rich->goToOffset(*result.offset);
+    return true;
+}
+
+void THexForm::MenuFindClick() {
+    if (!lines_) return;
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Find"));
+    auto* form = new QFormLayout(&dialog);
+    auto* FindEdit = new QLineEdit(findText_, &dialog);
+    forms::name(FindEdit, "FindEdit");
+    auto* HexCheck = new QCheckBox(QStringLiteral("&Hex bytes (such as DE AD BE EF)"), &dialog);
+    forms::name(HexCheck, "HexCheck");
+    HexCheck->setChecked(findHex_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(QStringLiteral("&Find:"), FindEdit);
+    form->addRow(HexCheck);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted || FindEdit->text().isEmpty()) return;
+    find(FindEdit->text(), HexCheck->isChecked());
+}
+
+void THexForm::MenuFindNextClick() {
+    if (findText_.isEmpty()) {
+        MenuFindClick();
+        return;
+    }
+    find(findText_, findHex_);
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The hex viewer window "Hex View": any file as a hexadecimal dump (the
+// registered extensions) or as text (any other), shown at once whatever its
+// size, saved as text, searched and gone through by offset.
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "tools/hexview/HexView.h"
+
+class QAction;
+class QFileDialog;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+class QTimer;
+
+namespace hexview {
+class MappedFile;
+class ViewLines;
+}
+
+class THexForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit THexForm(QWidget* parent = nullptr);
+    ~THexForm() override;
+
+    HexView* Rich;
+    QStatusBar* StatusBar;
+    QLabel* StatusText;    // the bar's one text: progress or the file's name
+    QLabel* CursorOffset;  // the cursor's offset, hex and decimal
+    QMenuBar* MainMenu1;
+    QAction *MenuOpen, *MenuSaveAs, *MenuExit;
+    QAction *MenuGoTo, *MenuFind, *MenuFindNext;
+    QMenu* MenuPopup;
+    QAction *MenuSelectAll, *MenuCopy;
+    QFileDialog* OpenDlg = nullptr;  // both made when first needed
+    QFileDialog* SaveDlg = nullptr;
+
+    void FormCreate();
+    void MenuOpenClick();
+    void MenuSaveAsClick();
+    void MenuExitClick();
+    void MenuPopupPopup();
+    void MenuSelectAllClick();
+    void MenuCopyClick();
+    void MenuGoToClick();
+    void MenuFindClick();
+    void MenuFindNextClick();
+
+    // The status text "Reading...  $" and the offset in at least five hex digits, painted at once.
+    void Progress(std::int64_t offset);
+
+    // Opens `path` as the open dialog's choice would (Algorithm of "Open...").
+    void openFile(const QString& path);
+    // Goes to an offset typed as the go-to dialog takes it.
+    void goTo(const QString& typed);
+    // Finds the next place of `typed` (hex bytes, or text) after the cursor; false if there is none.
+    bool find(const QString& typed, bool hexBytes);
+    // The proposal of "Save as...": the last opened name with ".txt".
+    QString saveProposal() const;
+    // Writes the dump or the text to `path`.
+    void saveTo(const QString& path);
+
+    // Copying more text than this at once is left to "Save as...".
+    static constexpr std::uint64_t kMaxCopyBytes = std::uint64_t{64} << 20;
+
+private:
+    void makeDialogs();
+    void showCursorOffset(std::uint64_t offset);
+    void watchIndex();
+
+    std::shared_ptr<hexview::MappedFile> file_;
+    std::unique_ptr<hexview::ViewLines> lines_;
+    QString openedName_;
+    std::string findPattern_;
+    QString findText_;
+    bool findHex_ = false;
+    QTimer* indexTimer_;
+};
+
+// The window that lives for the whole run, made when first shown (core/LastingWindow.h).
+extern THexForm* HexForm;

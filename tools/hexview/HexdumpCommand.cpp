@@ -1,0 +1,36 @@
+#include "tools/hexview/HexdumpCommand.h"
+
+#include <unistd.h>
+
+#include <ostream>
+
+#include "core/Error.h"
+#include "tools/hexview/DumpWriter.h"
+#include "tools/hexview/MappedFile.h"
+
+namespace hexview {
+
+int runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "Usage: Kvantor2 hexdump FILE\n";
+        return 2;
+    }
+    const std::string path = args[0].toStdString();
+    try {
+        const MappedFile file(path);
+        // Gigabytes of lines: they go straight to the descriptor in large
+        // blocks, past the stream's own buffering.
+        out.flush();
+        OutputBuffer buffer(STDOUT_FILENO, "the output", std::size_t{4} << 20);
+        writeDump(file, buffer);
+    } catch (const OpenError& e) {
+        err << "Can't open file " << path << ": " << e.what() << "\n";
+        return 1;
+    } catch (const kv::Error& e) {
+        err << e.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace hexview
