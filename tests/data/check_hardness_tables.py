@@ -24,7 +24,7 @@ import crosscheck  # noqa: E402
 import make_tables  # noqa: E402
 
 COLUMNS = [4, 10, 10, 5, 7]
-SPECS = {2: ("t1", crosscheck.TABLE1), 3: ("t2", crosscheck.TABLE2), 4: ("t3", crosscheck.TABLE3),
+LAYOUTS = {2: ("t1", crosscheck.TABLE1), 3: ("t2", crosscheck.TABLE2), 4: ("t3", crosscheck.TABLE3),
          5: ("t4", crosscheck.TABLE4)}
 failures = []
 
@@ -70,18 +70,18 @@ def check_brinell(rvb):
 
 
 def check_rockwell(rvb):
-    for num, (prefix, spec) in SPECS.items():
+    for num, (prefix, layout) in LAYOUTS.items():
         sources = crosscheck.load_sources(prefix)
         table = [r for r in rvb if r[0] == str(num)]
         check(len(table) > 0, f"table {num} has no rows")
         for r in table:
             key = int(r[1])
-            for col, text in zip(spec["cols"], r[2:2 + COLUMNS[num - 1] - 1]):
-                printed = [t for _, t in crosscheck.candidates(sources, key, spec["cols"][col])]
+            for col, text in zip(layout["cols"], r[2:2 + COLUMNS[num - 1] - 1]):
+                printed = [t for _, t in crosscheck.candidates(sources, key, layout["cols"][col])]
                 if text:
-                    check(text in printed, f"table {num} {spec['key']} {key} {col}: {text} not in {printed}")
+                    check(text in printed, f"table {num} {layout['key']} {key} {col}: {text} not in {printed}")
                 else:
-                    check(not printed, f"table {num} {spec['key']} {key} {col}: blank, sources print {printed}")
+                    check(not printed, f"table {num} {layout['key']} {key} {col}: blank, sources print {printed}")
 
 
 def check_headings():

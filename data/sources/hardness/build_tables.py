@@ -29,11 +29,11 @@ def write(name, header, rows):
     print(f"{name}: {len(rows)} rows")
 
 
-def write_merged(name, prefix, spec, keys):
-    merged, _ = merge(load_sources(prefix), spec, keys)
-    cols = list(spec["cols"])
-    tmap = {"TS_MPa_A370": "Tensile strength approx. (MPa)"} if spec is TABLE2 else {}
-    header = [HEADERS[spec["key"]]] + [tmap.get(c, HEADERS[c]) for c in cols]
+def write_merged(name, prefix, layout, keys):
+    merged, _ = merge(load_sources(prefix), layout, keys)
+    cols = list(layout["cols"])
+    tmap = {"TS_MPa_A370": "Tensile strength approx. (MPa)"} if layout is TABLE2 else {}
+    header = [HEADERS[layout["key"]]] + [tmap.get(c, HEADERS[c]) for c in cols]
     write(name, header, [[str(k)] + [merged[k].get(c, "") for c in cols] for k in keys])
 
 

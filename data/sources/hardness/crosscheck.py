@@ -36,7 +36,7 @@ SOURCES = {
     "sae_fragment": (3, "misumi", "https://www.scribd.com/document/246983669/Sae-j-417-Fragment"),
     # ASTM A370-21 as reprinted in ASME BPVC II-A 2025 (SA-370), Tables 2-5, in a marker-pdf extraction on GitHub
     # (commit f97c154cc007ff7006c7fee562d9d8e6346aafbd, PDF pages 649-652)
-    "sa370": (1, "sa370", "https://github.com/danivelas0/asme-pcc resources/ASME_BPVC/Sec_II/bpvc_ii_a_1/specifications/"
+    "sa370": (1, "sa370", "https://github.com/danivelas0/asme-pcc resources/ASME_BPVC/Sec_II/bpvc_ii_a_1/…/"
                           "sa_370_test_methods_and_definitions_for_mechanical_testing_of_steel_products_source.json"),
 }
 
@@ -109,12 +109,12 @@ def choose(found):
     return None, None
 
 
-def merge(sources, spec, keys):
+def merge(sources, layout, keys):
     """{key: {col: text}} merged cells and [(key, col, chosen, [(source, text)...])] disagreements."""
     merged, disagreements = {}, []
     for key in keys:
         merged[key] = {}
-        for col, src_cols in spec["cols"].items():
+        for col, src_cols in layout["cols"].items():
             found = candidates(sources, key, src_cols)
             text, _ = choose(found)
             if text is None:
@@ -126,10 +126,10 @@ def merge(sources, spec, keys):
     return merged, disagreements
 
 
-def support(sources, spec, merged):
+def support(sources, layout, merged):
     """Per column: (filled cells, cells confirmed by >= 2 independence groups, keys resting on one group)."""
     stats = {}
-    for col, src_cols in spec["cols"].items():
+    for col, src_cols in layout["cols"].items():
         filled, single = 0, []
         for key, row in merged.items():
             if col not in row:
@@ -226,7 +226,7 @@ def read_merged(path):
 
 def main():
     failures = 0
-    for label, prefix, spec, keys, path in [
+    for label, prefix, layout, keys, path in [
         ("Table 1 (nonaustenitic, HRC)", "t1", TABLE1, KEYS["t1"], "table1_nonaustenitic_hrc.csv"),
         ("Table 1 extra columns", "t1", TABLE1_EXTRA, KEYS["t1"], "table1_extra_columns.csv"),
         ("Table 2 (nonaustenitic, HRB)", "t2", TABLE2, KEYS["t2"], "table2_nonaustenitic_hrb.csv"),
@@ -234,21 +234,21 @@ def main():
         ("Table 4 (austenitic, HRB)", "t4", TABLE4, KEYS["t4"], "table4_austenitic_hrb.csv"),
     ]:
         sources = load_sources(prefix)
-        merged, dis = merge(sources, spec, keys)
+        merged, dis = merge(sources, layout, keys)
         print(f"== {label}: sources {', '.join(sources)}")
-        for col, (filled, conf, single) in support(sources, spec, merged).items():
+        for col, (filled, conf, single) in support(sources, layout, merged).items():
             print(f"   {col:12s} filled {filled:3d}/{len(keys)}  confirmed by >=2 independent sources {conf:3d}"
-                  + (f"  single-source {spec['key']}: {' '.join(map(str, single))}" if single else ""))
+                  + (f"  single-source {layout['key']}: {' '.join(map(str, single))}" if single else ""))
         print(f"   cells where a source differs from the chosen value: {len(dis)}")
         for key, col, text, odd in dis:
-            print(f"     {spec['key']} {key} {col}: chosen {text}; " + "; ".join(f"{n} {t}" for n, t in odd))
+            print(f"     {layout['key']} {key} {col}: chosen {text}; " + "; ".join(f"{n} {t}" for n, t in odd))
         header, rows = read_merged(HERE / path)
         on_disk = {int(r[0]): r[1:] for r in rows}
         for key in keys:
-            want = [merged[key].get(c, "") for c in spec["cols"]]
+            want = [merged[key].get(c, "") for c in layout["cols"]]
             if on_disk.get(key) != want:
                 failures += 1
-                print(f"   STALE {path}: {spec['key']} {key} has {on_disk.get(key)}, sources give {want}")
+                print(f"   STALE {path}: {layout['key']} {key} has {on_disk.get(key)}, sources give {want}")
     dbad, dn = check_diameter_vs_hb()
     print(f"== Table 4: indentation diameter vs HB (Brinell formula, 3000 kgf), {dn} rows, {len(dbad)} inconsistent")
     for b in dbad:
