@@ -26,6 +26,7 @@
 #include "app/Form1.h"
 #include "app/Hot.h"
 #include "data/DM.h"
+#include "tests/support/BuiltTables.h"
 #include "platform/HelpDialog.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
@@ -313,9 +314,7 @@ private slots:
     void initTestCase() {
         forms::useProgramFonts();
         QVERIFY(tables.isValid());
-        const QDir bin(qEnvironmentVariable("KV_BIN_DIR"));
-        for (const QString& f : bin.entryList({"*.dbf", "*.DBF", "*.MDX", "*.mdx"}, QDir::Files))
-            QVERIFY(QFile::copy(bin.filePath(f), QDir(tables.path()).filePath(f)));
+        QCOMPARE(testsupport::copyBuiltTables(tables.path()), QStringList());
         DM = new TDM(tables.path() + "/", nullptr);
         QCOMPARE(QString::fromStdString(DM->openError()), QString());
         fakes = std::make_unique<platform::FakeDesktop>();

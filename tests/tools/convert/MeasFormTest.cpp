@@ -20,6 +20,7 @@
 
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
+#include "tests/support/BuiltTables.h"
 #include "data/TableModel.h"
 #include "platform/fake/FakeDesktop.h"
 #include "tools/convert/Find.h"
@@ -69,11 +70,9 @@ private:
 
     // A fresh DM over a copy of the build's tables, without `missing`.
     void openTables(const QString& missing = {}) {
-        QDir bin(QString::fromLocal8Bit(qgetenv("KV_BIN_DIR")));
         QDir target(tables.path());
         for (const QString& f : target.entryList(QDir::Files)) QVERIFY(target.remove(f));
-        for (const QString& f : bin.entryList({"*.dbf", "*.DBF", "*.MDX", "*.mdx"}, QDir::Files))
-            if (f != missing) QVERIFY(QFile::copy(bin.filePath(f), target.filePath(f)));
+        QCOMPARE(testsupport::copyBuiltTables(tables.path(), {missing}), QStringList());
         delete DM;
         DM = new TDM(tables.path() + "/", nullptr);
     }

@@ -18,6 +18,7 @@
 
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
+#include "tests/support/BuiltTables.h"
 #include "data/TableModel.h"
 #include "data/UserTables.h"
 #include "tools/reference/Phis.h"
@@ -88,10 +89,8 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         // Edits go to a copy: the build's tables stay as generated.
-        const QDir bin(qEnvironmentVariable("KV_BIN_DIR"));
-        const QStringList tables = bin.entryList({"*.dbf", "*.DBF", "*.mdx", "*.MDX"}, QDir::Files);
-        QVERIFY(tables.contains("phcont.dbf"));
-        for (const QString& name : tables) QVERIFY(QFile::copy(bin.filePath(name), dir.filePath(name)));
+        QCOMPARE(testsupport::copyBuiltTables(dir.path()), QStringList());
+        QVERIFY(QFile::exists(dir.filePath("phcont.dbf")));
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
         installed = fileBytes();
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));

@@ -17,6 +17,7 @@
 
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
+#include "tests/support/BuiltTables.h"
 #include "tests/tools/reference/RefTopicTables.h"
 #include "tools/reference/RefTablesForm.h"
 
@@ -50,10 +51,9 @@ class RefTablesFormTest : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        const QDir bin(qEnvironmentVariable("KV_BIN_DIR"));
-        for (const QString& name : bin.entryList({"*.dbf", "*.DBF", "*.mdx", "*.MDX"}, QDir::Files))
-            QVERIFY(QFile::copy(bin.filePath(name), dir.filePath(name)));
-        for (const char* file : {"all_name.DBF", "all_db.dbf", "all_z.dbf", "all_z.MDX"}) QFile::remove(dir.filePath(file));
+        // The window's own topics replace the shipped ones.
+        QCOMPARE(testsupport::copyBuiltTables(dir.path(), {"all_name.DBF", "all_db.dbf", "all_z.dbf", "all_z.MDX"}),
+                 QStringList());
         reftest::writeTopicTables(dir.path());
         oldSink = kv::setErrorSink([this](const std::string& m) { errors << QString::fromStdString(m); });
         dm = std::make_unique<TDM>(dir.path() + "/", nullptr);

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "data/DM.h"
+#include "tests/support/BuiltTables.h"
 #include "data/TableModel.h"
 #include "tests/tools/reference/HardnessTestTables.h"
 #include "tools/reference/DbNavigator.h"
@@ -27,11 +28,6 @@ class SteelFormTest : public QObject {
     std::unique_ptr<TDM> dm;
     std::unique_ptr<TSteelForm> form;
 
-    static void copyTables(const QTemporaryDir& to) {
-        const QDir bin(qEnvironmentVariable("KV_BIN_DIR"));
-        for (const QString& name : bin.entryList({"*.dbf", "*.DBF", "*.mdx", "*.MDX"}, QDir::Files))
-            QVERIFY(QFile::copy(bin.filePath(name), to.filePath(name)));
-    }
     void open(const QTemporaryDir& dir) {
         form.reset();
         dm = std::make_unique<TDM>(dir.path() + "/", nullptr);
@@ -54,8 +50,8 @@ class SteelFormTest : public QObject {
 
 private slots:
     void initTestCase() {
-        copyTables(shipped);
-        copyTables(made);
+        QCOMPARE(testsupport::copyBuiltTables(shipped.path()), QStringList());
+        QCOMPARE(testsupport::copyBuiltTables(made.path()), QStringList());
         // Table 1: three boxes for four columns, the second hidden, the third of no known colour.
         // Table 2: thirteen boxes, two more than the window has.
         std::vector<hardness_test::Box> boxes = {
