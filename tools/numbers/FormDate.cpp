@@ -26,7 +26,8 @@ TypedDateEdit* datePicker(QWidget* parent, const char* name, int top, QLabel*& w
     picker->setDateRange(kFirstDate, kLastDate);
     picker->setCalendarPopup(true);
     weekDay = forms::placed(new QLabel(parent), weekDayName, {252, top + 4, 78, 16});
-    QObject::connect(picker, &QDateTimeEdit::dateChanged, weekDay, [picker, weekDay] { weekDay->setText(picker->weekDay()); });
+    QObject::connect(picker, &QDateTimeEdit::dateChanged, weekDay,
+                     [picker, weekDay] { weekDay->setText(picker->weekDay()); });
     return picker;
 }
 

@@ -114,13 +114,14 @@ void TPrimeForm::BitBtn1Click() {
     const std::int64_t step = std::max<std::int64_t>(1, maximum / 200);
     worker_ = std::thread([this, run, maximum, step] {
         std::int64_t shown = 0;
-        run->rows = numbers::PrimeRows::count(maximum, run->stop, [&](std::int64_t done, const numbers::PrimeRows& found) {
+        const auto report = [&](std::int64_t done, const numbers::PrimeRows& found) {
             if (done - shown < step && done < maximum) return;
             shown = done;
             QMetaObject::invokeMethod(this, [this, run, done, found] {
                 if (run == run_) kv::guarded([&] { showProgress(done, found); });
             }, Qt::QueuedConnection);
-        });
+        };
+        run->rows = numbers::PrimeRows::count(maximum, run->stop, report);
         QMetaObject::invokeMethod(this, [this, run] {
             if (run == run_) kv::guarded([this] { finishRun(); });
         }, Qt::QueuedConnection);
