@@ -7,7 +7,8 @@
 
 namespace {
 
-// The characters that join a weekday onto the date: spaces and commas, not
+// The characters that join a weekday onto the date: spaces and commas (also
+// the Arabic, ideographic and full-width ones), not
 // the dot of an ordinal day ("d., dddd").
 bool joins(QChar c) {
     return c.isSpace() || c == QLatin1Char(',') || c == QChar(0x060C) || c == QChar(0x3001) || c == QChar(0xFF0C);
