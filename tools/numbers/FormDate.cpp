@@ -5,26 +5,29 @@
 #include <QDateTimeEdit>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 
 #include "core/HandlerGuard.h"
 #include "tools/numbers/Dtcalc.h"
+#include "tools/numbers/TypedDateEdit.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
 namespace {
 
-// A date picker showing the user's long date, with a calendar to drop down.
-// It holds a time of day it never shows, kept when the date changes; the
-// wall-clock time is held as UTC so no daylight-saving gap can shift it.
-QDateTimeEdit* datePicker(QWidget* parent, const char* name, QRect place) {
-    auto* picker = forms::placed(new QDateTimeEdit(parent), name, place);
+// A date picker showing the user's long date, with a calendar to drop down,
+// and its weekday beside it. It holds a time of day it never shows, kept when
+// the date changes; the wall-clock time is held as UTC so no daylight-saving
+// gap can shift it.
+TypedDateEdit* datePicker(QWidget* parent, const char* name, int top, QLabel*& weekDay, const char* weekDayName) {
+    auto* picker = forms::placed(new TypedDateEdit(parent), name, {72, top, 176, 22});
     picker->setTimeSpec(Qt::UTC);
     picker->setDateRange(kFirstDate, kLastDate);
-    picker->setDisplayFormat(QLocale::system().dateFormat(QLocale::LongFormat));
     picker->setCalendarPopup(true);
+    weekDay = forms::placed(new QLabel(parent), weekDayName, {252, top + 4, 78, 16});
+    QObject::connect(picker, &QDateTimeEdit::dateChanged, weekDay,
+                     [picker, weekDay] { weekDay->setText(picker->weekDay()); });
     return picker;
 }
 
@@ -52,9 +55,9 @@ TFormDate::TFormDate(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 
     Label1 = forms::label(this, "Label1", QStringLiteral("Start date"), {8, 12});
-    DateTimePicker1 = datePicker(this, "DateTimePicker1", {72, 8, 252, 22});
+    DateTimePicker1 = datePicker(this, "DateTimePicker1", 8, WeekDay1, "WeekDay1");
     Label2 = forms::label(this, "Label2", QStringLiteral("End Date"), {8, 40});
-    DateTimePicker2 = datePicker(this, "DateTimePicker2", {72, 36, 252, 22});
+    DateTimePicker2 = datePicker(this, "DateTimePicker2", 36, WeekDay2, "WeekDay2");
 
     Label3 = forms::label(this, "Label3", QStringLiteral("Years"), {24, 68});
     Label4 = forms::label(this, "Label4", QStringLiteral("Months"), {24, 84});
@@ -73,7 +76,7 @@ TFormDate::TFormDate(QWidget* parent)
     DTCalc1->setObjectName(QStringLiteral("DTCalc1"));
 
     FormCreate();
-    for (QDateTimeEdit* picker : {DateTimePicker1, DateTimePicker2})
+    for (TypedDateEdit* picker : {DateTimePicker1, DateTimePicker2})
         connect(picker, &QDateTimeEdit::dateTimeChanged, this, kv::guard(this, &TFormDate::DateTimePicker1Change));
     connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TFormDate::BitBtn1Click));
 }

@@ -5,10 +5,10 @@
 // Made for each opening, shown modally and destroyed when it closes.
 #include <QDialog>
 
-class QDateTimeEdit;
 class QLabel;
 class QPushButton;
 class TDTCalc;
+class TypedDateEdit;
 
 class TFormDate : public QDialog {
     Q_OBJECT
@@ -16,9 +16,11 @@ public:
     explicit TFormDate(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
-    QDateTimeEdit* DateTimePicker1 = nullptr;
+    TypedDateEdit* DateTimePicker1 = nullptr;
+    QLabel* WeekDay1 = nullptr;  // the weekday of the date above, beside it
     QLabel* Label2 = nullptr;
-    QDateTimeEdit* DateTimePicker2 = nullptr;
+    TypedDateEdit* DateTimePicker2 = nullptr;
+    QLabel* WeekDay2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;

@@ -99,6 +99,8 @@ void TPrimeForm::BitBtn1Click() {
     if (running()) return;
     model_->setRows({});
     Label4->setText(now());
+    // The end time of the run before would read as earlier than this start.
+    Label5->clear();
     const std::int64_t maximum = numbers::readPrimeMaximum(Edit1->text().toStdString());
     // A range of 0..0 would turn the bar into a busy indicator that never stops.
     ProgressBar1->setRange(0, static_cast<int>(std::max<std::int64_t>(maximum, 1)));
@@ -107,28 +109,35 @@ void TPrimeForm::BitBtn1Click() {
 
     auto run = std::make_shared<Run>();
     run_ = run;
-    // The bar moves in steps of a half per cent at most: the thread never
-    // floods the window with reports.
+    // The bar and the list move in steps of a half per cent at most: the
+    // thread never floods the window with reports.
     const std::int64_t step = std::max<std::int64_t>(1, maximum / 200);
     worker_ = std::thread([this, run, maximum, step] {
         std::int64_t shown = 0;
-        run->rows = numbers::PrimeRows::count(maximum, run->stop, [&](std::int64_t done) {
+        const auto report = [&](std::int64_t done, const numbers::PrimeRows& found) {
             if (done - shown < step && done < maximum) return;
             shown = done;
-            QMetaObject::invokeMethod(this, [this, run, done] {
-                if (run == run_) ProgressBar1->setValue(static_cast<int>(std::min(done, std::int64_t{INT_MAX})));
+            QMetaObject::invokeMethod(this, [this, run, done, found] {
+                if (run == run_) kv::guarded([&] { showProgress(done, found); });
             }, Qt::QueuedConnection);
-        });
+        };
+        run->rows = numbers::PrimeRows::count(maximum, run->stop, report);
         QMetaObject::invokeMethod(this, [this, run] {
             if (run == run_) kv::guarded([this] { finishRun(); });
         }, Qt::QueuedConnection);
     });
 }
 
+void TPrimeForm::showProgress(std::int64_t done, const numbers::PrimeRows& found) {
+    ProgressBar1->setValue(static_cast<int>(std::min(done, std::int64_t{INT_MAX})));
+    model_->growTo(found);
+    Label5->setText(now());
+}
+
 void TPrimeForm::finishRun() {
     if (!worker_.joinable()) return;
     worker_.join();
-    model_->setRows(std::move(run_->rows));
+    model_->growTo(std::move(run_->rows));
     run_.reset();
     if (model_->rows().complete()) ProgressBar1->setValue(ProgressBar1->maximum());
     Label5->setText(now());

@@ -1,11 +1,14 @@
 #pragma once
 // The prime numbers window: every prime from a maximum down to 2, with the
 // start and end time of the run. The sieve runs on a thread of its own, so
-// the window paints, shows its progress and can be closed during a run.
+// the window paints, shows its progress and the primes found so far, and can
+// be closed during a run.
 #include <QDialog>
 #include <atomic>
 #include <memory>
 #include <thread>
+
+#include "tools/numbers/PrimeRows.h"
 
 class PrimeListModel;
 class PrimeListView;
@@ -51,6 +54,8 @@ protected:
 
 private:
     struct Run;
+    // Shows how far the run has come, with the primes found so far.
+    void showProgress(std::int64_t done, const numbers::PrimeRows& found);
     void finishRun();
     void stopRun();
 

@@ -6,6 +6,14 @@ void PrimeListModel::setRows(numbers::PrimeRows rows) {
     endResetModel();
 }
 
+void PrimeListModel::growTo(numbers::PrimeRows rows) {
+    const int before = rowCount(), after = static_cast<int>(rows.size());
+    if (after < before) return setRows(std::move(rows));
+    if (after > before) beginInsertRows({}, before, after - 1);
+    rows_ = std::move(rows);
+    if (after > before) endInsertRows();
+}
+
 int PrimeListModel::rowCount(const QModelIndex& parent) const {
     // 105,097,565 primes lie below 2^31, so every count fits an int.
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());

@@ -12,6 +12,9 @@ public:
 
     // Shows `rows` instead of the list shown so far.
     void setRows(numbers::PrimeRows rows);
+    // Shows `rows`, which hold the rows shown so far and perhaps more: the
+    // rows are added at the end, so a view keeps its place and selection.
+    void growTo(numbers::PrimeRows rows);
     const numbers::PrimeRows& rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

@@ -22,6 +22,12 @@ void PrimeListView::setModel(QAbstractItemModel* model) {
         viewport()->update();
     };
     connect(model_, &QAbstractItemModel::modelReset, this, reset);
+    // Rows added at the end (a list growing while it is made) leave the place
+    // and the selection as they are.
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] {
+        updateRange();
+        viewport()->update();
+    });
     reset();
 }
 

@@ -12,23 +12,36 @@ namespace {
 constexpr std::size_t kCachedSegments = 4;
 }  // namespace
 
-PrimeRows PrimeRows::count(std::int64_t maximum, const std::atomic<bool>& stop,
-                           const std::function<void(std::int64_t)>& progress) {
+PrimeRows PrimeRows::count(std::int64_t maximum, const std::atomic<bool>& stop, const Progress& progress) {
     PrimeRows rows;
     auto sieve = std::make_shared<const PrimeSieve>(maximum);
     rows.sieve_ = sieve;
     const int segments = sieve->segmentCount();
+    rows.tops_.reserve(segments + 1);
+    rows.tops_.push_back(0);
     // Segments are handed out from the top to every core; counts[j] is the
     // count of the j-th segment from the top, -1 until it is known.
-    std::vector<int> counts(segments, -1);
+    std::vector<std::atomic<int>> counts(segments);
+    for (auto& c : counts) c.store(-1, std::memory_order_relaxed);
+    // The rows grow over the segments known without a gap from the top; only
+    // the calling thread touches them.
+    auto grow = [&] {
+        for (int j = static_cast<int>(rows.tops_.size()) - 1; j < segments; ++j) {
+            const int known = counts[j].load(std::memory_order_acquire);
+            if (known < 0) break;
+            rows.tops_.push_back(rows.tops_.back() + known);
+        }
+    };
     std::atomic<int> next{0}, finished{0};
     auto work = [&](bool reports) {
         std::vector<std::uint8_t> marks;
         for (int j; !stop.load(std::memory_order_relaxed) && (j = next++) < segments;) {
-            counts[j] = sieve->count(segments - 1 - j, marks);
+            counts[j].store(sieve->count(segments - 1 - j, marks), std::memory_order_release);
             const int done = ++finished;
-            if (reports && progress)
-                progress(std::min(maximum, done * 2 * PrimeSieve::kSegmentOdds));
+            if (reports && progress) {
+                grow();
+                progress(std::min(maximum, done * 2 * PrimeSieve::kSegmentOdds), rows);
+            }
         }
     };
     const int helpers = std::min<int>(segments / 4, static_cast<int>(std::thread::hardware_concurrency()) - 1);
@@ -37,9 +50,7 @@ PrimeRows PrimeRows::count(std::int64_t maximum, const std::atomic<bool>& stop,
     work(true);
     for (std::thread& t : threads) t.join();
     // A stopped count keeps the segments done without a gap from the top.
-    rows.tops_.reserve(segments + 1);
-    rows.tops_.push_back(0);
-    for (int j = 0; j < segments && counts[j] >= 0; ++j) rows.tops_.push_back(rows.tops_.back() + counts[j]);
+    grow();
     return rows;
 }
 

@@ -17,12 +17,16 @@ class PrimeRows {
 public:
     PrimeRows() = default;  // no rows
 
+    // What a count has come to: how many numbers are done, and the rows of
+    // the segments counted without a gap from the top (a copy of `found` may
+    // be shown while the count goes on).
+    using Progress = std::function<void(std::int64_t done, const PrimeRows& found)>;
+
     // Counts the primes segment by segment from the top, on every core.
-    // `progress` hears (on the calling thread) about how many numbers are
-    // done. When `stop` becomes true the count ends after the segments under
-    // way, and the rows are the primes found so far: the largest ones.
-    static PrimeRows count(std::int64_t maximum, const std::atomic<bool>& stop,
-                           const std::function<void(std::int64_t done)>& progress = {});
+    // `progress` hears on the calling thread after each segment that thread
+    // counts. When `stop` becomes true the count ends after the segments
+    // under way, and the rows are the primes found so far: the largest ones.
+    static PrimeRows count(std::int64_t maximum, const std::atomic<bool>& stop, const Progress& progress = {});
 
     std::int64_t maximum() const { return sieve_ ? sieve_->maximum() : 0; }
     std::int64_t size() const { return tops_.empty() ? 0 : tops_.back(); }

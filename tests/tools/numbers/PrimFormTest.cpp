@@ -1,5 +1,5 @@
 // The prime numbers window offscreen: a run and a second run, the maxima
-// that give no list or a message, a run stopped by closing the window while
+// that give no list or a message, the list growing during a run, a run stopped by closing the window while
 // it paints and reports progress, and copying the selected lines.
 #include <QApplication>
 #include <QClipboard>
@@ -61,8 +61,38 @@ private slots:
             generate(form, c.maximum);
             QCOMPARE(shown.messages, QStringList{c.message});
             QCOMPARE(form.model()->rowCount(), 0);
+            QVERIFY2(form.Label5->text().isEmpty(), "the end time of the run before");
             QVERIFY(!form.running() && form.BitBtn1->isEnabled());
         }
+    }
+
+    // The list grows during the run, segment by segment from the top, and a
+    // place chosen in it stays while rows are added; "End Time" never shows
+    // the run before's time.
+    void listGrowsDuringARun() {
+        TPrimeForm form;
+        form.show();
+        form.Label5->setText(QStringLiteral("the run before"));
+        struct Seen { int rows; bool running; QString first, endTime; };
+        QList<Seen> seen;
+        connect(form.model(), &QAbstractItemModel::rowsInserted, this, [&] {
+            seen.append({form.model()->rowCount(), form.running(), row(form, 0), form.Label5->text()});
+            if (seen.size() == 1) form.Memo1->select(3, 3);
+        });
+        generate(form, "20000000");
+        const int all = form.model()->rowCount();
+        QCOMPARE(all, 1270607);
+        int during = 0;
+        for (qsizetype k = 0; k < seen.size(); ++k) {
+            during += seen[k].running && seen[k].rows < all;
+            QVERIFY(seen[k].rows <= all);
+            QVERIFY(k == 0 || seen[k].rows > seen[k - 1].rows);
+            QCOMPARE(seen[k].first, row(form, 0));
+            QVERIFY(seen[k].endTime != QStringLiteral("the run before"));
+        }
+        QVERIFY2(during >= 2, qPrintable(QString::number(during)));
+        QCOMPARE(form.Memo1->selectionFirst(), 3);
+        QCOMPARE(row(form, all - 1), QStringLiteral("2"));
     }
 
     void closingStopsARun() {

@@ -1,6 +1,7 @@
 // The prime list without widgets: counts against published values, every row
 // against a plain sieve across segment borders, a stopped count, the command's
 // text and its messages, and the largest maximum against primesieve.
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST(PrimeRows, StoppedCountKeepsTheLargestPrimes) {
     const std::vector<std::uint32_t> want = plainPrimes(n);
     std::atomic<bool> stop{false};
     std::vector<std::int64_t> reports;
-    const PrimeRows rows = PrimeRows::count(n, stop, [&](std::int64_t done) {
+    const PrimeRows rows = PrimeRows::count(n, stop, [&](std::int64_t done, const PrimeRows&) {
         reports.push_back(done);
         stop = true;
     });
@@ -82,6 +83,32 @@ TEST(PrimeRows, StoppedCountKeepsTheLargestPrimes) {
     for (std::int64_t k = 0; k < rows.size(); ++k) ASSERT_EQ(rows.at(k), want[k]) << k;
     EXPECT_THROW(rows.at(rows.size()), std::out_of_range);
     EXPECT_EQ(PrimeRows::count(n, stop).size(), 0) << "stopped before the start";
+}
+
+// While the count goes on, the rows found so far are whole segments from the
+// top: each report's rows end just above a segment's first number, and the
+// rows only grow.
+TEST(PrimeRows, FoundSoFarGrowsBySegmentsFromTheTop) {
+    const std::int64_t n = 20000000;
+    const std::vector<std::uint32_t> want = plainPrimes(n);
+    std::vector<std::int64_t> sizes;
+    const PrimeRows rows = PrimeRows::count(n, kGoOn, [&](std::int64_t, const PrimeRows& found) {
+        PrimeRows shown = found;  // what the window copies
+        sizes.push_back(shown.size());
+        if (shown.size() == 0) return;
+        const std::int64_t last = shown.size() - 1;
+        ASSERT_EQ(shown.at(0), want[0]);
+        ASSERT_EQ(shown.at(last), want[last]);
+        // Odd number x is the (x / 2)-th; 2 shares the lowest segment with 1 and 3.
+        const auto segment = [](std::int64_t x) { return x / 2 / numbers::PrimeSieve::kSegmentOdds; };
+        const bool segmentEnds = static_cast<std::size_t>(shown.size()) == want.size() ||
+                                 segment(want[last]) != segment(want[shown.size()]);
+        EXPECT_TRUE(segmentEnds) << "rows end at " << want[last];
+    });
+    ASSERT_GT(sizes.size(), 2u);
+    EXPECT_TRUE(std::is_sorted(sizes.begin(), sizes.end()));
+    EXPECT_LT(sizes.front(), sizes.back());
+    EXPECT_EQ(rows.size(), static_cast<std::int64_t>(want.size()));
 }
 
 TEST(PrimeMaximum, WindowMessages) {
