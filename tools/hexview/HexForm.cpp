@@ -185,11 +185,12 @@ void THexForm::openFile(const QString& path) {
         StatusText->clear();
         showCursorOffset(0);
         // A named pipe without a writer says why, as nothing else would tell.
-        const QString why = dynamic_cast<const hexview::NoWriterError*>(&e) ? QStringLiteral(": ") + e.what() : QString();
+        const bool noWriter = dynamic_cast<const hexview::NoWriterError*>(&e);
+        const QString why = noWriter ? QStringLiteral(": ") + e.what() : QString();
         kv::showMessageBox(kv::MessageKind::Error, QStringLiteral("Can't open file %1%2.").arg(name, why), this);
         return;
     }
-    if (file_->stream()) takeStream(name);
+    const bool cut = file_->stream() && !takeStream();
     if (OpenDlg) OpenDlg->selectFile(path);
     openedName_ = QFileInfo(path).absoluteFilePath();
     if (hexview::conversions().converts(path.toStdString())) {
@@ -201,13 +202,20 @@ void THexForm::openFile(const QString& path) {
     Rich->setLines(lines_.get());
     StatusText->setText(name);
     showCursorOffset(0);
+    if (cut)
+        kv::showMessageBox(kv::MessageKind::Information,
+                           QStringLiteral("%1 tells no size and had not ended after %2 MB: only its first %2 MB are "
+                                          "shown.")
+                               .arg(name)
+                               .arg(kMaxStreamBytes >> 20),
+                           this);
 }
 
 // Read in full before it is shown, up to the limit, with a way to stop a
-// pipe whose writer goes on and on.
-void THexForm::takeStream(const QString& name) {
+// pipe whose writer goes on and on; false when the limit cut it short.
+bool THexForm::takeStream() {
     const auto file = file_;
-    QProgressDialog progress(QStringLiteral("Reading %1...").arg(name), QStringLiteral("Stop"), 0, 0, this);
+    QProgressDialog progress(QStringLiteral("Reading..."), QStringLiteral("Stop"), 0, 0, this);
     progress.setWindowTitle(QStringLiteral("Hex View"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(400);
@@ -221,13 +229,7 @@ void THexForm::takeStream(const QString& name) {
                                                              : QEventLoop::ExcludeUserInputEvents);
         return !progress.wasCanceled();
     });
-    if (taken == hexview::MappedFile::Taken::Cut)
-        kv::showMessageBox(kv::MessageKind::Information,
-                           QStringLiteral("%1 tells no size and had not ended after %2 MB: only its first %2 MB are "
-                                          "shown.")
-                               .arg(name)
-                               .arg(kMaxStreamBytes >> 20),
-                           this);
+    return taken != hexview::MappedFile::Taken::Cut;
 }
 
 void THexForm::watchIndex() {
@@ -260,8 +262,6 @@ void THexForm::saveTo(const QString& path) {
     const auto busy = busyCursor();
     const QString shown = StatusText->text();
     const auto restore = qScopeGuard([&] { StatusText->setText(shown); });
-    // Progress is asked for at every 4096 bytes; the status bar is painted a
-    // few times a second, which is all the eye can follow.
     // A long save can be cancelled: the temporary file goes, the chosen one stays as it was.
     QProgressDialog progress(QStringLiteral("Saving %1...").arg(QFileInfo(path).fileName()),
                              QStringLiteral("Cancel"), 0, 1000, this);
@@ -271,6 +271,8 @@ void THexForm::saveTo(const QString& path) {
     std::atomic<bool> cancelled{false};
     const auto file = file_;
     const std::uint64_t size = file ? std::max<std::uint64_t>(1, file->size()) : 1;
+    // Progress is asked for at every 4096 bytes; the status bar is painted a
+    // few times a second, which is all the eye can follow.
     QElapsedTimer sincePainted;
     hexview::WriteControl control;
     control.stop = &cancelled;

@@ -75,7 +75,7 @@ private:
     void makeDialogs();
     void showCursorOffset(std::uint64_t offset);
     void watchIndex();
-    void takeStream(const QString& name);
+    bool takeStream();
 
     std::shared_ptr<hexview::MappedFile> file_;
     std::unique_ptr<hexview::ViewLines> lines_;
