@@ -1,12 +1,11 @@
 #include "tools/hexview/DumpWriter.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
+#include "core/AtomicFile.h"
 #include "core/Error.h"
 #include "tools/hexview/DumpLine.h"
 #include "tools/hexview/MappedFile.h"
@@ -104,36 +103,34 @@ void writeText(const MappedFile& file, OutputBuffer& out, const WriteControl& co
     out.flush();
 }
 
+void dumpStream(MappedFile& file, OutputBuffer& out) {
+    // A stream comes in pieces of any length: the bytes of a line not yet
+    // complete wait for the next piece, and what came is written at once.
+    std::vector<std::uint8_t> block(kChunk);
+    std::size_t held = 0;
+    for (std::uint64_t at = 0;;) {
+        const std::size_t got = file.next(block.data() + held, block.size() - held).value_or(0);
+        held += got;
+        const std::size_t whole = got == 0 ? held : held - held % kBytesPerLine;
+        for (std::size_t k = 0; k < whole; k += kBytesPerLine) {
+            const int count = static_cast<int>(std::min<std::size_t>(kBytesPerLine, whole - k));
+            char* line = out.reserve(kMaxDumpLine);
+            out.commit(line + dumpLine(line, at + k, block.data() + k, count));
+        }
+        out.flush();
+        at += whole;
+        held -= whole;
+        std::memmove(block.data(), block.data() + whole, held);
+        if (got == 0) return;
+    }
+}
+
 void saveReplacing(const std::string& target, const std::function<void(OutputBuffer&)>& write) {
-    const std::size_t slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    std::string temporary = folder + "." + baseName(target) + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) throw kv::Error("Can't write file " + baseName(target) + ": " + std::strerror(errno));
-    auto fail = [&](const std::string& message) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        throw kv::Error(message);
-    };
-    try {
+    kv::replaceFile(target, [&](int fd) {
         OutputBuffer out(fd, "file " + baseName(target));
         write(out);
-    } catch (const kv::Error& e) {
-        fail(e.what());
-    }
-    // The new file gets the permissions any new file of the user gets.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd, 0666 & ~mask) != 0 || ::fsync(fd) != 0 || ::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw kv::Error("Can't write file " + baseName(target) + ": " + std::strerror(error));
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        throw kv::Error("Can't write file " + baseName(target) + ": " + std::strerror(error));
-    }
+        out.flush();
+    });
 }
 
 }  // namespace hexview

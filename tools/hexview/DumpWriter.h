@@ -43,9 +43,12 @@ void writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& co
 // The file's text with every line ended by CR LF, the last one too.
 void writeText(const MappedFile& file, OutputBuffer& out, const WriteControl& control = {});
 
-// Writes `target` through `write` into a new file beside it, which replaces
-// `target` only when everything was written: a failure (disk full, no
-// permission) leaves no partial file under the name and throws kv::Error.
+// Every dump line of a stream (a pipe, a device, a file of /proc) as its
+// bytes come, until it ends: a source without end is dumped without end.
+void dumpStream(MappedFile& file, OutputBuffer& out);
+
+// Writes `target` through `write` with kv::replaceFile: a failure (disk full,
+// no permission) leaves the old file as it was and throws kv::Error.
 void saveReplacing(const std::string& target, const std::function<void(OutputBuffer&)>& write);
 
 }  // namespace hexview

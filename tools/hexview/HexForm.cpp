@@ -181,12 +181,16 @@ void THexForm::openFile(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     try {
         file_ = std::make_shared<hexview::MappedFile>(path.toStdString());
-    } catch (const hexview::OpenError&) {
+    } catch (const hexview::OpenError& e) {
         StatusText->clear();
         showCursorOffset(0);
-        kv::showMessageBox(kv::MessageKind::Error, QStringLiteral("Can't open file %1.").arg(name), this);
+        // A named pipe without a writer says why, as nothing else would tell.
+        const bool noWriter = dynamic_cast<const hexview::NoWriterError*>(&e);
+        const QString why = noWriter ? QStringLiteral(": ") + e.what() : QString();
+        kv::showMessageBox(kv::MessageKind::Error, QStringLiteral("Can't open file %1%2.").arg(name, why), this);
         return;
     }
+    const bool cut = file_->stream() && !takeStream();
     if (OpenDlg) OpenDlg->selectFile(path);
     openedName_ = QFileInfo(path).absoluteFilePath();
     if (hexview::conversions().converts(path.toStdString())) {
@@ -198,6 +202,34 @@ void THexForm::openFile(const QString& path) {
     Rich->setLines(lines_.get());
     StatusText->setText(name);
     showCursorOffset(0);
+    if (cut)
+        kv::showMessageBox(kv::MessageKind::Information,
+                           QStringLiteral("%1 tells no size and had not ended after %2 MB: only its first %2 MB are "
+                                          "shown.")
+                               .arg(name)
+                               .arg(kMaxStreamBytes >> 20),
+                           this);
+}
+
+// Read in full before it is shown, up to the limit, with a way to stop a
+// pipe whose writer goes on and on; false when the limit cut it short.
+bool THexForm::takeStream() {
+    const auto file = file_;
+    QProgressDialog progress(QStringLiteral("Reading..."), QStringLiteral("Stop"), 0, 0, this);
+    progress.setWindowTitle(QStringLiteral("Hex View"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    QElapsedTimer sincePainted;
+    const auto taken = file->take(kMaxStreamBytes, [&](std::uint64_t count) {
+        if (sincePainted.isValid() && sincePainted.elapsed() < 100) return true;
+        sincePainted.start();
+        Progress(static_cast<std::int64_t>(count));
+        // Until the dialog is up (and keeps the window from input), nothing typed or clicked is taken.
+        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
+                                                             : QEventLoop::ExcludeUserInputEvents);
+        return !progress.wasCanceled();
+    });
+    return taken != hexview::MappedFile::Taken::Cut;
 }
 
 void THexForm::watchIndex() {
@@ -230,21 +262,39 @@ void THexForm::saveTo(const QString& path) {
     const auto busy = busyCursor();
     const QString shown = StatusText->text();
     const auto restore = qScopeGuard([&] { StatusText->setText(shown); });
+    // A long save can be cancelled: the temporary file goes, the chosen one stays as it was.
+    QProgressDialog progress(QStringLiteral("Saving %1...").arg(QFileInfo(path).fileName()),
+                             QStringLiteral("Cancel"), 0, 1000, this);
+    progress.setWindowTitle(QStringLiteral("Save text"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(400);
+    std::atomic<bool> cancelled{false};
+    const auto file = file_;
+    const std::uint64_t size = file ? std::max<std::uint64_t>(1, file->size()) : 1;
     // Progress is asked for at every 4096 bytes; the status bar is painted a
     // few times a second, which is all the eye can follow.
     QElapsedTimer sincePainted;
     hexview::WriteControl control;
+    control.stop = &cancelled;
     control.progress = [&](std::uint64_t at) {
         if (sincePainted.isValid() && sincePainted.elapsed() < 100) return;
         sincePainted.start();
         Progress(static_cast<std::int64_t>(at));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        progress.setValue(static_cast<int>(1000.0L * std::min(at, size) / size));
+        // Until the dialog is up (and keeps the window from input), nothing typed or clicked is taken.
+        QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
+                                                             : QEventLoop::ExcludeUserInputEvents);
+        if (progress.wasCanceled()) cancelled = true;
     };
-    hexview::saveReplacing(path.toStdString(), [&](hexview::OutputBuffer& out) {
-        if (!lines_) return;
-        if (lines_->isDump()) hexview::writeDump(*file_, out, control);
-        else hexview::writeText(*file_, out, control);
-    });
+    try {
+        hexview::saveReplacing(path.toStdString(), [&](hexview::OutputBuffer& out) {
+            if (!lines_) return;
+            if (lines_->isDump()) hexview::writeDump(*file, out, control);
+            else hexview::writeText(*file, out, control);
+        });
+    } catch (const kv::Error&) {
+        if (!cancelled) throw;
+    }
 }
 
 void THexForm::MenuExitClick() { close(); }

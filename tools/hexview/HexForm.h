@@ -68,11 +68,14 @@ public:
 
     // Copying more text than this at once is left to "Save as...".
     static constexpr std::uint64_t kMaxCopyBytes = std::uint64_t{64} << 20;
+    // A source that tells no size (a pipe, a device) is read into memory up to this.
+    static constexpr std::uint64_t kMaxStreamBytes = std::uint64_t{64} << 20;
 
 private:
     void makeDialogs();
     void showCursorOffset(std::uint64_t offset);
     void watchIndex();
+    bool takeStream();
 
     std::shared_ptr<hexview::MappedFile> file_;
     std::unique_ptr<hexview::ViewLines> lines_;

@@ -17,12 +17,13 @@ int runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream& 
     }
     const std::string path = args[0].toStdString();
     try {
-        const MappedFile file(path);
+        MappedFile file(path);
         // Gigabytes of lines: they go straight to the descriptor in large
         // blocks, past the stream's own buffering.
         out.flush();
         OutputBuffer buffer(STDOUT_FILENO, "the output", std::size_t{4} << 20);
-        writeDump(file, buffer);
+        if (file.stream()) dumpStream(file, buffer);
+        else writeDump(file, buffer);
     } catch (const OpenError& e) {
         err << "Can't open file " << path << ": " << e.what() << "\n";
         return 1;

@@ -1,10 +1,13 @@
 #include "tools/hexview/MappedFile.h"
 
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <poll.h>
 #include <setjmp.h>
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +15,8 @@
 #include <cstring>
 #include <mutex>
 #include <vector>
+
+#include "core/Error.h"
 
 namespace hexview {
 
@@ -58,6 +63,7 @@ bool busGuard(F&& access) {
 }  // namespace
 
 MappedFile::MappedFile(const std::string& path) : path_(path) {
+    // Without O_NONBLOCK, opening a named pipe waits for a writer for ever.
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) throw OpenError(std::strerror(errno));
     struct stat info {};
@@ -66,7 +72,19 @@ MappedFile::MappedFile(const std::string& path) : path_(path) {
         ::close(fd_);
         throw OpenError(std::strerror(error));
     }
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+    if (!S_ISREG(info.st_mode)) {
+        try {
+            openStream(S_ISFIFO(info.st_mode));
+        } catch (...) {
+            ::close(fd_);
+            throw;
+        }
+    } else if (info.st_size == 0) {
+        // Files of /proc and /sys say 0 bytes and still hold some; an empty
+        // file (which may yet grow) reads nothing.
+        char probe;
+        stream_ = ::pread(fd_, &probe, 1, 0) == 1 && size() == 0;
+    } else {
         void* map = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_SHARED, fd_, 0);
         if (map != MAP_FAILED) {
             map_ = static_cast<std::uint8_t*>(map);
@@ -76,15 +94,83 @@ MappedFile::MappedFile(const std::string& path) : path_(path) {
     }
 }
 
+void MappedFile::openStream(bool fifo) {
+    stream_ = true;
+    if (!fifo) return;
+    // An empty pipe answers "try again" while a program holds it open for
+    // writing, and "end" when none does. What the probe reads is kept.
+    held_.resize(65536);
+    const ssize_t got = ::read(fd_, held_.data(), held_.size());
+    held_.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    if (got != 0) return;
+    // The end of an unnamed pipe (a finished `printf | ...`) is just that.
+    // A named one may get its writer in a moment: a program started beside
+    // this one. The wait ends when one opens it (and writes or closes).
+    struct statfs fs {};
+    if (::fstatfs(fd_, &fs) == 0 && fs.f_type == PIPEFS_MAGIC) return;
+    pollfd wait{fd_, POLLIN, 0};
+    if (::poll(&wait, 1, kWriterWaitMs) == 0) throw NoWriterError();
+}
+
 MappedFile::~MappedFile() {
     if (map_) ::munmap(map_, mapSize_);
     if (fd_ >= 0) ::close(fd_);
 }
 
 std::uint64_t MappedFile::size() const {
+    if (holding_) return held_.size();
+    if (stream_) return 0;
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || info.st_size < 0) return 0;
     return static_cast<std::uint64_t>(info.st_size);
+}
+
+std::optional<std::size_t> MappedFile::next(void* to, std::size_t n, int waitMs) {
+    if (!held_.empty() && !holding_) {
+        n = std::min(n, held_.size());
+        std::memcpy(to, held_.data(), n);
+        held_.erase(held_.begin(), held_.begin() + static_cast<std::ptrdiff_t>(n));
+        return n;
+    }
+    for (;;) {
+        const ssize_t got = ::read(fd_, to, n);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK) break;
+        if (errno != EINTR) {
+            pollfd wait{fd_, POLLIN, 0};
+            const int ready = ::poll(&wait, 1, waitMs);
+            if (ready == 0) return std::nullopt;
+            if (ready < 0 && errno != EINTR) break;
+        }
+    }
+    throw kv::Error("Can't read file " + path_ + ": " + std::strerror(errno));
+}
+
+MappedFile::Taken MappedFile::take(std::uint64_t limit, const std::function<bool(std::uint64_t)>& goOn) {
+    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    std::vector<std::uint8_t> bytes;
+    Taken taken = Taken::Whole;
+    for (;;) {
+        if (!goOn(bytes.size())) {
+            taken = Taken::Stopped;
+            break;
+        }
+        if (bytes.size() >= limit) {
+            // Full: cut, unless the stream ends right there.
+            char more;
+            if (next(&more, 1, 0) != std::optional<std::size_t>(0)) taken = Taken::Cut;
+            break;
+        }
+        const std::size_t at = bytes.size();
+        const auto room = static_cast<std::size_t>(std::min<std::uint64_t>(limit - at, kPiece));
+        bytes.resize(at + room);
+        const std::optional<std::size_t> got = next(bytes.data() + at, room, 100);
+        bytes.resize(at + got.value_or(0));
+        if (got == std::optional<std::size_t>(0)) break;
+    }
+    held_ = std::move(bytes);
+    holding_ = true;
+    return taken;
 }
 
 std::size_t MappedFile::read(std::uint64_t offset, void* to, std::size_t n) const {
@@ -93,6 +179,7 @@ std::size_t MappedFile::read(std::uint64_t offset, void* to, std::size_t n) cons
         std::memcpy(static_cast<char*>(to) + copied, bytes, count);
         copied += count;
     });
+    if (stream_) return copied;
     // What lies past the mapping (the file grew) comes from plain reads.
     while (copied < n) {
         const ssize_t got = ::pread(fd_, static_cast<char*>(to) + copied, n - copied,
@@ -112,6 +199,11 @@ std::size_t MappedFile::scan(std::uint64_t offset, std::size_t n, const Use& use
     const std::uint64_t size = this->size();
     if (offset >= size) return 0;
     const std::uint64_t end = std::min<std::uint64_t>(size, offset + n);
+    if (holding_) {
+        const auto count = static_cast<std::size_t>(end - offset);
+        use(held_.data() + offset, count);
+        return count;
+    }
     // Within the mapping (and the file as it is now): straight from memory.
     if (map_ && end <= mapSize_ && !pass) {
         const auto count = static_cast<std::size_t>(end - offset);

@@ -112,6 +112,49 @@ TEST(MappedFile, FileChangesSizeWhileOpen) {
     EXPECT_THROW(MappedFile(files.folder() + "/missing"), OpenError);
 }
 
+// Sources that tell no size are taken into memory, as far as a limit.
+TEST(MappedFile, StreamsAreTakenIn) {
+    Files files;
+    std::vector<int> pipes;
+    // An unnamed pipe holding `bytes`, its writer gone.
+    const auto pipeOf = [&](const std::string& bytes) {
+        int ends[2];
+        EXPECT_EQ(::pipe(ends), 0);
+        EXPECT_EQ(::write(ends[1], bytes.data(), bytes.size()), ssize_t(bytes.size()));
+        ::close(ends[1]);
+        pipes.push_back(ends[0]);
+        return "/proc/self/fd/" + std::to_string(ends[0]);
+    };
+    const struct {
+        std::string path;
+        std::uint64_t limit;
+        bool stream;
+        MappedFile::Taken taken;
+        std::string bytes;
+    } cases[] = {
+        {pipeOf("hello"), 5, true, MappedFile::Taken::Whole, "hello"},
+        {pipeOf("hello"), 4, true, MappedFile::Taken::Cut, "hell"},
+        {pipeOf(""), 4, true, MappedFile::Taken::Whole, ""},
+        {"/proc/self/cmdline", 1 << 20, true, MappedFile::Taken::Whole, files.read("/proc/self/cmdline")},
+        {files.make(""), 5, false, MappedFile::Taken::Whole, ""},  // empty, and may grow: a file
+    };
+    for (const auto& c : cases) {
+        MappedFile file(c.path);
+        EXPECT_EQ(file.stream(), c.stream) << c.path;
+        if (!c.stream) continue;
+        EXPECT_EQ(file.take(c.limit, [](std::uint64_t) { return true; }), c.taken) << c.path;
+        std::string bytes(c.bytes.size() + 1, 'x');
+        bytes.resize(file.read(0, bytes.data(), bytes.size()));
+        EXPECT_EQ(bytes, c.bytes) << c.path;
+    }
+    for (const int fd : pipes) ::close(fd);
+    // Asked to stop, the reading keeps what it had.
+    MappedFile zero("/dev/zero");
+    EXPECT_EQ(zero.take(1 << 30, [](std::uint64_t count) { return count == 0; }), MappedFile::Taken::Stopped);
+    EXPECT_GT(zero.size(), 0u);
+    EXPECT_LE(zero.size(), 1u << 20);
+}
+
 TEST(Find, TypedBytesAndOffsets) {
     const struct {
         const char* typed;

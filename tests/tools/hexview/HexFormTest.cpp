@@ -1,18 +1,24 @@
 // The hex view window offscreen: a file opened through the open dialog, the
-// status texts, "Save as" (its proposal and the file byte for byte), copying
-// and its limit, go to, find, a text file, and a file of 2^32 lines.
+// status texts, "Save as" (its proposal and the file byte for byte, through a
+// link, cancelled), copying and its limit, go to, find, a text file, streams
+// (pipes, devices), and a file of 2^32 lines.
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
+#include <thread>
 
 #include "tests/support/ShownErrors.h"
 #include "tools/hexview/HexForm.h"
@@ -44,6 +50,14 @@ void whenModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(10, [answer] {
         if (QWidget* modal = QApplication::activeModalWidget()) answer(modal);
         else whenModal(answer);
+    });
+}
+
+// The same for the next message box, past any progress dialog up before it.
+void whenMessageBox(std::function<void(QMessageBox*)> answer) {
+    QTimer::singleShot(10, [answer] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) answer(box);
+        else whenMessageBox(answer);
     });
 }
 
@@ -135,6 +149,88 @@ private slots:
         form.openFile(path("missing.bin"));
         QCOMPARE(message, QStringLiteral("Can't open file missing.bin."));
         QCOMPARE(form.StatusText->text(), QString());
+    }
+
+    // "Save as" writes through a link into the file it names, which keeps its mode;
+    // a save cancelled leaves the file there was and no temporary beside it.
+    void savesThroughLinksAndCancels() {
+        QTemporaryDir saves;
+        const QString target = saves.filePath("private.txt"), link = saves.filePath("link.txt");
+        writeFile(target, "old");
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(target, link));
+        THexForm form;
+        form.show();
+        form.openFile(path("data.bin"));
+        form.saveTo(link);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(fileBytes(target), expectedDump(bytes));
+        struct stat st {};
+        QCOMPARE(::stat(target.toLocal8Bit().constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0600u);
+
+        // 64 MiB make some 340 MB of dump: the cancel comes long before the end.
+        writeFile(path("cancelled.bin"), "x", 64 << 20);
+        form.openFile(path("cancelled.bin"));
+        bool cancelled = false;
+        std::function<void()> cancelOnceUp = [&] {
+            if (auto* progress = form.findChild<QProgressDialog*>()) {
+                progress->cancel();
+                cancelled = true;
+            } else {
+                QTimer::singleShot(5, cancelOnceUp);
+            }
+        };
+        QTimer::singleShot(0, cancelOnceUp);
+        form.saveTo(link);
+        QVERIFY(cancelled);
+        QCOMPARE(fileBytes(target), expectedDump(bytes));
+        QCOMPARE(QDir(saves.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList({"link.txt", "private.txt"}));
+    }
+
+    // What tells no size is read into memory as far as a stated limit; a
+    // named pipe without a writer is refused with its reason.
+    void readsStreams() {
+        const QString fifo = path("fifo");
+        QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+        const QByteArray hello = QByteArray("hello, pipe\n").repeated(3);
+        const struct {
+            QString path;
+            QByteArray writes;  // into the pipe, from another thread
+            quint64 lines;
+            QString message;    // the box shown, if any
+        } cases[] = {
+            {fifo, hello, 3, QString()},
+            // Shown as text, without a line feed: in pieces of 4096 bytes.
+            {"/dev/zero", "", THexForm::kMaxStreamBytes / 4096,
+             "zero tells no size and had not ended after 64 MB: only its first 64 MB are shown."},
+            {fifo, "", 0, "Can't open file fifo: no program writes to this named pipe."},
+            {"/dev/null", "", 0, QString()},
+        };
+        for (const auto& c : cases) {
+            THexForm form;
+            form.show();
+            std::thread writer;
+            if (!c.writes.isEmpty()) writer = std::thread([&] {
+                QFile pipe(c.path);
+                if (pipe.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) pipe.write(c.writes);
+            });
+            QString message;
+            if (!c.message.isEmpty()) whenMessageBox([&](QMessageBox* box) {
+                message = box->text();
+                box->close();
+            });
+            form.openFile(c.path);
+            if (writer.joinable()) writer.join();
+            QCOMPARE(message, c.message);
+            QTRY_COMPARE(form.Rich->lines() ? form.Rich->lines()->lineCount() : 0, c.lines);
+            if (c.writes.isEmpty()) continue;
+            // Shown and saved as any file without a dump's extension: as text.
+            form.saveTo(path("fifo.txt"));
+            QCOMPARE(fileBytes(path("fifo.txt")), QByteArray(c.writes).replace("\n", "\r\n"));
+            QCOMPARE(form.StatusText->text(), QStringLiteral("fifo"));
+        }
     }
 
     void goesToAndFinds() {

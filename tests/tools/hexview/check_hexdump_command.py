@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """`Kvantor2 hexdump FILE` end to end: the dump of files of many sizes against
-a dump formatted here, byte for byte, and the command's failures."""
+a dump formatted here, byte for byte, the dump of streams (standard input,
+named pipes, /proc, a device without end), and the command's failures."""
 import os
 import random
 import subprocess
 import sys
 import tempfile
+import threading
+import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "support"))
@@ -24,10 +27,59 @@ def dump(data):
     return "".join(lines).encode("ascii")
 
 
-def hexdump(path):
+def undump(lines):
+    """The bytes a dump shows (offsets below 100000 hexadecimal)."""
+    return bytes(int(h, 16) for line in lines.split(b"\r\n") for h in line[8:60].split())
+
+
+def environment():
     env = dict(os.environ, QT_QPA_PLATFORM="minimal")
     env.pop("DISPLAY", None)
-    return subprocess.run([program(), "hexdump", path], capture_output=True, env=env, timeout=120)
+    return env
+
+
+def hexdump(path, stdin=None):
+    return subprocess.run([program(), "hexdump", path], capture_output=True, env=environment(), timeout=120,
+                          input=stdin)
+
+
+def write_in_pieces(fifo, data):
+    """Writes into a named pipe once its reader is there, in pieces that cut lines anywhere."""
+    with open(fifo, "wb", buffering=0) as pipe:
+        for at in range(0, len(data), 999):
+            pipe.write(data[at:at + 999])
+            if at % 50 == 0:
+                time.sleep(0.001)
+
+
+def streams(folder, rng):
+    got = hexdump("/dev/stdin", stdin=b"hello")
+    check(got.returncode == 0 and got.stdout == dump(b"hello"), f"standard input: {got}")
+    # The program's own memory map names its executable and its stack.
+    got = hexdump("/proc/self/maps")
+    shown = undump(got.stdout)
+    check(got.returncode == 0 and os.path.realpath(program()).encode() in shown and b"[stack]" in shown,
+          f"/proc/self/maps: exit {got.returncode}, {shown[:200]!r}")
+
+    fifo = os.path.join(folder, "fifo")
+    os.mkfifo(fifo)
+    data = rng.randbytes(100003)
+    writer = threading.Thread(target=write_in_pieces, args=(fifo, data))
+    writer.start()
+    got = hexdump(fifo)
+    writer.join()
+    check(got.returncode == 0 and got.stdout == dump(data), f"a named pipe: exit {got.returncode}, {got.stderr!r}")
+    got = hexdump(fifo)
+    check(got.returncode == 1 and got.stdout == b""
+          and got.stderr == f"Can't open file {fifo}: no program writes to this named pipe\n".encode(),
+          f"a named pipe without a writer: {got}")
+
+    # A source without end is dumped until its reader has had enough.
+    zero = subprocess.Popen([program(), "hexdump", "/dev/zero"], stdout=subprocess.PIPE, env=environment())
+    lines = b"".join(zero.stdout.readline() for _ in range(3))
+    zero.stdout.close()
+    zero.wait(timeout=60)
+    check(lines == dump(bytes(48)), f"/dev/zero: {lines!r}")
 
 
 def main():
@@ -44,6 +96,7 @@ def main():
             if got.stdout != want:
                 check(False, f"{size}: dump differs near {first_difference(got.stdout, want)}")
 
+        streams(folder, rng)
         missing = os.path.join(folder, "missing.bin")
         got = run("hexdump", missing)
         check(got.returncode == 1 and "Can't open file" in got.stderr and got.stdout == "", f"missing: {got}")
