@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "core/Error.h"
 #include "platform/HelpDialog.h"
@@ -20,6 +21,16 @@ void PageHelpViewer::show(int context) {
                             .toStdString());
     }
     HelpDialog dialog(*page, QApplication::activeWindow());
+    dialog.exec();
+}
+
+void PageHelpViewer::showPage(const QString& page) {
+    const QFileInfo file(QDir(folder_), page);
+    if (!file.isFile())
+        throw kv::Error(QStringLiteral("There is no help for this topic: the page %1 is missing.")
+                            .arg(QDir::toNativeSeparators(file.filePath()))
+                            .toStdString());
+    HelpDialog dialog(file.absoluteFilePath(), QApplication::activeWindow());
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 #include "core/Error.h"
@@ -89,7 +90,12 @@ public:
         check();
         contexts << context;
     }
+    void showPage(const QString& page) override {
+        check();
+        pages << page;
+    }
     QList<int> contexts;  // in call order
+    QStringList pages;    // in call order
 };
 
 }  // namespace platform

@@ -3,7 +3,8 @@
 Debian's independent data sets, element by element.
 
 Oracles: the Blue Obelisk Data Repository of kalzium-data (elements.xml and
-isotopes.xml) and python3-periodictable. Each numeric field is compared with the tolerance of
+isotopes.xml) and python3-periodictable; for MASS also CIAAW's table of 2021,
+whose abridged value a standard atomic weight must round to. Each numeric field is compared with the tolerance of
 TOLERANCES; a difference above it must be explained in the row's #note (which
 names the field), and a note naming a field that agrees is stale. Also the
 short-form layout: the window's placement walk puts every main-block element
@@ -11,6 +12,7 @@ at its X, Y in reading order, X in 1..11, Y in 1..10, COLOR in 1..4, and the
 ORBIT cells add up to NUMBER.
 """
 import csv
+import decimal
 import math
 import os
 import re
@@ -25,6 +27,7 @@ use_system_python('periodictable')
 import periodictable  # noqa: E402
 
 SOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, os.pardir, 'data', 'sources')
+CIAAW = os.path.join(SOURCES, 'ciaaw_saw_2021.txt')
 BLUE_OBELISK = '/usr/share/libkdeedu/data/elements.xml'
 ISOTOPES = '/usr/share/libkdeedu/data/isotopes.xml'
 CML = '{http://www.xml-cml.org/schema}'
@@ -159,6 +162,7 @@ def check_numbers(elements, details, bo):
                 explained.add((z, field))
             else:
                 fail(f'{z} {elements[z]["LETTER"]} {field}: {row[field]} against {theirs} ({tolerance}), not explained')
+    check_standard_weights(elements, explained)
     check_density(elements, details, explained)
     check_half_lives(elements, details, explained)
     for z in range(1, 119):
@@ -166,6 +170,42 @@ def check_numbers(elements, details, bo):
             for field in re.findall(r'\b([A-Z_]{4,})\b:', row['#note']):
                 if (z, field) not in explained:
                     fail(f'{z} {table}.csv: the note explains {field}, which agrees with the data sets')
+
+
+def ciaaw_abridged():
+    """number -> the abridged standard atomic weight of the CIAAW 2021 table,
+    as printed (None where CIAAW gives none); the file's columns are fixed."""
+    weights = {}
+    with open(CIAAW, encoding='utf-8') as f:
+        for line in f:
+            words = line.split()
+            if len(words) > 3 and words[0].isalpha() and words[2].isdigit():
+                abridged = line[100:110].strip()
+                weights[int(words[2])] = None if abridged == 'nan' else decimal.Decimal(abridged)
+    return weights
+
+
+def check_standard_weights(elements, explained):
+    """A standard atomic weight rounds, half up, to CIAAW's abridged value at
+    its last printed digit; an element without one has a whole mass number."""
+    abridged = ciaaw_abridged()
+    if sorted(abridged) != list(range(1, 119)):
+        fail(f'{CIAAW}: {len(abridged)} elements, not 1 to 118')
+        return
+    for z in range(1, 119):
+        row, theirs = elements[z], abridged[z]
+        ours = decimal.Decimal(row['MASS'])
+        if theirs is None:
+            if ours != ours.to_integral_value():
+                fail(f'{z} {row["LETTER"]} MASS: {ours}, but CIAAW gives no standard atomic weight to use')
+            continue
+        rounded = ours.quantize(decimal.Decimal(1).scaleb(theirs.as_tuple().exponent), decimal.ROUND_HALF_UP)
+        if rounded == theirs:
+            continue
+        if 'MASS' in row['#note']:
+            explained.add((z, 'MASS'))
+        else:
+            fail(f'{z} {row["LETTER"]} MASS: {ours} against the CIAAW abridged {theirs}, not explained')
 
 
 def check_density(elements, details, explained):

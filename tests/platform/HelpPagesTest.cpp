@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "TestEnvironment.h"
 #include "core/Error.h"
@@ -25,11 +26,23 @@ TEST(FindHelpPage, FindsTheContextsOwnPageOnly) {
 
 TEST(PageHelpViewer, AMissingPageIsAnErrorNamingIt) {
     QTemporaryDir help;
-    try {
-        platform::PageHelpViewer(help.path()).show(30);
-        FAIL() << "no error";
-    } catch (const kv::Error& e) {
-        EXPECT_TRUE(QString(e.what()).contains(help.path() + "/30.html")) << e.what();
+    QDir().mkpath(help.path() + "/steel.html");  // a folder is no page
+    const struct {
+        std::function<void(platform::PageHelpViewer&)> show;
+        QString page;
+    } cases[] = {
+        {[](platform::PageHelpViewer& v) { v.show(30); }, "/30.html"},
+        {[](platform::PageHelpViewer& v) { v.showPage("elements.html"); }, "/elements.html"},
+        {[](platform::PageHelpViewer& v) { v.showPage("steel.html"); }, "/steel.html"},
+    };
+    for (const auto& c : cases) {
+        platform::PageHelpViewer viewer(help.path());
+        try {
+            c.show(viewer);
+            ADD_FAILURE() << "no error for " << c.page.toStdString();
+        } catch (const kv::Error& e) {
+            EXPECT_TRUE(QString(e.what()).contains(help.path() + c.page)) << e.what();
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 #include "tools/reference/FontTree.h"
 
+#include <QRegularExpression>
 #include <algorithm>
+#include <map>
 
 namespace reference {
 
@@ -9,9 +11,46 @@ bool fontNameLess(const QString& a, const QString& b) {
     return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
 }
 
+QString familyWithoutFoundry(const QString& name) {
+    static const QRegularExpression foundry(QStringLiteral("^(.*\\S)\\s*\\[[^\\[\\]]*\\]$"));
+    const QRegularExpressionMatch m = foundry.match(name);
+    return m.hasMatch() ? m.captured(1) : name;
+}
+
+namespace {
+
+// The names Qt's fontconfig database registers for the generic families
+// "serif", "sans-serif" and "monospace"; fontconfig lists no font by them.
+bool isGenericAlias(const QString& name) {
+    return name == QLatin1String("Serif") || name == QLatin1String("Sans Serif") ||
+           name == QLatin1String("Monospace");
+}
+
+// One entry per family, its makers' fonts merged.
+std::vector<FontFamily> mergeFoundries(const std::vector<FontFamily>& families) {
+    std::vector<FontFamily> merged;
+    std::map<QString, size_t> seen;
+    for (const FontFamily& f : families) {
+        const QString name = familyWithoutFoundry(f.name);
+        if (isGenericAlias(name)) continue;
+        const auto [at, added] = seen.try_emplace(name, merged.size());
+        if (added) {
+            merged.push_back({name, f.smoothlyScalable, f.bitmapScalable});
+            continue;
+        }
+        FontFamily& family = merged[at->second];
+        family.smoothlyScalable = family.smoothlyScalable || f.smoothlyScalable;
+        // A plain bitmap font among the makers' makes it a raster family.
+        family.bitmapScalable = family.bitmapScalable && f.bitmapScalable;
+    }
+    return merged;
+}
+
+}  // namespace
+
 FontTree classifyFonts(const std::vector<FontFamily>& families) {
     FontTree tree;
-    for (const FontFamily& f : families) {
+    for (const FontFamily& f : mergeFoundries(families)) {
         QStringList* group = nullptr;
         if (f.smoothlyScalable) {
             ++tree.trueTypeCount;

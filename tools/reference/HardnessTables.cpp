@@ -36,7 +36,13 @@ QString fieldText(const dbase::Table& t, int position) {
 
 }  // namespace
 
+void requireOpen(const dbase::Table& t) {
+    // The words the table itself uses when a closed table is read.
+    if (!t.active()) throw dbase::DbfError(t.fileName() + ": the table is not open");
+}
+
 void selectHardnessTable(dbase::Table& t, int item) {
+    requireOpen(t);
     t.setFiltered(true);
     t.setFilter("NUM=" + std::to_string(item + 1));
     t.first();

@@ -29,8 +29,11 @@ int hardnessColumnCount(int item);
 int hardnessColumnWidth(int item, int gridWidth);
 
 // Switches filtering on for `t` and selects item k's records ("NUM=" k + 1),
-// then moves to the first of them.
+// then moves to the first of them. Throws the table's own error when it is
+// not open: a closed table would otherwise read as one without records.
 void selectHardnessTable(dbase::Table& t, int item);
+// Throws dbase::DbfError naming the table's file when it is not open.
+void requireOpen(const dbase::Table& t);
 
 struct HeadingBox {
     int left = 0, top = 0, width = 0, height = 0;

@@ -3,11 +3,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
+#include <QTimer>
+#include <QToolTip>
+#include <algorithm>
+#include <optional>
 
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
@@ -33,9 +40,36 @@ QFont timesFont(int pixelSize, bool bold) {
 // column the current cell is in, and the cell stays in its column. Editing
 // starts only on purpose (double-click or F2), so a user typing to find a
 // constant cannot overwrite one in the file.
+//
+// The columns share the grid's width, so the names stay in view beside the
+// values and symbols and the grid never scrolls sideways; a text cut short
+// shows whole in its tooltip.
 class ConstantsGrid : public QTableView {
 public:
     using QTableView::QTableView;
+
+    // The symbols take what they need (up to a fifth of the width); names and
+    // values share the rest in proportion to their longest texts, the values
+    // never wider than their longest, and the names take what is left.
+    void fitColumns() {
+        if (!model() || model()->columnCount() < 3) return;
+        const int room = viewport()->width();
+        const int symbol = std::min(sizeHintForColumn(2), room / 5);
+        const int name = sizeHintForColumn(0), rest = room - symbol;
+        int value = sizeHintForColumn(1);
+        if (name + value > rest && name + value > 0) value = std::min(value, rest * value / (name + value));
+        horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        horizontalHeader()->setSectionResizeMode(1, QHeaderView::Interactive);
+        horizontalHeader()->setSectionResizeMode(2, QHeaderView::Interactive);
+        setColumnWidth(1, value);
+        setColumnWidth(2, symbol);
+    }
+
+    // Whether `index`'s text is shown whole in its column.
+    bool fitsItsColumn(const QModelIndex& index) const {
+        const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+        return fontMetrics().horizontalAdvance(index.data().toString()) + margin <= columnWidth(index.column());
+    }
 
     void keyboardSearch(const QString& search) override {
         const QModelIndex here = currentIndex();
@@ -45,6 +79,62 @@ public:
         QTableView::keyboardSearch(search);
         setCurrentIndex(model()->index(currentIndex().row(), here.column()));
     }
+
+protected:
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid() && !fitsItsColumn(index))
+            QToolTip::showText(help->globalPos(), index.data().toString(), viewport(), visualRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QTableView::resizeEvent(event);
+        fitColumns();
+    }
+};
+
+// Writes a cell's edit to the table. An edit the table refuses (too long for
+// the field, a character its code page lacks) is not lost: once the error has
+// been shown, the cell's editor opens again on the text as typed, to be
+// corrected or abandoned with Escape.
+class ConstantsDelegate : public QStyledItemDelegate {
+public:
+    explicit ConstantsDelegate(QAbstractItemView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        const auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line) return QStyledItemDelegate::setModelData(editor, model, index);
+        if (model->setData(index, line->text(), Qt::EditRole)) return;
+        refused_ = Refused{QPersistentModelIndex(index), line->text()};
+        // After the editor has closed: the view opens one editor at a time.
+        QTimer::singleShot(0, view_, [this] {
+            if (!refused_ || !refused_->index.isValid()) return;
+            view_->setCurrentIndex(refused_->index);
+            view_->edit(refused_->index);
+        });
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line && refused_ && refused_->index == index) {
+            line->setText(refused_->text);
+            refused_.reset();
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+private:
+    struct Refused {
+        QPersistentModelIndex index;
+        QString text;
+    };
+    QAbstractItemView* view_;
+    mutable std::optional<Refused> refused_;
 };
 
 }  // namespace
@@ -67,8 +157,10 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     model_->setReadOnly(false);
     model_->setColumnTitle(2, QStringLiteral("SYMBOL"));
 
-    DBGrid1 = forms::placed(new ConstantsGrid(this), "DBGrid1", {3, 32, 524, 305});
+    auto* grid = new ConstantsGrid(this);
+    DBGrid1 = forms::placed(grid, "DBGrid1", {3, 32, 524, 305});
     DBGrid1->setModel(model_);
+    DBGrid1->setItemDelegate(new ConstantsDelegate(DBGrid1));
     DBGrid1->setFont(timesFont(13, true));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -86,13 +178,13 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     titles->setStyleSheet(QStringLiteral(
         "QHeaderView::section { background-color: rgb(255, 255, 0); color: black;"
         " border: 1px solid gray; border-top: none; border-left: none; padding: 1px; }"));
-    // Each column is as wide as its longest text, so no name or value is cut
-    // short; the grid scrolls sideways instead, as a grid of wide fields does.
     // An edit can lengthen a text, so the widths follow the table's changes.
-    DBGrid1->setTextElideMode(Qt::ElideNone);
-    DBGrid1->resizeColumnsToContents();
-    connect(model_, &QAbstractItemModel::modelReset, DBGrid1, &QTableView::resizeColumnsToContents);
-    connect(model_, &QAbstractItemModel::dataChanged, DBGrid1, &QTableView::resizeColumnsToContents);
+    DBGrid1->setTextElideMode(Qt::ElideRight);
+    DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);  // the width to share does not change
+    grid->fitColumns();
+    connect(model_, &QAbstractItemModel::modelReset, grid, &ConstantsGrid::fitColumns);
+    connect(model_, &QAbstractItemModel::dataChanged, grid, &ConstantsGrid::fitColumns);
 
     Edit1 = forms::placed(new QLineEdit(this), "Edit1", {2, 344, 334, 23});
     Edit1->setFont(timesFont(13, false));
@@ -119,6 +211,9 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     connect(model_, &TableModel::currentRowChanged, this, kv::guard(this, &TPhisForm::followTableRow));
     connect(model_, &QAbstractItemModel::modelReset, this,
             [this] { kv::guarded([this] { followTableRow(model_->currentRow()); }); });
+    // The window opens on the first constant by name, wherever the table's
+    // cursor was left when the table was opened and ordered.
+    if (dm_->Table3.active()) dm_->Table3.first();
     followTableRow(model_->currentRow());
 }
 

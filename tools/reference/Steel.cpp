@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -16,6 +17,7 @@
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "data/TableModel.h"
+#include "platform/DesktopServices.h"
 #include "tools/reference/DbNavigator.h"
 #include "tools/reference/HardnessTables.h"
 #include "widgets/forms/ButtonGlyphs.h"
@@ -100,6 +102,8 @@ TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
     // A click or the arrow keys: whichever way an item is selected, its table shows.
     connect(ListBox1, &QListWidget::currentRowChanged, this, kv::guard([this](int) { ListBox1Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TSteelForm::BitBtn1Click));
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            kv::guard(this, &TSteelForm::FormHelp));
     FormCreate();
 }
 
@@ -145,6 +149,8 @@ void TSteelForm::BitBtn1Click() {
     closing_ = false;
 }
 
+void TSteelForm::FormHelp() { platform::desktop().help->showPage(QStringLiteral("steel-hardness.html")); }
+
 void TSteelForm::closeEvent(QCloseEvent* event) {
     // The window has no title-bar buttons; only its Close button ends it.
     if (closing_) QDialog::closeEvent(event);
@@ -184,7 +190,7 @@ QColor TSteelForm::columnColour(int column) const {
 void TSteelForm::showTable(int item) {
     const int columns = reference::hardnessColumnCount(item);
     dbase::Table& rvb = dm_->Table7;
-    if (!rvb.active()) throw kv::Error("The steel hardness rows cannot be shown: rvb.dbf is not open");
+    reference::requireOpen(rvb);
 
     // The heading boxes first: they throw before the grid changes when pan.dbf
     // or nam_1.dbf is not open.

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -97,6 +98,7 @@ private slots:
         oldSink = kv::setErrorSink([this](const std::string& m) { errors << QString::fromStdString(m); });
         dm = std::make_unique<TDM>(dir.path() + "/", nullptr);
         QCOMPARE(QString::fromStdString(dm->openError()), QString());
+        dm->Table3.moveTo(dm->Table3.recordCount() / 2);  // wherever the cursor stands
         form = std::make_unique<TPhisForm>(nullptr, dm.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -151,11 +153,42 @@ private slots:
         QVERIFY(m->rowCount() >= 80);
         for (int r = 1; r < m->rowCount(); ++r)
             QVERIFY2(cell(r - 1, 0).compare(cell(r, 0), Qt::CaseInsensitive) <= 0, qPrintable(cell(r, 0)));
-        // No name, value or symbol is cut: every text fits its column.
-        const QFontMetrics metrics(form->DBGrid1->font());
-        for (int r = 0; r < m->rowCount(); ++r)
-            for (int c = 0; c < 3; ++c)
-                QVERIFY2(metrics.horizontalAdvance(cell(r, c)) < form->DBGrid1->columnWidth(c), qPrintable(cell(r, c)));
+        // The window opened on the first constant by name.
+        QCOMPARE(dm->Table3.recNo(), 0);
+        QCOMPARE(form->DBGrid1->currentIndex(), m->index(0, 0));
+    }
+
+    // The three columns share the grid's width: nothing scrolls sideways, and
+    // a text cut short shows whole in its tooltip, one that fits has none.
+    void columnsFitTheGridAndCutTextsHaveTooltips() {
+        QTableView* grid = form->DBGrid1;
+        int widths = 0;
+        for (int c = 0; c < 3; ++c) widths += grid->columnWidth(c);
+        QCOMPARE(widths, grid->viewport()->width());
+        QCOMPARE(grid->columnViewportPosition(0), 0);
+        QVERIFY(grid->columnWidth(0) >= grid->columnWidth(1));
+        QVERIFY(grid->columnWidth(2) >= QFontMetrics(grid->font()).horizontalAdvance("SYMBOL"));
+        const QFontMetrics metrics(grid->font());
+        int cut = 0, whole = 0;
+        for (int r = 0; r < form->model()->rowCount(); ++r) {
+            for (int c = 0; c < 3; ++c) {
+                const QModelIndex index = form->model()->index(r, c);
+                const int advance = metrics.horizontalAdvance(cell(r, c)), width = grid->columnWidth(c);
+                const bool fits = advance + 12 < width;
+                // A few of each, plainly cut or plainly whole.
+                if ((fits ? whole : cut) >= 3 || cell(r, c).isEmpty() || (!fits && advance <= width)) continue;
+                ++(fits ? whole : cut);
+                grid->scrollTo(index);
+                QHelpEvent help(QEvent::ToolTip, grid->visualRect(index).center(),
+                                grid->viewport()->mapToGlobal(grid->visualRect(index).center()));
+                QApplication::sendEvent(grid->viewport(), &help);
+                QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), fits ? QString() : cell(r, c));
+                QToolTip::hideText();
+            }
+        }
+        QCOMPARE(cut, 3);  // the long names and values are cut: the check above ran on some
+        QCOMPARE(whole, 3);
+        grid->scrollToTop();
     }
 
     void clickBuildsTheLineAndTheKeyboardDoesNot() {
@@ -296,18 +329,39 @@ private slots:
         QCOMPARE(QString::fromStdString(next.Table3.asString("VALUE")), value);
     }
 
-    void anEditThatDoesNotFitIsRefusedAndTheFileKept() {
+    // A refused edit leaves the file as it was and opens the cell again on the
+    // text typed, to be corrected (written then) or abandoned with Escape.
+    void anEditThatDoesNotFitIsRefusedAndKeptToCorrect() {
+        const struct {
+            int column;
+            QString typed, corrected;  // "": abandoned
+        } cases[] = {
+            {1, QString(61, 'x'), QString(60, 'x')},         // VALUE holds 60 characters
+            {2, QString::fromUtf8("ħ"), ""},                  // not in code page 1253
+            {2, QString::fromUtf8("ħ/2π"), QString::fromUtf8("h/2π")},
+        };
         const int row = 6;
         const QString name = cell(row, 0);
-        const QStringList before = storedRow(name);
-        editCell(row, 1, QString(61, 'x'));  // VALUE holds 60 characters
-        QCOMPARE(errors.size(), 1);
-        QCOMPARE(storedRow(name), before);
-        errors.clear();
-        editCell(row, 2, QString::fromUtf8("ħ"));  // not in code page 1253
-        QCOMPARE(errors.size(), 1);
-        QCOMPARE(storedRow(name), before);
-        QCOMPARE(cell(row, 2), before.value(1));
+        for (const auto& c : cases) {
+            errors.clear();
+            const QStringList before = storedRow(name);
+            editCell(row, c.column, c.typed);
+            QCOMPARE(errors.size(), 1);
+            QCOMPARE(storedRow(name), before);
+            QTRY_VERIFY(openEditor());
+            QLineEdit* editor = openEditor();
+            QCOMPARE(form->DBGrid1->currentIndex(), form->model()->index(row, c.column));
+            QCOMPARE(editor->text(), c.typed);
+            if (!c.corrected.isEmpty()) editor->setText(c.corrected);
+            QTest::keyClick(editor, c.corrected.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!openEditor());
+            QCOMPARE(storedRow(name).value(c.column - 1),
+                     c.corrected.isEmpty() ? before.value(c.column - 1) : c.corrected);
+            QCOMPARE(cell(row, c.column), storedRow(name).value(c.column - 1));
+            QCOMPARE(errors.size(), 1);
+        }
     }
 
     void closeOnlyHides() {

@@ -15,7 +15,9 @@
 #include <memory>
 
 #include "data/DM.h"
+#include "platform/fake/FakeDesktop.h"
 #include "tests/support/BuiltTables.h"
+#include "tests/support/ShownErrors.h"
 #include "data/TableModel.h"
 #include "tests/tools/reference/HardnessTestTables.h"
 #include "tools/reference/DbNavigator.h"
@@ -122,6 +124,16 @@ private slots:
         QCOMPARE(form->columnColour(0), QColor(255, 255, 0));  // the key column in yellow
     }
 
+    // F1 opens the window's own page of the help, which the program ships.
+    void f1OpensTheWindowsHelpPage() {
+        platform::FakeDesktop fakes;
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(form.get(), Qt::Key_F1);
+        QCOMPARE(fakes.help->pages, QStringList({"steel-hardness.html"}));
+        QVERIFY(QFile::exists(qEnvironmentVariable("KV_BIN_DIR") + "/help/steel-hardness.html"));
+        QVERIFY(form->isVisible());
+    }
+
     void fewerBoxesHideTheRest() {
         pick(4);
         QCOMPARE(shownBoxes().size(), 9);
@@ -140,6 +152,34 @@ private slots:
         form->DBNavigator1->First->click();
         QCOMPARE(dm->Table7.recNo(), 0);
         QCOMPARE(form->DBGrid1->currentIndex().row(), 0);
+    }
+
+    // A table that did not open is reported as the table reports it, each
+    // time a table is picked, and no heading box or row shows without it.
+    void aMissingTableIsReportedNotShownEmpty_data() {
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("texts") << "nam_1.dbf";
+        QTest::newRow("boxes") << "pan.dbf";
+        QTest::newRow("rows") << "rvb.dbf";
+    }
+    void aMissingTableIsReportedNotShownEmpty() {
+        QFETCH(QString, missing);
+        QTemporaryDir partial;
+        QCOMPARE(testsupport::copyBuiltTables(partial.path(), {missing}), QStringList());
+        form.reset();
+        ShownErrors shown;
+        dm = std::make_unique<TDM>(partial.path() + "/", nullptr);
+        QCOMPARE(shown.messages.size(), 1);  // the start-up's report of the tables that did not open
+        form = std::make_unique<TSteelForm>(nullptr, dm.get());
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        pick(2);
+        const QString error = partial.filePath(missing) + ": the table is not open";
+        QCOMPARE(shown.messages.mid(1), QStringList({error, error}));
+        QCOMPARE(shownBoxes(), QList<int>());
+        QVERIFY(!form->model());
+        form.reset();
+        dm.reset();
     }
 
     void hiddenUncolouredAndSurplusBoxes() {

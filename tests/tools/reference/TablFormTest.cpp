@@ -2,6 +2,7 @@
 // cells where and in the colour the records say, the buttons, the details
 // after a click in either grid order, the grid's keys, the other programs,
 // and the window that is only hidden on close.
+#include <QFile>
 #include <QLabel>
 #include <QTableView>
 #include <QToolButton>
@@ -137,6 +138,12 @@ private slots:
         QVERIFY(first.isHidden());
         QCOMPARE(&kv::lastingWindow(TableForm), &first);
         QCOMPARE(gridName(first), "Oxygen");
+        // F1 opens the window's own page of the help, which the program ships.
+        first.show();
+        QVERIFY(QTest::qWaitForWindowActive(&first));
+        QTest::keyClick(&first, Qt::Key_F1);
+        QCOMPARE(fakes->help->pages, QStringList({"elements.html"}));
+        QVERIFY(QFile::exists(qEnvironmentVariable("KV_BIN_DIR") + "/help/elements.html"));
         delete TableForm;
         TableForm = nullptr;
     }
