@@ -174,7 +174,7 @@ void TForm5::ListBox1Click(QListWidgetItem* item) {
 
 void TForm5::StringGrid1SelectCell(int column, int row) {
     RichEdit1->setFont(StringGrid1->font());
-    RichEdit1->setText(reference::copyValue(cellText(column, row)));
+    RichEdit1->setText(cellText(column, row));
     if (CheckBox1->isChecked()) {
         QStringList headings, cells;
         for (int j = 0; j < gridColumnCount(); ++j) {
