@@ -131,6 +131,8 @@ TForm5::TForm5(QWidget* parent, TDM* dm)
 void TForm5::FormCreate() {
     const QStringList titles = reference::topicTitles(dm_->Table4);
     ListBox1->addItems(titles);
+    // Each title may take its whole cell of the two columns.
+    for (int i = 0; i < ListBox1->count(); ++i) ListBox1->item(i)->setSizeHint(ListBox1->gridSize());
     // A grid told to have no rows and columns keeps one of each, not fixed.
     if (!titles.isEmpty()) showGrid({QString(), QString(), 1, {QString()}, {}});
 }

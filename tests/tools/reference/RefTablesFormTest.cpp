@@ -209,8 +209,12 @@ private slots:
         QListWidget* list = window.ListBox1;
         QVERIFY(list->count() >= 24);
         int whole = 0;
-        for (int i = 0; i < list->count(); ++i)
-            whole += list->viewport()->rect().contains(list->visualItemRect(list->item(i))) ? 1 : 0;
+        const QFontMetrics metrics(list->font());
+        for (int i = 0; i < list->count(); ++i) {
+            const QRect cell = list->visualItemRect(list->item(i));
+            whole += list->viewport()->rect().contains(cell) ? 1 : 0;
+            QVERIFY2(metrics.horizontalAdvance(list->item(i)->text()) + 6 <= cell.width(), qPrintable(list->item(i)->text()));
+        }
         QCOMPARE(whole, 10);  // two columns of five rows, none taken by a scroll bar
         QVERIFY(!list->horizontalScrollBar()->isVisible());
         list->scrollToItem(list->item(list->count() - 1));
