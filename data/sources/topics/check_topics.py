@@ -101,13 +101,6 @@ TOPICS = load("topics")[1]
 CODE_PAGE = "cp1253"
 
 
-def as_number(text):
-    try:
-        return float(text)
-    except ValueError:
-        return None
-
-
 def gauge_number(name):
     """AWG/SWG gauge as a number: 0000 (4/0) is -3, 7/0 is -6."""
     g = name.split()[0]
