@@ -60,16 +60,10 @@ RefGrid loadTopic(dbase::Table& names, dbase::Table& body, dbase::Table& heads, 
     return grid;
 }
 
-QString copyValue(const QString& cell) {
-    qsizetype blanks = 0;
-    while (blanks < cell.size() && cell[blanks] == QLatin1Char(' ')) ++blanks;
-    return cell.mid(blanks);
-}
-
 QString rowCopyLine(const QStringList& headings, const QStringList& cells) {
     QString line = QStringLiteral(" ");
     for (qsizetype j = 0; j < cells.size(); ++j)
-        line += QLatin1Char(' ') + copyValue(headings.value(j)) + QLatin1Char('=') + copyValue(cells[j]);
+        line += QLatin1Char(' ') + headings.value(j) + QLatin1Char('=') + cells[j];
     return line;
 }
 

@@ -34,11 +34,8 @@ QStringList topicTitles(dbase::Table& names);
 RefGrid loadTopic(dbase::Table& names, dbase::Table& body, dbase::Table& heads, const QString& title);
 
 // The copy line of a whole row: one space, then for each column one space,
-// the heading, "=" and the cell (" d=5 D=10"). The blanks that order padded
-// numbers in the table are not part of the value and are left out.
+// the heading, "=" and the cell (" d=5 D=10").
 QString rowCopyLine(const QStringList& headings, const QStringList& cells);
-// A cell's text as the copy line shows it: without its leading blanks.
-QString copyValue(const QString& cell);
 
 // The grid as aligned text, headings first: each column as wide as its
 // widest text, two spaces between columns, no trailing blanks.

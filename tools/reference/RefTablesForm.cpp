@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QStyle>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QToolButton>
@@ -49,13 +51,17 @@ TForm5::TForm5(QWidget* parent, TDM* dm)
     ListBox1 = forms::placed(new QListWidget(this), "ListBox1", {1, 3, 594, 93});
     ListBox1->setToolTip(QStringLiteral("Click to select "));
     ListBox1->setFont(pixelFont(QStringLiteral("Times New Roman"), 15));
-    // Two columns: the titles run down the first, then down the second, and
-    // further columns scroll in from the side.
-    ListBox1->setFlow(QListView::TopToBottom);
+    // Two columns, filled row by row; further rows scroll in from below. A
+    // scroll bar at the side leaves all five rows of the list's height to
+    // titles, where one at the foot would take one of them.
+    ListBox1->setFlow(QListView::LeftToRight);
     ListBox1->setWrapping(true);
     ListBox1->setResizeMode(QListView::Adjust);
     ListBox1->setUniformItemSizes(true);
-    ListBox1->setGridSize(QSize((ListBox1->width() - 2 * ListBox1->frameWidth()) / 2, 17));
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A row ends one pixel short of the view's width: two cells must fit inside it.
+    const int rowWidth = ListBox1->width() - 2 * ListBox1->frameWidth() - ListBox1->verticalScrollBar()->sizeHint().width();
+    ListBox1->setGridSize(QSize((rowWidth - 1) / 2, 17));
     QPalette tip = ListBox1->palette();
     tip.setColor(QPalette::Base, QApplication::palette().color(QPalette::ToolTipBase));
     tip.setColor(QPalette::Text, QApplication::palette().color(QPalette::ToolTipText));
@@ -96,7 +102,15 @@ TForm5::TForm5(QWidget* parent, TDM* dm)
     CheckBox1 = forms::placed(new QCheckBox(QStringLiteral("Select all cells to clipboard"), this), "CheckBox1",
                               {409, 347, 186, 17});
 
-    connect(ListBox1, &QListWidget::itemClicked, this, kv::guard(this, &TForm5::ListBox1Click));
+    // Whichever way a topic is selected (a click, the arrow keys, Space), it
+    // shows; Enter selects the topic under the focus frame.
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, kv::guard([this] {
+                const QList<QListWidgetItem*> chosen = ListBox1->selectedItems();
+                if (chosen.size() == 1) ListBox1Click(chosen.front());
+            }));
+    connect(ListBox1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        ListBox1->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    });
     // A cell is selected by the mouse or moved to with the keys; a heading
     // cell of the fixed row by a click on it.
     connect(StringGrid1, &QTableWidget::cellClicked, this, kv::guard([this](int row, int column) {
@@ -117,6 +131,8 @@ TForm5::TForm5(QWidget* parent, TDM* dm)
 void TForm5::FormCreate() {
     const QStringList titles = reference::topicTitles(dm_->Table4);
     ListBox1->addItems(titles);
+    // Each title may take its whole cell of the two columns.
+    for (int i = 0; i < ListBox1->count(); ++i) ListBox1->item(i)->setSizeHint(ListBox1->gridSize());
     // A grid told to have no rows and columns keeps one of each, not fixed.
     if (!titles.isEmpty()) showGrid({QString(), QString(), 1, {QString()}, {}});
 }
@@ -170,11 +186,26 @@ void TForm5::ListBox1Click(QListWidgetItem* item) {
     // The columns share the grid's width but for 25 pixels, equally.
     const int width = (StringGrid1->width() - 25) / grid.columns;
     for (int c = 0; c < grid.columns; ++c) StringGrid1->setColumnWidth(c, width);
+    showCutTexts();
+}
+
+void TForm5::showCutTexts() {
+    // Item views draw a cell's text inside a margin on either side.
+    const int margin = 2 * (StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StringGrid1) + 1);
+    const QFontMetrics metrics(StringGrid1->font());
+    const auto mark = [&](QTableWidgetItem* item, int column) {
+        if (item && metrics.horizontalAdvance(item->text()) + margin > StringGrid1->columnWidth(column))
+            item->setToolTip(item->text());
+    };
+    for (int c = 0; c < StringGrid1->columnCount(); ++c) {
+        mark(StringGrid1->horizontalHeaderItem(c), c);
+        for (int r = 0; r < StringGrid1->rowCount(); ++r) mark(StringGrid1->item(r, c), c);
+    }
 }
 
 void TForm5::StringGrid1SelectCell(int column, int row) {
     RichEdit1->setFont(StringGrid1->font());
-    RichEdit1->setText(reference::copyValue(cellText(column, row)));
+    RichEdit1->setText(cellText(column, row));
     if (CheckBox1->isChecked()) {
         QStringList headings, cells;
         for (int j = 0; j < gridColumnCount(); ++j) {

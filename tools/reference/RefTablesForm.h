@@ -49,6 +49,8 @@ public:
 private:
     void FormCreate();
     void showGrid(const reference::RefGrid& grid);
+    // Gives each cell and heading too wide for its column its whole text as tooltip.
+    void showCutTexts();
 
     TDM* dm_;
 };

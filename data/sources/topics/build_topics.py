@@ -12,6 +12,10 @@ Two kinds of rows are written here:
 Nothing is typed from memory: each literal list below names where it was read.
 check_topics.py compares every file with independent oracles.
 
+Each topic's rows are written in the order its readers expect (prefixes by
+factor, letters by the alphabet, gauges by number, ...); make_tables.py gives
+every row a key that keeps this order in the window.
+
 Run with Debian's python3 (the water table needs python3-iapws):
     python3 build_topics.py            # writes the CSVs beside this script
 """
@@ -49,20 +53,6 @@ def sig(x, n, max_decimals=None):
     if decimals < 0:
         return str(int(out))
     return format(out, "f")
-
-
-def pad(text, width):
-    """Right-align the integer part of a number in width characters, so
-    that the grid's text order of column 1 is the numeric order."""
-    whole = text.split(".")[0]
-    return " " * (width - len(whole)) + text
-
-
-def display_order(rows):
-    """The order the window shows: all_db.dbf is opened ordered by its
-    field NAME (column 1), compared as text without trailing blanks and
-    ignoring case; a stable sort keeps file order among equal keys."""
-    return sorted(rows, key=lambda r: r[0].rstrip(" ").casefold())
 
 
 # ---------------------------------------------------------------- topics
@@ -110,9 +100,10 @@ def greek():
         name = unicodedata.name(chr(cap)).split()[-1].capitalize()
         if name == "Lamda":
             name = "Lambda"
-        smalls = chr(small) + (" " + chr(0x3C2) if small == 0x3C3 else "")
-        rows.append([chr(cap), smalls, name,
-                     "U+%04X / U+%04X" % (cap, small)])
+        # sigma has two small forms, the final one (U+03C2) written last
+        smalls = [small] + ([0x3C2] if small == 0x3C3 else [])
+        rows.append([chr(cap), " ".join(map(chr, smalls)), name,
+                     "U+%04X / " % cap + ", ".join("U+%04X" % s for s in smalls)])
     return ["Capital", "Small", "Name", "Unicode"], rows
 
 
@@ -318,11 +309,10 @@ def awg():
         area = math.pi / 4 * d_mm ** 2
         kcmil = (d_in * 1000) ** 2 / 1000
         r_km = 1000 / (58 * area)
-        rows.append([pad(sig(d_mm, 4), 2), name, sig(d_in, 4, max_decimals=4),
+        rows.append([sig(d_mm, 4), name, sig(d_in, 4, max_decimals=4),
                      sig(area, 4), sig(kcmil, 4), sig(r_km, 4)])
-    # column 1 must sort as text: the diameter does (thin to thick)
     return (["d (mm)", "AWG", "d (in)", "Area (mm\u00b2)", "Area (kcmil)",
-             "Cu (ohm/km)"], rows[::-1])
+             "Cu (ohm/km)"], rows)
 
 
 # ISO 216 (A, B) and ISO 269 (C) sizes: base sizes A0 841 x 1189,
@@ -342,7 +332,7 @@ def iso216():
     a = iso_series(841, 1189)
     b = iso_series(1000, 1414)
     c = iso_series(917, 1297)
-    rows = [[pad(str(n), 2), "%d x %d" % a[n], "%d x %d" % b[n],
+    rows = [[str(n), "%d x %d" % a[n], "%d x %d" % b[n],
              "%d x %d" % c[n]]
             for n in range(11)]
     return ["Size no.", "A series (mm)", "B series (mm)", "C series (mm)"], rows
@@ -383,7 +373,7 @@ def metric_threads():
         d, p = float(d_txt), float(p_txt)
         dims = thread_dims(d, p)
         tap = Decimal(d_txt) - Decimal(p_txt)
-        rows.append(["M" + pad(d_txt, 2), p_txt, fine,
+        rows.append(["M" + d_txt, p_txt, fine,
                      format(tap.normalize(), "f"),
                      fixed(dims["d2"], 3), fixed(dims["D1"], 3),
                      fixed(dims["d3"], 3)])
@@ -446,7 +436,7 @@ def itu_bands():
     for n, sym, frange, metric in ITU_BANDS:
         lo, hi = Fraction(3 * 10 ** n, 10), Fraction(3 * 10 ** n)
         c = Fraction(3 * 10 ** 8)
-        rows.append([pad(str(n), 2), sym, frange,
+        rows.append([str(n), sym, frange,
                      "%s to %s" % (length_text(c / lo), length_text(c / hi)),
                      metric.replace(" waves", "")])
     return (["Band no.", "Symbol", "Frequency", "Wavelength", "Waves"], rows)
@@ -493,7 +483,7 @@ def standard_atmosphere():
     rows = []
     for z in range(0, 20001, 500):
         t, p, rho, a = isa(float(z))
-        rows.append([pad(str(z), 5), fixed(t - 273.15, 2), fixed(p / 100, 2),
+        rows.append([str(z), fixed(t - 273.15, 2), fixed(p / 100, 2),
                      fixed(rho, 4), fixed(rho / rho0, 4), fixed(a, 1)])
     return (["Altitude (m)", "Temp. (\u00b0C)", "Press. (hPa)",
              "Dens. (kg/m\u00b3)", "Dens. ratio", "Sound (m/s)"], rows)
@@ -513,8 +503,7 @@ def pt_ratio(t):
 
 @topic("Pt100/Pt1000 resistance (IEC 60751)", "pt100")
 def pt100():
-    # column 1 must sort as text, so the resistance (rising with t) leads
-    rows = [[pad(fixed(100 * pt_ratio(t), 2), 3), str(t),
+    rows = [[fixed(100 * pt_ratio(t), 2), str(t),
              fixed(1000 * pt_ratio(t), 1)] for t in range(-200, 851, 10)]
     return ["Pt100 (ohm)", "t (\u00b0C)", "Pt1000 (ohm)"], rows
 
@@ -549,7 +538,7 @@ def water():
         T = 273.16 if t == 0.01 else 273.15 + t
         w = IAPWS95(T=T, x=0)
         L = w.Liquid
-        rows.append([pad("0.01" if t == 0.01 else str(t), 3),
+        rows.append(["0.01" if t == 0.01 else str(t),
                      sig(w.P * 1000, 4),
                      fixed(L.rho, 2), sig(L.mu * 1000, 4), sig(L.cp, 4),
                      sig(L.k, 4)])
@@ -621,7 +610,7 @@ IEC60228 = [
 def iec60228():
     return (["Area (mm\u00b2)", "Cu class 1/2", "Cu class 5/6",
              "Cu tinned 5/6", "Al class 1/2"],
-            [[pad(r[0], 3)] + list(r[1:]) for r in IEC60228])
+            [[r[0]] + list(r[1:]) for r in IEC60228])
 
 
 
@@ -657,7 +646,7 @@ def swg():
             # from SWG 30 (0.0124, 0.0136, 0.0148) give.
             d_in = 0.0148
         d_mm = d_in * 25.4
-        rows.append([pad(fixed(d_mm, 3), 2), swg_name(g), fixed(d_in, 4),
+        rows.append([fixed(d_mm, 3), swg_name(g), fixed(d_in, 4),
                      sig(3.141592653589793 / 4 * d_mm ** 2, 4)])
     return ["d (mm)", "SWG", "d (in)", "Area (mm\u00b2)"], rows
 
@@ -683,7 +672,7 @@ def beaufort():
         lo = "0.0" if b == 0 else str(Decimal(cut(beaufort_v(b - 0.5))) + Decimal("0.1"))
         hi = "" if b == 12 else cut(beaufort_v(b + 0.5))
         v = beaufort_v(b)
-        rows.append([pad(str(b), 2), lo, hi, fixed(v, 1), fixed(v * 3.6, 1),
+        rows.append([str(b), lo, hi, fixed(v, 1), fixed(v * 3.6, 1),
                      fixed(v * 3600 / 1852, 1)])
     return (["Force", "From (m/s)", "To (m/s)", "Mean (m/s)", "Mean (km/h)",
              "Mean (kn)"], rows)
@@ -707,7 +696,7 @@ def planets():
         a = (gnu_units(p + "sundist_min", "Gm") + gnu_units(p + "sundist_max", "Gm")) / 2
         radius = gnu_units("earthradius_equatorial" if p == "earth" else p + "radius", "km")
         day = gnu_units("siderealday" if p == "earth" else p + "day_sidereal", "hr")
-        rows.append([pad(fixed(a / 149.5978707, 3), 2), name,
+        rows.append([fixed(a / 149.5978707, 3), name,
                      sig(gnu_units(p + "mass", "1e24 kg"), 4),
                      fixed(radius, 1 if radius < 10000 else 0),
                      "%.6g" % gnu_units(p + "year", "day"), sig(day, 4)])
@@ -773,7 +762,7 @@ def steel_pipes():
     rows = []
     for nps, od, wall in zip(fp.NPS40, fp.S40o, fp.S40t):
         w80 = s80.get(nps, (None, None))[1]
-        rows.append([pad(fixed(od, 1), 4), nps_text(nps), fixed(wall, 2),
+        rows.append([fixed(od, 1), nps_text(nps), fixed(wall, 2),
                      fixed(od - 2 * wall, 2),
                      "" if w80 is None else fixed(w80, 2),
                      "" if w80 is None else fixed(od - 2 * w80, 2)])
@@ -841,7 +830,7 @@ def main():
     index = []
     for title, stem, fon, fn in TOPICS:
         headings, rows = fn()
-        write_csv(stem, headings, display_order(rows))
+        write_csv(stem, headings, rows)
         index.append([title, str(len(headings)), fon, stem + ".csv",
                       str(len(rows))])
     index.sort(key=lambda r: r[0])

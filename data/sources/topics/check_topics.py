@@ -101,11 +101,67 @@ TOPICS = load("topics")[1]
 CODE_PAGE = "cp1253"
 
 
-def as_number(text):
-    try:
-        return float(text)
-    except ValueError:
-        return None
+def gauge_number(name):
+    """AWG/SWG gauge as a number: 0000 (4/0) is -3, 7/0 is -6."""
+    g = name.split()[0]
+    if g.endswith("/0"):
+        return 1 - int(g[:-2])
+    return 1 - len(g) if set(g) == {"0"} else int(g)
+
+
+def by_group(*groups):
+    """Rows in groups, each group in its own order: a group is a sequence
+    of the column-1 texts it holds in order, or None for any other text
+    (kept in file order); rows of an earlier group come first."""
+    def key(i, row):
+        for rank, members in enumerate(groups):
+            if members is None:
+                return (rank, i)
+            if row[0] in members:
+                return (rank, members.index(row[0]))
+        return (len(groups), i)
+    return key
+
+
+LETTERS = [chr(c) for c in range(ord("A"), ord("Z") + 1)]
+# SI Brochure 9th ed. Table 4 lists the derived units in this order.
+SI_TABLE4 = ("radian steradian hertz newton pascal joule watt coulomb volt farad ohm siemens "
+             "weber tesla henry degree_Celsius lumen lux becquerel gray sievert katal").split()
+
+# The order each topic's readers expect: a description and a key that must
+# rise strictly from row to row (i is the row's place in the file). The
+# window shows the rows in file order, so this is the order on screen.
+ROW_ORDER = {
+    "ascii_control": ("by code", lambda i, r: int(r[1])),
+    "awg": ("by gauge, 0000 to 40", lambda i, r: gauge_number(r[1])),
+    "beaufort": ("by force", lambda i, r: int(r[0])),
+    "eia96_letters": ("by multiplier", lambda i, r: float(r[1])),
+    "eseries_e3_e24": ("by value", lambda i, r: float(r[0])),
+    "eseries_e48_e192": ("by value", lambda i, r: float(r[0])),
+    "greek_alphabet": ("in the alphabet's order (Unicode's Greek block)", lambda i, r: ord(r[0])),
+    "http_status": ("by code", lambda i, r: int(r[0])),
+    "iec60228_conductors": ("by area", lambda i, r: float(r[0])),
+    "ip_codes": ("by digit", lambda i, r: int(r[0])),
+    "iso216_paper": ("by size number", lambda i, r: int(r[0])),
+    "itu_radio_bands": ("by band number", lambda i, r: int(r[0])),
+    "metric_threads": ("by diameter", lambda i, r: float(r[0][1:])),
+    # letters, then figures 1 to 9 and 0 as ITU-R M.1677 lists them, then
+    # the signs, then the procedure signals (no character)
+    "morse_code": ("letters, figures, signs, signals",
+                   lambda i, r: by_group(LETTERS, list("1234567890"))(i, r) if r[0]
+                   else (9, i)),
+    "nato_alphabet": ("letters, figures 0-9, then the rest",
+                      by_group(LETTERS, list("0123456789"), None)),
+    "note_frequencies": ("from C to B", lambda i, r: float(r[1])),
+    "planets": ("from the Sun", lambda i, r: float(r[0])),
+    "pt100": ("by temperature", lambda i, r: int(r[1])),
+    "si_derived_units": ("as SI Brochure Table 4", lambda i, r: SI_TABLE4.index(r[1].replace(" ", "_"))),
+    "si_prefixes": ("by factor, largest first", lambda i, r: -int(r[2][3:])),
+    "standard_atmosphere": ("by altitude", lambda i, r: int(r[0])),
+    "steel_pipes": ("by nominal size", lambda i, r: float(r[0])),
+    "swg_wire": ("by gauge, 7/0 to 50", lambda i, r: gauge_number(r[1])),
+    "water_saturated": ("by temperature", lambda i, r: float(r[0])),
+}
 
 
 @check("format: KOL, cell width, code page, row order")
@@ -135,15 +191,13 @@ def format_rules():
                     bad.append("%s: %r not in %s" % (stem, cell, CODE_PAGE))
         if any(not h.strip() for h in head):
             bad.append("%s: empty heading" % stem)
-        # all_db.dbf is read in the order of its field NAME (column 1) as
-        # text: the file order must already be that order, and a numeric
-        # column 1 must come out ascending (padding done right).
-        keys = [r[0].rstrip(" ").casefold() for r in rows]
-        if keys != sorted(keys):
-            bad.append("%s: rows not in column-1 text order" % stem)
-        nums = [as_number(r[0]) for r in rows]
-        if None not in nums and nums != sorted(nums):
-            bad.append("%s: numeric column 1 not ascending as text" % stem)
+        if stem not in ROW_ORDER:
+            bad.append("%s: no reader's order declared" % stem)
+            continue
+        what, key = ROW_ORDER[stem]
+        keys = [key(i, r) for i, r in enumerate(rows)]
+        if any(b <= a for a, b in zip(keys, keys[1:])):
+            bad.append("%s: rows not %s" % (stem, what))
     return bad
 
 
@@ -186,7 +240,7 @@ def greek():
         for ch, kind in ((cap, "CAPITAL"), (small.split()[0], "SMALL")):
             if names.get(ch) != "GREEK %s LETTER %s" % (kind, want):
                 bad.append("%s: charmap says %r" % (ch, names.get(ch)))
-        if code != "U+%04X / U+%04X" % (ord(cap), ord(small[0])):
+        if code != "U+%04X / " % ord(cap) + ", ".join("U+%04X" % ord(s) for s in small.split()):
             bad.append("code " + code)
     return bad
 

@@ -8,7 +8,12 @@ shows them. From them:
 
     ../all_name.csv  one record per topic: NAME, KOL, FON, INDEX
     ../all_z.csv     one heading record per topic: INDEX, heading 1..KOL
-    ../all_db.csv    one record per body row: INDEX, cell 1..KOL
+    ../all_db.csv    one record per body row: INDEX, cell 1..KOL, NAME
+
+The window reads all_db.dbf ordered by its field NAME. NAME is therefore
+the row's place in its topic file ("0001", "0002", ...) and sits after the
+ten text columns, where no topic shows it: the rows come out in the order
+the topic file gives them, whatever their first column holds.
 
 Unused columns stay blank. Run after build_topics.py:
 
@@ -28,8 +33,7 @@ NOTE = "# Written by topics/make_tables.py from topics/*.csv; edit those, not th
 HEADERS = {
     "all_name.csv": "NAME:C:60,KOL:N:2:0,FON:C:32,INDEX:N:4:0",
     "all_z.csv": "INDEX:N:4:0," + ",".join("COL%d:C:40" % c for c in range(1, COLUMNS + 1)),
-    # column 1 is NAME: the data module reads all_db.dbf ordered by it
-    "all_db.csv": "INDEX:N:4:0,NAME:C:40," + ",".join("COL%d:C:40" % c for c in range(2, COLUMNS + 1)),
+    "all_db.csv": "INDEX:N:4:0," + ",".join("COL%d:C:40" % c for c in range(1, COLUMNS + 1)) + ",NAME:C:4",
 }
 
 
@@ -44,15 +48,15 @@ def tables():
     writers = {}
     for name, header in HEADERS.items():
         out[name].write(NOTE + header + "\n")
-        # quote every cell: the leading blanks that order numbers as text stay visible
+        # quote every text cell, so a cell with leading blanks keeps them
         writers[name] = csv.writer(out[name], lineterminator="\n", quoting=csv.QUOTE_NONNUMERIC)
     for index, (title, kol, fon, file_name, _count) in enumerate(rows_of("topics.csv")[1:], 1):
         headings, *body = rows_of(file_name)
         blanks = [""] * (COLUMNS - len(headings))
         writers["all_name.csv"].writerow([title, int(kol), fon, index])
         writers["all_z.csv"].writerow([index] + headings + blanks)
-        for row in body:
-            writers["all_db.csv"].writerow([index] + row + blanks)
+        for place, row in enumerate(body, 1):
+            writers["all_db.csv"].writerow([index] + row + blanks + ["%04d" % place])
     return {name: text.getvalue() for name, text in out.items()}
 
 

@@ -42,7 +42,7 @@ TEST(RefTopics, EveryShippedTopicShowsItsSourceRowsInTheirOrder) {
         EXPECT_EQ(grid.columns, topic[1].toInt());
         EXPECT_EQ(grid.font, topic[2]);
         // Texts come back from the Greek code page as written, rows in the
-        // source's order: padded numbers sort as text the way they read.
+        // source's order, which the topic checks hold to its readers' order.
         EXPECT_EQ(grid.headings, texts(source[0]));
         ASSERT_EQ(grid.rows.size(), static_cast<qsizetype>(source.size() - 1));
         for (size_t r = 1; r < source.size(); ++r) EXPECT_EQ(grid.rows[r - 1], texts(source[r])) << "row " << r;
@@ -56,18 +56,19 @@ TEST(RefTopics, EdgeTopicsAndRefusalsNameTheTopic) {
     EXPECT_EQ(reference::topicTitles(t.names), QStringList({"Cones", "Empty", "Too wide", "Wide", "Zero"}));
     const reference::RefGrid cones = t.load("cones");  // the key search ignores letter case
     EXPECT_EQ(cones.headings, QStringList({"d", "D"}));
-    EXPECT_EQ(cones.rows, QList<QStringList>({{" 5", "10"}, {"10", "20"}}));
+    EXPECT_EQ(cones.rows, QList<QStringList>({{"5", "10"}, {"10", "20"}}));  // by key, not by column 1
     EXPECT_TRUE(t.load("Empty").rows.isEmpty());
     const reference::RefGrid wide = t.load("Wide");
     EXPECT_EQ(wide.font, "Times New Roman");
-    EXPECT_EQ(wide.headings, QStringList({"Ω (ohm)", "β", "γ", "δ"}));
-    EXPECT_EQ(wide.rows, QList<QStringList>({{"w1", "x1", "y1", "z1"}, {"w2", "µ", "", ""}}));
+    EXPECT_EQ(wide.headings, QStringList({"Ω (ohm)", "β", "γ", "δ: a heading far too long to fit"}));
+    EXPECT_EQ(wide.rows, QList<QStringList>({{"w1", "x1", "y1", "z1"},
+                                             {"w2", "µ", "a cell text far too long for its column", ""}}));
     const struct {
         const char* title;
         const char* why;
     } refused[] = {
         {"Zero", "its number of columns (KOL) is 0"},
-        {"Too wide", "it has 11 columns but all_db.dbf holds only 4 after INDEX"},
+        {"Too wide", "it has 11 columns but all_db.dbf holds only 5 after INDEX"},
         {"Nowhere", "no topic has this title"},
     };
     for (const auto& r : refused) {

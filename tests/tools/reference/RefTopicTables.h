@@ -28,16 +28,17 @@ inline const char* const kHeads =
     "INDEX:N:4:0,COL1:C:40,COL2:C:40,COL3:C:40,COL4:C:40\n"
     "1,d,D,,\n"
     "2,a,b,c,\n"
-    "3,\u03a9 (ohm),\u03b2,\u03b3,\u03b4\n"
+    "3,\u03a9 (ohm),\u03b2,\u03b3,\u03b4: a heading far too long to fit\n"
     "5,x,y,z,w\n";
 
-// Out of order in the file: the table shows them by NAME, padded as text.
+// Out of order in the file and as text in column 1: the table shows them in
+// the order of their key NAME, the field after the shown columns.
 inline const char* const kBody =
-    "INDEX:N:4:0,NAME:C:40,COL2:C:40,COL3:C:40,COL4:C:40\n"
-    "1,10,20,,\n"
-    "3,w2,\u00b5,,\n"
-    "1,\" 5\",10,,\n"
-    "3,w1,x1,y1,z1\n";
+    "INDEX:N:4:0,COL1:C:40,COL2:C:40,COL3:C:40,COL4:C:40,NAME:C:4\n"
+    "1,10,20,,,0002\n"
+    "3,w2,\u00b5,a cell text far too long for its column,,0002\n"
+    "1,5,10,,,0001\n"
+    "3,w1,x1,y1,z1,0001\n";
 
 // Writes the three tables into `dir` (their CSVs beside them).
 inline void writeTopicTables(const QString& dir) {

@@ -35,6 +35,19 @@ def main():
             want = "  ".join(cell.ljust(w) for cell, w in zip(row, widths)).rstrip()
             check(line == want, f"{wanted}: {line!r} is not {want!r}")
 
+    # Rows in their readers' order, read from the printed lines alone.
+    lines = run("reftable", "SI", "prefixes").stdout.splitlines()[1:]
+    factors = [int(line.split()[-1].replace("10^", "")) for line in lines]
+    check(len(factors) == 24 and factors == sorted(factors, reverse=True) and factors[0] == 30,
+          f"SI prefixes not by factor: {factors}")
+    check([line.split()[0] for line in lines][:3] == ["quetta", "ronna", "yotta"], f"SI prefixes: {lines[:3]}")
+    lines = run("reftable", "NATO").stdout.splitlines()[1:]
+    check([line[0] for line in lines[:36]] == [chr(c) for c in range(65, 91)] + list("0123456789"),
+          f"NATO alphabet not by letter: {[line[:4] for line in lines]}")
+    lines = run("reftable", "Morse").stdout.splitlines()[1:]
+    check(lines[0].startswith("A ") and lines[25].startswith("Z ") and lines[-1].lstrip().startswith("-.-.-"),
+          f"Morse not letters first, signals last: {lines[0]!r} {lines[25]!r} {lines[-1]!r}")
+
     for args, message in [(["no such topic"], 'No reference table\'s title contains "no such topic"'),
                           (["E-series"], '"E-series" names several reference tables')]:
         got = run("reftable", *args)
