@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "core/Error.h"
 #include "platform/HelpDialog.h"
@@ -20,6 +21,16 @@ void PageHelpViewer::show(int context) {
                             .toStdString());
     }
     HelpDialog dialog(*page, QApplication::activeWindow());
+    dialog.exec();
+}
+
+void PageHelpViewer::showPage(const QString& fileName) {
+    const QFileInfo page(QDir(folder_), fileName);
+    if (!page.isFile())
+        throw kv::Error(QStringLiteral("There is no help for this topic: the page %1 is missing.")
+                            .arg(QDir::toNativeSeparators(page.filePath()))
+                            .toStdString());
+    HelpDialog dialog(page.absoluteFilePath(), QApplication::activeWindow());
     dialog.exec();
 }
 

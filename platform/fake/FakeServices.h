@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 #include "core/Error.h"
@@ -89,7 +90,12 @@ public:
         check();
         contexts << context;
     }
+    void showPage(const QString& fileName) override {
+        check();
+        pages << fileName;
+    }
     QList<int> contexts;  // in call order
+    QStringList pages;    // the pages asked for by name, in call order
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "TestEnvironment.h"
 #include "core/Error.h"
@@ -25,11 +26,21 @@ TEST(FindHelpPage, FindsTheContextsOwnPageOnly) {
 
 TEST(PageHelpViewer, AMissingPageIsAnErrorNamingIt) {
     QTemporaryDir help;
-    try {
-        platform::PageHelpViewer(help.path()).show(30);
-        FAIL() << "no error";
-    } catch (const kv::Error& e) {
-        EXPECT_TRUE(QString(e.what()).contains(help.path() + "/30.html")) << e.what();
+    QDir().mkpath(help.path() + "/hexview.html");  // a folder is no page
+    const struct {
+        std::function<void(platform::PageHelpViewer&)> show;
+        const char* page;
+    } cases[] = {{[](auto& v) { v.show(30); }, "/30.html"},
+                 {[](auto& v) { v.showPage("tanks.html"); }, "/tanks.html"},
+                 {[](auto& v) { v.showPage("hexview.html"); }, "/hexview.html"}};
+    for (const auto& c : cases) {
+        platform::PageHelpViewer viewer(help.path());
+        try {
+            c.show(viewer);
+            ADD_FAILURE() << "no error for " << c.page;
+        } catch (const kv::Error& e) {
+            EXPECT_TRUE(QString(e.what()).contains(help.path() + c.page)) << e.what();
+        }
     }
 }
 
