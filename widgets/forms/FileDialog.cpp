@@ -8,7 +8,7 @@
 
 namespace forms {
 
-QIcon NameIconProvider::icon(IconType type) const { return QAbstractFileIconProvider::icon(type); }
+QIcon NameIconProvider::icon(IconType type) const { return QFileIconProvider::icon(type); }
 
 QIcon NameIconProvider::icon(const QFileInfo& info) const {
     // QFileInfo answers from the entry's status, which never blocks.

@@ -8,13 +8,15 @@
 //   ever, and with it the whole program.
 // - Nothing of a closed dialog stays on the screen: the name completer's
 //   popup, which a folder listed late can bring up again, closes with it.
-#include <QAbstractFileIconProvider>
 #include <QFileDialog>
+#include <QFileIconProvider>
 
 namespace forms {
 
-// Icons and type names from the name and the kind of an entry; no file is opened.
-class NameIconProvider : public QAbstractFileIconProvider {
+// Icons and type names from the name and the kind of an entry; no file is
+// opened. The icons are the desktop theme's for a folder, a file and a
+// drive, or the style's own where the desktop has no theme.
+class NameIconProvider : public QFileIconProvider {
 public:
     QIcon icon(IconType type) const override;
     QIcon icon(const QFileInfo& info) const override;
