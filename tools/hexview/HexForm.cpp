@@ -1,5 +1,6 @@
 #include "tools/hexview/HexForm.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QScopeGuard>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,12 +25,14 @@
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
 #include "core/MessageBox.h"
+#include "platform/DesktopServices.h"
 #include "tools/hexview/Conversion.h"
 #include "tools/hexview/DumpWriter.h"
 #include "tools/hexview/Find.h"
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/MappedFile.h"
 #include "tools/hexview/ViewLines.h"
+#include "widgets/forms/FileDialog.h"
 #include "widgets/forms/FormControls.h"
 
 THexForm* HexForm = nullptr;
@@ -75,6 +79,17 @@ THexForm::THexForm(QWidget* parent)
     MenuFind->setShortcut(QKeySequence::Find);
     MenuFindNext = search->addAction(QStringLiteral("Find &next"));
     MenuFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    QMenu* view = MainMenu1->addMenu(QStringLiteral("&View"));
+    MenuDump = view->addAction(QStringLiteral("&Dump"));
+    MenuDump->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    MenuText = view->addAction(QStringLiteral("&Text"));
+    MenuText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    auto* shownAs = new QActionGroup(this);
+    for (QAction* a : {MenuDump, MenuText}) {
+        a->setCheckable(true);
+        a->setEnabled(false);
+        shownAs->addAction(a);
+    }
     layout->setMenuBar(MainMenu1);
 
     Rich = new HexView(this);
@@ -118,7 +133,12 @@ THexForm::THexForm(QWidget* parent)
             kv::guard([this](const QPoint& at) { MenuPopup->popup(Rich->mapToGlobal(at)); }));
     connect(Rich, &HexView::copyRequested, this, kv::guard(this, &THexForm::MenuCopyClick));
     connect(Rich, &HexView::cursorMoved, this, kv::guard([this](std::uint64_t at) { showCursorOffset(at); }));
+    connect(MenuDump, &QAction::triggered, this, kv::guard(this, &THexForm::MenuDumpClick));
+    connect(MenuText, &QAction::triggered, this, kv::guard(this, &THexForm::MenuTextClick));
     connect(indexTimer_, &QTimer::timeout, this, kv::guard(this, &THexForm::watchIndex));
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this,
+            kv::guard([] { platform::desktop().help->showPage(QStringLiteral("hexview.html")); }));
     FormCreate();
 }
 
@@ -145,9 +165,8 @@ void THexForm::makeDialogs() {
     // Made when first needed: a window never asked to open a file does not
     // read folders for dialogs it never shows.
     if (OpenDlg) return;
-    OpenDlg = new QFileDialog(this);
+    OpenDlg = new forms::FileDialog(this);
     forms::name(OpenDlg, "OpenDlg");
-    OpenDlg->setOption(QFileDialog::DontUseNativeDialog);
     OpenDlg->setAcceptMode(QFileDialog::AcceptOpen);
     OpenDlg->setFileMode(QFileDialog::ExistingFile);
     OpenDlg->setNameFilters({QStringLiteral("Binary (*.bin *.obj *.exe)"), QStringLiteral("Text (*.txt)"),
@@ -155,9 +174,8 @@ void THexForm::makeDialogs() {
     OpenDlg->selectNameFilter(QStringLiteral("All files (*)"));
     if (!openedName_.isEmpty()) OpenDlg->selectFile(openedName_);
 
-    SaveDlg = new QFileDialog(this, QStringLiteral("Save text"));
+    SaveDlg = new forms::FileDialog(this, QStringLiteral("Save text"));
     forms::name(SaveDlg, "SaveDlg");
-    SaveDlg->setOption(QFileDialog::DontUseNativeDialog);
     SaveDlg->setOption(QFileDialog::DontConfirmOverwrite);
     SaveDlg->setAcceptMode(QFileDialog::AcceptSave);
     SaveDlg->setNameFilters({QStringLiteral("Text file (*.txt)"), QStringLiteral("Any file (*)")});
@@ -184,6 +202,7 @@ void THexForm::openFile(const QString& path) {
     } catch (const hexview::OpenError& e) {
         StatusText->clear();
         showCursorOffset(0);
+        for (QAction* a : {MenuDump, MenuText}) a->setEnabled(false);
         // A named pipe without a writer says why, as nothing else would tell.
         const bool noWriter = dynamic_cast<const hexview::NoWriterError*>(&e);
         const QString why = noWriter ? QStringLiteral(": ") + e.what() : QString();
@@ -193,15 +212,8 @@ void THexForm::openFile(const QString& path) {
     const bool cut = file_->stream() && !takeStream();
     if (OpenDlg) OpenDlg->selectFile(path);
     openedName_ = QFileInfo(path).absoluteFilePath();
-    if (hexview::conversions().converts(path.toStdString())) {
-        lines_ = std::make_unique<hexview::DumpLines>(file_);
-    } else {
-        lines_ = std::make_unique<hexview::TextLines>(file_);
-        indexTimer_->start();
-    }
-    Rich->setLines(lines_.get());
+    showAs(hexview::opensAsDump(path.toStdString(), *file_));
     StatusText->setText(name);
-    showCursorOffset(0);
     if (cut)
         kv::showMessageBox(kv::MessageKind::Information,
                            QStringLiteral("%1 tells no size and had not ended after %2 MB: only its first %2 MB are "
@@ -209,6 +221,37 @@ void THexForm::openFile(const QString& path) {
                                .arg(name)
                                .arg(kMaxStreamBytes >> 20),
                            this);
+}
+
+void THexForm::showAs(bool dump) {
+    if (!file_) return;
+    const std::uint64_t at = lines_ ? Rich->cursorOffset() : 0;
+    indexTimer_->stop();
+    Rich->setLines(nullptr);
+    if (dump) {
+        lines_ = std::make_unique<hexview::DumpLines>(file_);
+    } else {
+        lines_ = std::make_unique<hexview::TextLines>(file_);
+        indexTimer_->start();
+    }
+    Rich->setLines(lines_.get());
+    (dump ? MenuDump : MenuText)->setChecked(true);
+    for (QAction* a : {MenuDump, MenuText}) a->setEnabled(true);
+    pendingOffset_.reset();
+    if (at > 0) {
+        Rich->goToOffset(at);
+        // A text line past what is indexed yet is gone to once the index reaches it.
+        const auto* text = dynamic_cast<const hexview::TextLines*>(lines_.get());
+        if (text && !text->index().complete() && text->index().indexedBytes() <= at) pendingOffset_ = at;
+    }
+}
+
+void THexForm::MenuDumpClick() {
+    if (!lines_ || !lines_->isDump()) showAs(true);
+}
+
+void THexForm::MenuTextClick() {
+    if (!lines_ || lines_->isDump()) showAs(false);
 }
 
 // Read in full before it is shown, up to the limit, with a way to stop a
@@ -238,8 +281,13 @@ void THexForm::watchIndex() {
         indexTimer_->stop();
         return;
     }
-    if (text->index().complete()) indexTimer_->stop();
+    const bool complete = text->index().complete();
+    if (complete) indexTimer_->stop();
     Rich->linesChanged();
+    if (pendingOffset_ && (complete || text->index().indexedBytes() > *pendingOffset_)) {
+        Rich->goToOffset(*pendingOffset_);
+        pendingOffset_.reset();
+    }
 }
 
 QString THexForm::saveProposal() const {

@@ -1,11 +1,13 @@
 #pragma once
 // The hex viewer window "Hex View": any file as a hexadecimal dump (the
-// registered extensions) or as text (any other), shown at once whatever its
+// registered extensions, and files whose first block is no text) or as text
+// (any other), switched between the two at will, shown at once whatever its
 // size, saved as text, searched and gone through by offset.
 #include <QDialog>
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "tools/hexview/HexView.h"
@@ -36,6 +38,7 @@ public:
     QMenuBar* MainMenu1;
     QAction *MenuOpen, *MenuSaveAs, *MenuExit;
     QAction *MenuGoTo, *MenuFind, *MenuFindNext;
+    QAction *MenuDump, *MenuText;  // the "View" menu: how the open file is shown
     QMenu* MenuPopup;
     QAction *MenuSelectAll, *MenuCopy;
     QFileDialog* OpenDlg = nullptr;  // both made when first needed
@@ -51,6 +54,8 @@ public:
     void MenuGoToClick();
     void MenuFindClick();
     void MenuFindNextClick();
+    void MenuDumpClick();
+    void MenuTextClick();
 
     // The status text "Reading...  $" and the offset in at least five hex digits, painted at once.
     void Progress(std::int64_t offset);
@@ -76,6 +81,8 @@ private:
     void showCursorOffset(std::uint64_t offset);
     void watchIndex();
     bool takeStream();
+    // Shows the open file as the dump or as text, the cursor staying on its byte.
+    void showAs(bool dump);
 
     std::shared_ptr<hexview::MappedFile> file_;
     std::unique_ptr<hexview::ViewLines> lines_;
@@ -83,6 +90,8 @@ private:
     std::string findPattern_;
     QString findText_;
     bool findHex_ = false;
+    // Where the cursor goes once the text's index reaches it.
+    std::optional<std::uint64_t> pendingOffset_;
     QTimer* indexTimer_;
 };
 

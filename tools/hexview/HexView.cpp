@@ -85,17 +85,17 @@ void HexView::scrollTo(std::uint64_t top) {
     viewport()->update();
 }
 
-void HexView::moveTo(std::uint64_t line, bool extend) {
+void HexView::moveTo(std::uint64_t line, Select select) {
     const std::uint64_t count = lineCount();
     if (count == 0) return;
     line = std::min(line, count - 1);
-    if (extend && !selecting_) {
-        anchor_ = current_;
-        selecting_ = true;
-    } else if (!extend) {
-        selecting_ = false;
+    if (select == Select::Extend) {
+        // From the line selected last, or from the cursor when none is.
+        if (!selecting_) anchor_ = current_;
+    } else {
         anchor_ = line;
     }
+    selecting_ = select != Select::None;
     current_ = line;
     if (current_ < top_) {
         scrollTo(current_);
@@ -110,7 +110,7 @@ void HexView::moveTo(std::uint64_t line, bool extend) {
 
 void HexView::goToOffset(std::uint64_t offset) {
     if (!lines_ || lineCount() == 0) return;
-    moveTo(lines_->lineAt(offset), false);
+    moveTo(lines_->lineAt(offset), Select::None);
     const std::uint64_t visible = static_cast<std::uint64_t>(visibleLines());
     // Whatever it was found by, the line stands a little below the top.
     if (current_ < top_ + 2 || current_ >= top_ + visible) scrollTo(current_ > 2 ? current_ - 2 : 0);
@@ -158,8 +158,7 @@ void HexView::paintEvent(QPaintEvent*) {
                 const qreal w = metrics.horizontalAdvance(line.text.mid(column, length));
                 painter.fillRect(QRectF(left + x, y, w, height), QColor(255, 230, 120));
             }
-        painter.setPen(selected ? colours.highlightedText().color() : colours.text().color());
-        painter.drawText(left, y + fontMetrics().ascent(), line.text);
+        drawLine(painter, left, y, line, selected);
         if (number == current_ && hasFocus()) {
             painter.setPen(QPen(colours.text().color(), 1, Qt::DotLine));
             painter.drawRect(0, y, viewport()->width() - 1, height - 1);
@@ -172,6 +171,40 @@ void HexView::paintEvent(QPaintEvent*) {
     }
 }
 
+void HexView::drawLine(QPainter& painter, qreal x, int y, const hexview::ShownLine& line, bool selected) const {
+    const QPalette& colours = palette();
+    const QColor text = selected ? colours.highlightedText().color() : colours.text().color();
+    const int baseline = y + fontMetrics().ascent();
+    painter.setPen(text);
+    if (line.controlColumns.empty()) {
+        painter.drawText(QPointF(x, baseline), line.text);
+        return;
+    }
+    // Runs of text between the caret pairs of control characters, which
+    // stand on a tinted ground in a colour of their own.
+    const QFontMetricsF metrics(font());
+    const QColor controlGround = selected ? colours.highlight().color().darker(130) : QColor(226, 232, 244);
+    const QColor control = selected ? text : QColor(0, 64, 176);
+    int from = 0;
+    auto run = [&](int to, bool isControl) {
+        const QString part = line.text.mid(from, to - from);
+        const qreal width = metrics.horizontalAdvance(part);
+        if (isControl) {
+            painter.fillRect(QRectF(x, y, width, lineHeight()), controlGround);
+            painter.setPen(control);
+        }
+        painter.drawText(QPointF(x, baseline), part);
+        if (isControl) painter.setPen(text);
+        x += width;
+        from = to;
+    };
+    for (const int column : line.controlColumns) {
+        if (column > from) run(column, false);
+        run(column + 2, true);
+    }
+    if (from < line.text.size()) run(static_cast<int>(line.text.size()), false);
+}
+
 void HexView::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         emit copyRequested();
@@ -181,7 +214,7 @@ void HexView::keyPressEvent(QKeyEvent* event) {
         selectAll();
         return;
     }
-    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    const Select extend = event->modifiers() & Qt::ShiftModifier ? Select::Extend : Select::Line;
     const bool far = event->modifiers() & Qt::ControlModifier;
     const auto page = static_cast<std::uint64_t>(visibleLines());
     const std::uint64_t last = lineCount() > 0 ? lineCount() - 1 : 0;
@@ -205,16 +238,19 @@ void HexView::keyPressEvent(QKeyEvent* event) {
 }
 
 void HexView::mousePressEvent(QMouseEvent* event) {
+    const std::uint64_t line = lineAtY(event->position().toPoint().y());
     if (event->button() == Qt::LeftButton) {
-        moveTo(lineAtY(event->position().toPoint().y()), event->modifiers() & Qt::ShiftModifier);
-    } else if (event->button() == Qt::RightButton && !selecting_) {
-        moveTo(lineAtY(event->position().toPoint().y()), false);
+        moveTo(line, event->modifiers() & Qt::ShiftModifier ? Select::Extend : Select::Line);
+    } else if (event->button() == Qt::RightButton &&
+               !(selecting_ && line >= selectionFirst() && line <= selectionLast())) {
+        // The context menu's Copy copies the line clicked, unless it lies in the selection.
+        moveTo(line, Select::Line);
     }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
 void HexView::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() & Qt::LeftButton) moveTo(lineAtY(event->position().toPoint().y()), true);
+    if (event->buttons() & Qt::LeftButton) moveTo(lineAtY(event->position().toPoint().y()), Select::Extend);
 }
 
 void HexView::wheelEvent(QWheelEvent* event) {

@@ -4,13 +4,19 @@
 // file of billions of lines scrolls as easily as a short one (the scroll
 // bar's range is scaled down where the lines outnumber it).
 //
-// The cursor is a line; Shift with the arrow keys or the mouse selects whole
-// lines. One run of bytes can be highlighted (what find found).
+// The cursor is a line, and the selection is whole lines: a click or the
+// arrow keys select the line they reach, Shift-click, Shift with the arrow
+// keys and dragging extend the selection from where it began. One run of
+// bytes can be highlighted (what find found). Control characters of a text
+// line are set apart in a colour of their own.
 #include <QAbstractScrollArea>
 #include <cstdint>
 
+class QPainter;
+
 namespace hexview {
 class ViewLines;
+struct ShownLine;
 }
 
 class HexView : public QAbstractScrollArea {
@@ -58,7 +64,10 @@ private:
     std::uint64_t lineCount() const;
     std::uint64_t maxTop() const;
     int lineHeight() const;
-    void moveTo(std::uint64_t line, bool extend);
+    // What moving the cursor does to the selection.
+    enum class Select { Line, Extend, None };
+    void moveTo(std::uint64_t line, Select select);
+    void drawLine(QPainter& painter, qreal x, int y, const hexview::ShownLine& line, bool selected) const;
     void scrollTo(std::uint64_t top);
     void updateRange();
     void verticalScrolled(int value);

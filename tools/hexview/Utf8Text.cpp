@@ -37,10 +37,12 @@ int validCharacter(const std::uint8_t* bytes, std::size_t available, char32_t& c
 
 }  // namespace
 
-QString decodeText(const std::uint8_t* bytes, std::size_t count, std::vector<int>* columnOfByte) {
+QString decodeText(const std::uint8_t* bytes, std::size_t count, std::vector<int>* columnOfByte,
+                   std::vector<int>* controlColumns) {
     QString text;
     text.reserve(static_cast<qsizetype>(count));
     if (columnOfByte) columnOfByte->assign(count, 0);
+    if (controlColumns) controlColumns->clear();
     for (std::size_t at = 0; at < count;) {
         const int column = static_cast<int>(text.size());
         char32_t code = 0;
@@ -50,10 +52,10 @@ QString decodeText(const std::uint8_t* bytes, std::size_t count, std::vector<int
             length = 1;
         } else if (code == '\t') {
             text += QString(kTabWidth - column % kTabWidth, QLatin1Char(' '));
-        } else if (code < 0x20) {
-            text += QChar(static_cast<char16_t>(0x2400 + code));
-        } else if (code == 0x7F) {
-            text += QChar(char16_t{0x2421});
+        } else if (code < 0x20 || code == 0x7F) {
+            text += QLatin1Char('^');
+            text += QLatin1Char(static_cast<char>(code ^ 0x40));
+            if (controlColumns) controlColumns->push_back(column);
         } else {
             text += QString::fromUcs4(&code, 1);
         }

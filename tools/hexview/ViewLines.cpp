@@ -2,12 +2,22 @@
 
 #include <algorithm>
 
+#include "tools/hexview/Conversion.h"
 #include "tools/hexview/DumpLine.h"
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/MappedFile.h"
 #include "tools/hexview/Utf8Text.h"
 
 namespace hexview {
+
+bool opensAsDump(const std::string& fileName, const MappedFile& file) {
+    if (conversions().converts(fileName)) return true;
+    // Text of any encoding the view shows holds no NUL in its first block;
+    // programs, libraries, pictures and archives nearly always do.
+    std::uint8_t block[4096];
+    const std::size_t got = file.read(0, block, sizeof block);
+    return std::find(block, block + got, std::uint8_t{0}) != block + got;
+}
 
 std::uint64_t DumpLines::lineCount() const { return dumpLineCount(file_->size()); }
 
@@ -22,7 +32,7 @@ std::vector<ShownLine> DumpLines::lines(std::uint64_t first, std::uint64_t count
         char line[kMaxDumpLine];
         const std::uint64_t offset = first * kBytesPerLine + at;
         const int length = dumpLine(line, offset, bytes.data() + at, n);
-        shown.push_back({QString::fromLatin1(line, length - 2), offset, n, {}});
+        shown.push_back({QString::fromLatin1(line, length - 2), offset, n, {}, {}});
     }
     return shown;
 }
@@ -92,7 +102,7 @@ std::vector<ShownLine> TextLines::lines(std::uint64_t first, std::uint64_t count
         ShownLine line;
         line.offset = range.start;
         line.byteCount = static_cast<int>(got);
-        line.text = decodeText(bytes.data(), withoutLineEnd(bytes.data(), got), &line.columnOfByte);
+        line.text = decodeText(bytes.data(), withoutLineEnd(bytes.data(), got), &line.columnOfByte, &line.controlColumns);
         shown.push_back(std::move(line));
     }
     return shown;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,7 +19,12 @@ struct ShownLine {
     std::uint64_t offset = 0;  // of the line's first byte
     int byteCount = 0;
     std::vector<int> columnOfByte;  // text lines: where each byte's character starts
+    std::vector<int> controlColumns;  // text lines: where each control character's caret pair starts
 };
+
+// Whether a file opens as the dump: its extension is registered for the
+// conversion, or else its first block is no text (it holds a NUL byte).
+bool opensAsDump(const std::string& fileName, const MappedFile& file);
 
 class ViewLines {
 public:

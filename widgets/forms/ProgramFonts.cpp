@@ -5,7 +5,29 @@
 
 namespace forms {
 
+namespace {
+
+QtMessageHandler passOn = nullptr;
+
+// Text of a script that needs OpenType shaping (N'Ko, say, which any binary
+// shown as text holds) drawn with a face that lacks the tables makes Qt note
+// "OpenType support missing for ..., script N" once per face and script. The
+// characters are still drawn as well as the installed faces allow; the note
+// says nothing the user can act on. Every other message passes on unchanged.
+void dropFontNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.trimmed().startsWith(QLatin1String("OpenType support missing for")))
+        return;
+    if (passOn) passOn(type, context, message);
+}
+
+}  // namespace
+
 void useProgramFonts() {
+    static const bool filtering = [] {
+        passOn = qInstallMessageHandler(dropFontNotes);
+        return true;
+    }();
+    (void)filtering;
     // The window layouts are fixed in pixels for these faces; the usual
     // fallback (DejaVu) is some 15 % wider and cuts captions. Liberation's
     // faces have the same advance widths as the faces they stand in for.

@@ -206,21 +206,25 @@ TEST(Utf8Text, InvalidBytesStayVisible) {
         std::string bytes;
         QString shown;
         std::vector<int> columns;
+        std::vector<int> controls;
     } cases[] = {
-        {"a\xC3\xA9z", QStringLiteral("a\u00E9z"), {0, 1, 1, 2}},
-        {"\xFF" "a", QStringLiteral("\uFFFDa"), {0, 1}},
-        {"\xC3", QStringLiteral("\uFFFD"), {0}},
-        {"\xC0\xAF", QStringLiteral("\uFFFD\uFFFD"), {0, 1}},
-        {"\xED\xA0\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD"), {0, 1, 2}},
-        {"\xF0\x9F\x98\x80!", QStringLiteral("\U0001F600!"), {0, 0, 0, 0, 2}},
-        {std::string("\0\x1b\x7f", 3), QStringLiteral("\u2400\u241B\u2421"), {0, 1, 2}},
-        {"ab\tc", QStringLiteral("ab      c"), {0, 1, 2, 8}},
+        {"a\xC3\xA9z", QStringLiteral("a\u00E9z"), {0, 1, 1, 2}, {}},
+        {"\xFF" "a", QStringLiteral("\uFFFDa"), {0, 1}, {}},
+        {"\xC3", QStringLiteral("\uFFFD"), {0}, {}},
+        {"\xC0\xAF", QStringLiteral("\uFFFD\uFFFD"), {0, 1}, {}},
+        {"\xED\xA0\x80", QStringLiteral("\uFFFD\uFFFD\uFFFD"), {0, 1, 2}, {}},
+        {"\xF0\x9F\x98\x80!", QStringLiteral("\U0001F600!"), {0, 0, 0, 0, 2}, {}},
+        {std::string("\0\x1b\x7f", 3), QStringLiteral("^@^[^?"), {0, 2, 4}, {0, 2, 4}},
+        {"a\x1f^b\x01", QStringLiteral("a^_^b^A"), {0, 1, 3, 4, 5}, {1, 5}},
+        {"ab\tc", QStringLiteral("ab      c"), {0, 1, 2, 8}, {}},
+        {"\x01\tc", QStringLiteral("^A      c"), {0, 2, 8}, {0}},
     };
     for (const auto& c : cases) {
-        std::vector<int> columns;
+        std::vector<int> columns, controls{99};
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(c.bytes.data());
-        EXPECT_EQ(decodeText(bytes, c.bytes.size(), &columns), c.shown) << c.bytes;
+        EXPECT_EQ(decodeText(bytes, c.bytes.size(), &columns, &controls), c.shown) << c.bytes;
         EXPECT_EQ(columns, c.columns) << c.bytes;
+        EXPECT_EQ(controls, c.controls) << c.bytes;
     }
 }
 

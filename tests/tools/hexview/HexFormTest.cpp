@@ -1,6 +1,7 @@
 // The hex view window offscreen: a file opened through the open dialog, the
 // status texts, "Save as" (its proposal and the file byte for byte, through a
-// link, cancelled), copying and its limit, go to, find, a text file, streams
+// link, cancelled), copying and its limit, selecting lines, go to, find, a text
+// file, dump or text and the switch between them, control characters, streams
 // (pipes, devices), and a file of 2^32 lines.
 #include <QApplication>
 #include <QClipboard>
@@ -202,8 +203,8 @@ private slots:
             QString message;    // the box shown, if any
         } cases[] = {
             {fifo, hello, 3, QString()},
-            // Shown as text, without a line feed: in pieces of 4096 bytes.
-            {"/dev/zero", "", THexForm::kMaxStreamBytes / 4096,
+            // Zero bytes are no text: shown as a dump, 16 bytes a line.
+            {"/dev/zero", "", THexForm::kMaxStreamBytes / 16,
              "zero tells no size and had not ended after 64 MB: only its first 64 MB are shown."},
             {fifo, "", 0, "Can't open file fifo: no program writes to this named pipe."},
             {"/dev/null", "", 0, QString()},
@@ -231,6 +232,96 @@ private slots:
             QCOMPARE(fileBytes(path("fifo.txt")), QByteArray(c.writes).replace("\n", "\r\n"));
             QCOMPARE(form.StatusText->text(), QStringLiteral("fifo"));
         }
+    }
+
+    void clickedLinesAreSelectedAndCopied() {
+        THexForm form;
+        form.resize(600, 400);
+        form.show();
+        form.openFile(path("data.bin"));
+        QWidget* view = form.Rich->viewport();
+        const int h = form.Rich->fontMetrics().height();
+        const QByteArray dump = expectedDump(bytes);  // 80 characters a full line
+        struct Step { Qt::MouseButton button; Qt::Key key; Qt::KeyboardModifiers mods; int line; quint64 first, last; };
+        const Step steps[] = {
+            {Qt::LeftButton, Qt::Key_unknown, {}, 3, 3, 3},     {Qt::LeftButton, Qt::Key_unknown, Qt::ShiftModifier, 5, 3, 5},
+            {Qt::NoButton, Qt::Key_Down, Qt::ShiftModifier, 0, 3, 6}, {Qt::NoButton, Qt::Key_Down, {}, 0, 7, 7},
+            {Qt::NoButton, Qt::Key_Up, Qt::ShiftModifier, 0, 6, 7},   {Qt::RightButton, Qt::Key_unknown, {}, 6, 6, 7},
+            {Qt::RightButton, Qt::Key_unknown, {}, 1, 1, 1},
+        };
+        for (const Step& s : steps) {
+            if (s.button == Qt::RightButton) QTest::mousePress(view, s.button, s.mods, QPoint(30, s.line * h + h / 2));
+            else if (s.button != Qt::NoButton) QTest::mouseClick(view, s.button, s.mods, QPoint(30, s.line * h + h / 2));
+            else QTest::keyClick(form.Rich, s.key, s.mods);
+            if (s.button == Qt::RightButton) QTest::mouseRelease(view, s.button, s.mods, QPoint(30, s.line * h + h / 2));
+            QVERIFY(form.Rich->hasSelection());
+            QCOMPARE(form.Rich->selectionFirst(), s.first);
+            QCOMPARE(form.Rich->selectionLast(), s.last);
+            QApplication::clipboard()->clear();
+            QTest::keyClick(form.Rich, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text().toLatin1(), dump.mid(s.first * 80, (s.last - s.first + 1) * 80));
+        }
+    }
+
+    void opensBinariesAsDumpAndSwitches() {
+        THexForm form;
+        form.show();
+        QByteArray lines;
+        for (int k = 0; k < 40; ++k) lines += "abc\n";
+        const struct { const char* name; QByteArray bytes; bool dump; } files[] = {
+            {"program", QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0", 10), true}, {"notes", "plain text\n", false},
+            {"page.txt", QByteArray("ab\0cd", 5), true},   {"PLAIN.BIN", "text only", true},
+            {"late.txt", QByteArray(4096, 'a') + QByteArray(1, '\0'), false}, {"empty", "", false},
+            {"lines", lines + QByteArray(1, '\0'), true},
+        };
+        for (const auto& f : files) {
+            writeFile(path(f.name), f.bytes);
+            form.openFile(path(f.name));
+            QCOMPARE(form.Rich->lines()->isDump(), f.dump);
+            QCOMPARE(form.MenuDump->isChecked(), f.dump);
+            QCOMPARE(form.MenuText->isChecked(), !f.dump);
+        }
+        // The cursor stays on its byte: line 4 of the dump, line 16 of the text.
+        form.goTo("40");
+        const struct { Qt::Key key; bool dump; quint64 line; } switches[] = {
+            {Qt::Key_T, false, 16}, {Qt::Key_T, false, 16}, {Qt::Key_D, true, 4}};
+        for (const auto& s : switches) {
+            QTest::keyClick(form.Rich, s.key, Qt::ControlModifier);
+            QCOMPARE(form.Rich->lines()->isDump(), s.dump);
+            QCOMPARE(form.MenuDump->isChecked(), s.dump);
+            QTRY_COMPARE(form.Rich->currentLine(), s.line);
+            QCOMPARE(form.Rich->cursorOffset(), quint64(0x40));
+        }
+    }
+
+    // Every control character looks different from the others, and its caret
+    // pair from the same two characters in the file.
+    void controlCharactersAreDrawnDistinctly() {
+        THexForm form;
+        form.resize(600, 800);
+        form.show();
+        QByteArray text;
+        QList<int> codes;
+        for (int c = 0; c < 32; ++c)
+            if (c != '\t' && c != '\n') codes << c;
+        codes << 127;
+        for (int c : codes) text += char(c) + QByteArray("\n");
+        text += "^@\n";
+        writeFile(path("controls"), text);
+        form.openFile(path("controls"));
+        form.MenuTextClick();
+        const auto* lines = dynamic_cast<const hexview::TextLines*>(form.Rich->lines());
+        QVERIFY(lines);
+        QTRY_VERIFY(lines->index().complete());
+        QTRY_VERIFY(form.Rich->lines()->lineCount() == quint64(codes.size() + 1));
+        const QImage shown = form.Rich->viewport()->grab().toImage();
+        const int h = form.Rich->fontMetrics().height();
+        const int w = form.Rich->fontMetrics().horizontalAdvance("^@");
+        QList<QImage> glyphs;
+        for (int k = 0; k <= codes.size(); ++k) glyphs << shown.copy(2, k * h + 1, w, h - 2);
+        for (int a = 0; a < glyphs.size(); ++a)
+            for (int b = a + 1; b < glyphs.size(); ++b)
+                QVERIFY2(glyphs[a] != glyphs[b], qPrintable(QString("lines %1 and %2 look alike").arg(a).arg(b)));
     }
 
     void goesToAndFinds() {
