@@ -41,12 +41,9 @@ void tablesCommand(const QStringList&, std::ostream& out, std::ostream&) {
     if (!report.allOpen) throw kv::Error("");
 }
 
-bool rgbReadsDesktop(const QStringList& args) { return engineering::rgbCommandReadsDesktop(args); }
-
 }  // namespace
 
 const std::vector<CommandRow>& commandRows() {
-    // A table number other than 1 to 5 is bad usage, as a wrong count is.
     static const std::vector<CommandRow> all = {
         {"tables", 0, 0, "tables", "check the reference tables beside the program", tablesCommand},
         {"calc", 1, kAnyCount, "calc EXPR [NAME=VALUE ...]", "evaluate an expression as the calculator does",
@@ -61,6 +58,7 @@ const std::vector<CommandRow>& commandRows() {
         {"find", 1, 1, "find TEXT", "list the units whose names contain TEXT", convert::runFindCommand, "TEXT"},
         {"constants", 0, kAnyCount, "constants [TEXT]",
          "list the physical constants (those whose name contains TEXT)", reference::runConstantsCommand, "TEXT"},
+        // A table number other than 1 to 5 is bad usage, as a wrong count is.
         {"hardness", 0, 1, "hardness [TABLE]",
          "list the steel hardness tables, or show table 1 to 5 with its headings", reference::runHardnessCommand,
          "TABLE"},
@@ -98,7 +96,7 @@ const std::vector<CommandRow>& commandRows() {
          "V2 V1"},
         {"rgb", 1, 3, "rgb R G B | rgb NAME",
          "a colour's components and its value in hexadecimal (blue, green, red)", engineering::runRgbCommand,
-         "R G B", nullptr, rgbReadsDesktop},
+         "R G B", nullptr, engineering::rgbCommandReadsDesktop},
         {"element", 1, kAnyCount, "element SYMBOL|NUMBER|NAME", "an element's data as the periodic table shows them",
          reference::runElementCommand, "SYMBOL|NUMBER|NAME"},
         {"elements", 0, 0, "elements", "list the chemical elements: number, symbol, name, mass",
