@@ -3,6 +3,12 @@
 // a display and prints what its window would show.
 #include <QStringList>
 #include <iosfwd>
+#include <vector>
+
+#include "core/Command.h"
+
+// The command table: each command's name, argument counts, usage and function.
+const std::vector<kv::CommandRow>& commandRows();
 
 // Runs the command named by args[0] with the rest as its arguments.
 // Returns the process exit status: 0 success, 1 the command failed, 2 bad usage.

@@ -28,6 +28,49 @@ def digest(folder):
             for p in sorted(folder.rglob("*")) if p.is_file()}
 
 
+def help_synopses(usage):
+    """Each command's usage as --help prints it (the summary, which starts after
+    two blanks or on a line of its own in column 25, left out), one line each."""
+    found, name = {}, None
+    for line in usage.splitlines():
+        if re.match(r"  [a-z]", line):
+            name = line.split()[0]
+            found[name] = re.split(r"\s{2,}", line.strip())[0]
+        elif re.match(r"\S|  \S", line):
+            name = None  # --version, or the end of the list
+        elif name and line.strip() and len(line) - len(line.lstrip()) < 25:
+            found[name] += " " + line.strip()
+    return found
+
+
+def roff_text(request):
+    """The text a font request (.B, .BI, .BR, .IR ...) prints: its arguments,
+    the quoted ones kept whole, joined with blanks by .B and alternated without
+    by the others, the font escapes dropped."""
+    macro, rest = request.split(" ", 1)
+    args = [a if q == "" else q for q, a in re.findall(r'"((?:[^"]|"")*)"|(\S+)', rest)]
+    text = (" " if macro == ".B" else "").join(args)
+    return re.sub(r"\\f[BIRP]", "", text).replace("\\-", "-")
+
+
+def manual_synopses(page):
+    """Each command's synopsis in the manual's list of commands: the line after
+    .TP, with the alternatives after .TQ joined by " | "."""
+    found, name, after = {}, None, None
+    for line in page.split(".SH COMMANDS", 1)[-1].split("\n.SH ", 1)[0].splitlines():
+        if line in (".TP", ".TQ"):
+            after = line
+        elif after:
+            text = roff_text(line)
+            if after == ".TP":
+                name = text.split()[0]
+                found[name] = text
+            else:
+                found[name] += " | " + text
+            after = None
+    return found
+
+
 def main():
     build = sys.argv[1]
     bin_dir = Path(os.environ["KV_BIN_DIR"])
@@ -79,13 +122,16 @@ def main():
                    env=dict(os.environ, MANWIDTH="80", MAN_DISABLE_SECCOMP="1"))
         check(man.returncode == 0 and not man.stderr.strip(), f"man --warnings: {man.stderr}")
         check("@" not in page, "the manual page has a placeholder left")
-        # Every command of --help is in the manual.
+        # Every command of --help is in the manual, with the same synopsis.
         usage = run("--help", prog=str(link), cwd=tmp, env=env).stdout
-        commands = [line.split()[0] for line in usage.splitlines() if re.match(r"  [a-z]", line)]
-        check(len(commands) >= 10, f"--help lists too few commands:\n{usage}")
-        for name in commands:
-            check(f"\n.B {name}\n" in page or f"\n.BI {name} " in page or f"\n.BR {name} " in page,
-                  f"the manual page does not describe the command {name}")
+        helped = help_synopses(usage)
+        check(len(helped) >= 10, f"--help lists too few commands:\n{usage}")
+        described = manual_synopses(page)
+        check(described.keys() <= helped.keys(), f"the manual describes commands --help does not list: "
+              f"{sorted(described.keys() - helped.keys())}")
+        for name, synopsis in helped.items():
+            check(described.get(name, "").lower() == synopsis.lower(),
+                  f"{name}: --help says {synopsis!r}, the manual page {described.get(name)!r}")
     return check.finish("install")
 
 

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QRegularExpression>
 
-#include "core/Error.h"
+#include "core/Command.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "tools/calc/GraphPlot.h"
@@ -23,26 +23,19 @@ namespace {
 
 constexpr int kMaxPictureSide = 10000;
 
-void printUsage(std::ostream& err) {
-    err << "Usage: Kvantor2 plot FORMULA MIN MAX STEP [NAME=VALUE ...] [--png FILE [--size WxH]]\n";
-}
-
 struct PlotRequest {
     QStringList positional;
     QString pngFile;
     QSize size{kGraphWidth, kGraphHeight};
 };
 
-// Splits the options from the rest; nullopt after printing what is wrong.
-std::optional<PlotRequest> parseArguments(const QStringList& args, std::ostream& err) {
+// Splits the options from the rest; throws bad usage with what is wrong.
+PlotRequest parseArguments(const QStringList& args) {
     PlotRequest request;
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& a = args[k];
         if (a == QLatin1String("--png") || a == QLatin1String("--size")) {
-            if (k + 1 >= args.size()) {
-                err << a.toStdString() << " needs a value\n";
-                return std::nullopt;
-            }
+            if (k + 1 >= args.size()) throw kv::UsageError(a.toStdString() + " needs a value");
             const QString value = args[++k];
             if (a == QLatin1String("--png")) {
                 request.pngFile = value;
@@ -51,21 +44,17 @@ std::optional<PlotRequest> parseArguments(const QStringList& args, std::ostream&
             static const QRegularExpression sizePattern(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
             const QRegularExpressionMatch m = sizePattern.match(value);
             const int w = m.hasMatch() ? m.captured(1).toInt() : 0, h = m.hasMatch() ? m.captured(2).toInt() : 0;
-            if (w < 10 || h < 10 || w > kMaxPictureSide || h > kMaxPictureSide) {
-                err << "'" << value.toStdString() << "' is not a size WxH from 10x10 to " << kMaxPictureSide << "x"
-                    << kMaxPictureSide << "\n";
-                return std::nullopt;
-            }
+            if (w < 10 || h < 10 || w > kMaxPictureSide || h > kMaxPictureSide)
+                throw kv::UsageError("'" + value.toStdString() + "' is not a size WxH from 10x10 to " +
+                                     std::to_string(kMaxPictureSide) + "x" + std::to_string(kMaxPictureSide));
             request.size = QSize(w, h);
         } else {
             request.positional << a;
         }
     }
-    if (request.positional.size() < 4) return std::nullopt;
-    if (args.contains(QLatin1String("--size")) && request.pngFile.isEmpty()) {
-        err << "--size goes with --png\n";
-        return std::nullopt;
-    }
+    if (request.positional.size() < 4) throw kv::UsageError();
+    if (args.contains(QLatin1String("--size")) && request.pngFile.isEmpty())
+        throw kv::UsageError("--size goes with --png");
     return request;
 }
 
@@ -101,55 +90,47 @@ SamplingRange readRange(const QStringList& p) {
 
 }  // namespace
 
-bool plotCommandNeedsWidgets(const QStringList& args) {
-    return args.value(0) == QLatin1String("plot") && args.contains(QLatin1String("--png"));
-}
+bool plotCommandNeedsWidgets(const QStringList& args) { return args.contains(QLatin1String("--png")); }
 
-int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    const std::optional<PlotRequest> request = parseArguments(args, err);
-    if (!request) {
-        printUsage(err);
-        return 2;
-    }
-    const QStringList& p = request->positional;
+void runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& notes) {
+    const PlotRequest request = parseArguments(args);
+    const QStringList& p = request.positional;
     TPars parser;
     std::vector<std::pair<double, double>> points;
     SamplingRange range;
     std::optional<Tabulation> result;
-    bool rangeRead = false, failed = false;
+    bool rangeRead = false;
+    std::string failures;
+    auto failed = [&](const std::exception& e) { failures += (failures.empty() ? "" : "\n") + std::string(e.what()); };
     try {
         for (qsizetype k = 4; k < p.size(); ++k) {
-            if (!assignCommandVariable(parser, p[k].toStdString())) {
-                err << "'" << p[k].toStdString() << "' is not NAME=VALUE\n";
-                printUsage(err);
-                return 2;
-            }
+            if (!assignCommandVariable(parser, p[k].toStdString()))
+                throw kv::UsageError("'" + p[k].toStdString() + "' is not NAME=VALUE");
         }
         range = readRange(p);
         rangeRead = true;
         result = tabulate(parser, p[0].toStdString(), range, [&](double x, double y) {
             out << kv::formatGeneral(x) << '\t' << kv::formatGeneral(y) << '\n';
-            if (!request->pngFile.isEmpty()) points.emplace_back(x, y);
+            if (!request.pngFile.isEmpty()) points.emplace_back(x, y);
         });
         // The window draws no point either; say why nothing was printed.
         if (range.maxX < range.minX)
-            err << "Max X (" << kv::formatGeneral(range.maxX) << ") is below Min X (" << kv::formatGeneral(range.minX)
-                << "): no points\n";
+            notes << "Max X (" << kv::formatGeneral(range.maxX) << ") is below Min X (" << kv::formatGeneral(range.minX)
+                  << "): no points\n";
+    } catch (const kv::UsageError&) {
+        throw;
     } catch (const kv::Error& e) {
-        out.flush();
-        err << e.what() << "\n";
-        failed = true;
+        failed(e);
     }
     // After a failing sample the window shows the points drawn before it, with the axes fitted to them.
-    if (rangeRead && !request->pngFile.isEmpty()) {
+    if (rangeRead && !request.pngFile.isEmpty()) {
         try {
-            renderPng(*request, range, result ? &*result : nullptr, points);
+            renderPng(request, range, result ? &*result : nullptr, points);
         } catch (const kv::Error& e) {
-            err << e.what() << "\n";
-            failed = true;
+            failed(e);
         }
     }
-    return failed ? 1 : 0;
+    if (!failures.empty()) throw kv::Error(failures);
 }
 
 }  // namespace calc

@@ -12,10 +12,10 @@ namespace calc {
 // With --png the graph is also rendered as the window draws it into FILE
 // (491 x 335 unless --size says otherwise); this needs a QApplication, which
 // the program makes on the offscreen platform for this command.
-// Returns 0; 1 with the window's message on `err` when a value, the formula
-// or a sample fails (the points before a failing sample are printed); 2 for
-// bad usage.
-int runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// Throws the window's message when a value, the formula or a sample fails
+// (the points before a failing sample are printed), kv::UsageError for
+// arguments of the wrong shape.
+void runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 // True when the arguments of the plot command ask for a picture.
 bool plotCommandNeedsWidgets(const QStringList& args);

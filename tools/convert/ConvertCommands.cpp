@@ -1,11 +1,12 @@
 #include "tools/convert/ConvertCommands.h"
 
 #include <algorithm>
-#include <exception>
 #include <ostream>
+#include <sstream>
 
 #include <QString>
 
+#include "core/Error.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "platform/ProgramDir.h"
@@ -90,111 +91,81 @@ const Unit* single(const UnitCatalogue& cat, const std::string& text, const std:
     return nullptr;
 }
 
-template <class F>
-int withCatalogue(const std::string& dir, std::ostream& err, F&& body) {
-    try {
-        UnitCatalogue cat = UnitCatalogue::load(dir);
-        return body(cat);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
+// A failure whose message was gathered in `err`, the trailing line end dropped.
+[[noreturn]] void fail(const std::ostringstream& err) {
+    std::string message = err.str();
+    if (!message.empty() && message.back() == '\n') message.pop_back();
+    throw kv::Error(message);
 }
 
 }  // namespace
 
-int convertCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 3) {
-        err << "Usage: Kvantor2 convert VALUE FROM TO\n";
-        return 2;
+void convertCommandIn(const std::string& dir, const QStringList& args, std::ostream& out) {
+    const UnitCatalogue cat = UnitCatalogue::load(dir);
+    const std::string fromText = args[1].toStdString(), toText = args[2].toStdString();
+    std::ostringstream err;
+    std::vector<const Unit*> fromUnits = candidates(cat, fromText, err);
+    std::vector<const Unit*> toUnits = candidates(cat, toText, err);
+    keepCategoriesOf(fromUnits, toUnits);
+    keepCategoriesOf(toUnits, fromUnits);
+    const Unit* from = single(cat, fromText, fromUnits, err);
+    const Unit* to = single(cat, toText, toUnits, err);
+    if (!from || !to) fail(err);
+    if (from->category != to->category) {
+        // Most likely not what was meant: say how the two were read.
+        throw kv::Error("Cannot convert between categories: '" + fromText + "' was read as " + describe(cat, *from) +
+                        ", '" + toText + "' as " + describe(cat, *to));
     }
-    return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
-        const std::string fromText = args[1].toStdString(), toText = args[2].toStdString();
-        std::vector<const Unit*> fromUnits = candidates(cat, fromText, err);
-        std::vector<const Unit*> toUnits = candidates(cat, toText, err);
-        keepCategoriesOf(fromUnits, toUnits);
-        keepCategoriesOf(toUnits, fromUnits);
-        const Unit* from = single(cat, fromText, fromUnits, err);
-        const Unit* to = single(cat, toText, toUnits, err);
-        if (!from || !to) return 1;
-        if (from->category != to->category) {
-            // Most likely not what was meant: say how the two were read.
-            err << "Cannot convert between categories: '" << fromText << "' was read as " << describe(cat, *from)
-                << ", '" << toText << "' as " << describe(cat, *to) << "\n";
-            return 1;
-        }
-        std::optional<double> x = kv::tryReadFloat(args[0].toStdString());
-        if (!x) {
-            err << "VALUE: It's not a float number\n";
-            return 1;
-        }
-        std::optional<double> result = convertUnits(*x, *from, *to);
-        if (!result) {
-            err << "Cannot convert to '" << to->name << "': the unit has no size\n";
-            return 1;
-        }
-        out << kv::formatGeneral(*result) << "\n";
-        return 0;
-    });
+    std::optional<double> x = kv::tryReadFloat(args[0].toStdString());
+    if (!x) throw kv::Error("VALUE: It's not a float number");
+    std::optional<double> result = convertUnits(*x, *from, *to);
+    if (!result) throw kv::Error("Cannot convert to '" + to->name + "': the unit has no size");
+    out << kv::formatGeneral(*result) << "\n";
 }
 
-int unitsCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() > 1) {
-        err << "Usage: Kvantor2 units [CATEGORY]\n";
-        return 2;
-    }
-    return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
-        std::vector<std::vector<std::string>> rows;
-        if (args.isEmpty()) {
-            for (const Category& c : cat.categories())
-                rows.push_back({std::to_string(c.number), c.name, std::to_string(c.units.size()) + " units"});
-            printColumns(out, rows);
-            return 0;
-        }
-        const Category* c = cat.findCategory(args[0].toStdString());
-        if (!c) {
-            std::vector<std::string> near;
-            for (const Category* n : cat.nearestCategories(args[0].toStdString(), 5)) near.push_back(n->name);
-            reportUnknown(err, "category", args[0].toStdString(), near);
-            return 1;
-        }
-        out << c->name << "\n";
-        for (const Unit& u : c->units) {
-            // Temperatures have no factor: they convert through fixed constants.
-            std::string factor = c->number == kTemperatureClass ? "" : kv::formatGeneral(u.factor);
-            rows.push_back({std::to_string(u.number), u.name, u.symbol, factor});
-        }
+void unitsCommandIn(const std::string& dir, const QStringList& args, std::ostream& out) {
+    const UnitCatalogue cat = UnitCatalogue::load(dir);
+    std::vector<std::vector<std::string>> rows;
+    if (args.isEmpty()) {
+        for (const Category& c : cat.categories())
+            rows.push_back({std::to_string(c.number), c.name, std::to_string(c.units.size()) + " units"});
         printColumns(out, rows);
-        return 0;
-    });
-}
-
-int findCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1 || args[0].isEmpty()) {
-        err << "Usage: Kvantor2 find TEXT\n";
-        return 2;
+        return;
     }
-    return withCatalogue(dir, err, [&](const UnitCatalogue& cat) {
-        std::vector<const Unit*> found = cat.containing(args[0].toStdString());
-        if (found.empty()) {
-            err << "No unit name contains '" << args[0].toStdString() << "'\n";
-            return 1;
-        }
-        std::vector<std::vector<std::string>> rows;
-        for (const Unit* u : found) rows.push_back({u->name, u->symbol, categoryName(cat, u->category)});
-        printColumns(out, rows);
-        return 0;
-    });
+    const Category* c = cat.findCategory(args[0].toStdString());
+    if (!c) {
+        std::vector<std::string> near;
+        for (const Category* n : cat.nearestCategories(args[0].toStdString(), 5)) near.push_back(n->name);
+        std::ostringstream err;
+        reportUnknown(err, "category", args[0].toStdString(), near);
+        fail(err);
+    }
+    out << c->name << "\n";
+    for (const Unit& u : c->units) {
+        // Temperatures have no factor: they convert through fixed constants.
+        std::string factor = c->number == kTemperatureClass ? "" : kv::formatGeneral(u.factor);
+        rows.push_back({std::to_string(u.number), u.name, u.symbol, factor});
+    }
+    printColumns(out, rows);
 }
 
-int runConvertCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return convertCommandIn(programDir(), args, out, err);
+void findCommandIn(const std::string& dir, const QStringList& args, std::ostream& out) {
+    const UnitCatalogue cat = UnitCatalogue::load(dir);
+    std::vector<const Unit*> found = cat.containing(args[0].toStdString());
+    if (found.empty()) throw kv::Error("No unit name contains '" + args[0].toStdString() + "'");
+    std::vector<std::vector<std::string>> rows;
+    for (const Unit* u : found) rows.push_back({u->name, u->symbol, categoryName(cat, u->category)});
+    printColumns(out, rows);
 }
-int runUnitsCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return unitsCommandIn(programDir(), args, out, err);
+
+void runConvertCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    convertCommandIn(programDir(), args, out);
 }
-int runFindCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return findCommandIn(programDir(), args, out, err);
+void runUnitsCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    unitsCommandIn(programDir(), args, out);
+}
+void runFindCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    findCommandIn(programDir(), args, out);
 }
 
 }  // namespace convert

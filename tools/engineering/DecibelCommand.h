@@ -6,9 +6,9 @@
 namespace engineering {
 
 // Print the level of V2 over V1 in decibels as the window's result box shows
-// it: 10 lg of the ratio, 20 lg with --field. Return 0; 1 with the window's
-// message on `err` for a value that is no number, and for a value not above
-// zero, which the window passes over without a result; 2 for bad usage.
-int runDecibelCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// it: 10 lg of the ratio, 20 lg with --field. Throw the window's message for
+// a value that is no number, and for a value not above zero, which the window
+// passes over without a result; kv::UsageError without two values.
+void runDecibelCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace engineering

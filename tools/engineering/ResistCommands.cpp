@@ -1,6 +1,5 @@
 #include "tools/engineering/ResistCommands.h"
 
-#include <exception>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -43,23 +42,6 @@ int pickBand(std::span<const Band> list, const QString& arg, const char* what, b
     throw kv::Error("'" + arg.toStdString() + "' is no " + what + " (" + names + ")");
 }
 
-int usage(std::ostream& err, const char* line) {
-    err << "Usage: Kvantor2 " << line << "\n";
-    return 2;
-}
-
-// Runs a command's body; its error is the window's message, exit status 1.
-template <class F>
-int reported(std::ostream& err, F&& body) {
-    try {
-        body();
-        return 0;
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
-}
-
 std::vector<std::string> texts(const QStringList& args) {
     std::vector<std::string> all;
     for (const QString& a : args) all.push_back(a.toStdString());
@@ -68,61 +50,45 @@ std::vector<std::string> texts(const QStringList& args) {
 
 }  // namespace
 
-int runResistorCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() < 3 || args.size() > 4) return usage(err, "resistor BAND1 BAND2 MULTIPLIER [TOLERANCE]");
-    return reported(err, [&] {
-        ResistorCode code;
-        code.first = pickBand(digitBands(), args[0], "digit band", true);
-        code.second = pickBand(digitBands(), args[1], "digit band", true);
-        code.multiplier = pickBand(resistorMultiplierBands(), args[2], "multiplier band");
-        if (args.size() == 4) code.tolerance = pickBand(resistorToleranceBands(), args[3], "tolerance band");
-        const ResistorReading r = readResistor(code);
-        out << "Value: " << r.ohms << " Ohms\n" << r.scaled << "\nTolerance: " << r.tolerance << "\n";
-    });
+void runResistorCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    ResistorCode code;
+    code.first = pickBand(digitBands(), args[0], "digit band", true);
+    code.second = pickBand(digitBands(), args[1], "digit band", true);
+    code.multiplier = pickBand(resistorMultiplierBands(), args[2], "multiplier band");
+    if (args.size() == 4) code.tolerance = pickBand(resistorToleranceBands(), args[3], "tolerance band");
+    const ResistorReading r = readResistor(code);
+    out << "Value: " << r.ohms << " Ohms\n" << r.scaled << "\nTolerance: " << r.tolerance << "\n";
 }
 
-int runCapacitorCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() < 4 || args.size() > 5)
-        return usage(err, "capacitor COEFFICIENT BAND2 BAND3 MULTIPLIER [TOLERANCE]");
-    return reported(err, [&] {
-        CapacitorCode code;
-        code.coefficient = pickBand(capacitorCoefficientBands(), args[0], "temperature coefficient band");
-        code.first = pickBand(digitBands(), args[1], "digit band", true);
-        code.second = pickBand(digitBands(), args[2], "digit band", true);
-        code.multiplier = pickBand(capacitorMultiplierBands(), args[3], "multiplier band");
-        if (args.size() == 5) code.tolerance = pickBand(capacitorToleranceBands(), args[4], "tolerance band");
-        const CapacitorReading c = readCapacitor(code);
-        out << "Temperature Coefficient, ppm/°C " << c.coefficient << "\nValue: " << c.picofarads
-            << " pF\nTolerance % " << c.tolerance << "\n";
-    });
+void runCapacitorCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    CapacitorCode code;
+    code.coefficient = pickBand(capacitorCoefficientBands(), args[0], "temperature coefficient band");
+    code.first = pickBand(digitBands(), args[1], "digit band", true);
+    code.second = pickBand(digitBands(), args[2], "digit band", true);
+    code.multiplier = pickBand(capacitorMultiplierBands(), args[3], "multiplier band");
+    if (args.size() == 5) code.tolerance = pickBand(capacitorToleranceBands(), args[4], "tolerance band");
+    const CapacitorReading c = readCapacitor(code);
+    out << "Temperature Coefficient, ppm/°C " << c.coefficient << "\nValue: " << c.picofarads
+        << " pF\nTolerance % " << c.tolerance << "\n";
 }
 
-int runOhmCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 3) return usage(err, "ohm I U R   (the unknown one as ?)");
+void runOhmCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     // "?" is the window's 0: the box to be found.
     auto box = [&](int k) { return args[k] == QLatin1String("?") ? std::string("0") : args[k].toStdString(); };
     OhmBoxes boxes{box(0), box(1), box(2)};
-    return reported(err, [&] {
-        if (solveOhmsLaw(boxes) == OhmUnknown::None)
-            throw kv::Error("Nothing to compute: give one unknown (? or 0) and two positive values");
-        out << "I = " << boxes.amperes << " A\nU = " << boxes.volts << " V\nR = " << boxes.ohms << " Ohms\n";
-    });
+    if (solveOhmsLaw(boxes) == OhmUnknown::None)
+        throw kv::Error("Nothing to compute: give one unknown (? or 0) and two positive values");
+    out << "I = " << boxes.amperes << " A\nU = " << boxes.volts << " V\nR = " << boxes.ohms << " Ohms\n";
 }
 
-int runSeriesCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.isEmpty()) return usage(err, "series R...");
-    return reported(err, [&] {
-        const double r = *seriesResistance(texts(args));  // a failure prints no half line
-        out << "Result R=" << kv::formatGeneral(r) << "\n";
-    });
+void runSeriesCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    const double r = *seriesResistance(texts(args));  // a failure prints no half line
+    out << "Result R=" << kv::formatGeneral(r) << "\n";
 }
 
-int runParallelCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.isEmpty()) return usage(err, "parallel R...");
-    return reported(err, [&] {
-        const double r = *parallelResistance(texts(args));  // a failure prints no half line
-        out << "Result R=" << kv::formatGeneral(r) << "\n";
-    });
+void runParallelCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    const double r = *parallelResistance(texts(args));  // a failure prints no half line
+    out << "Result R=" << kv::formatGeneral(r) << "\n";
 }
 
 }  // namespace engineering

@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 
-#include "core/Error.h"
+#include "core/Command.h"
 #include "tools/engineering/RgbColour.h"
 
 namespace engineering {
@@ -22,36 +22,25 @@ bool rgbCommandReadsDesktop(const QStringList& args) {
     return named && isSystemColour(named->value);
 }
 
-int runRgbCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1 && args.size() != 3) {
-        err << "Usage: Kvantor2 rgb R G B   or   Kvantor2 rgb NAME\n";
-        return 2;
-    }
+void runRgbCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    // One name or three components; the table lets two through.
+    if (args.size() == 2) throw kv::UsageError();
     Rgb colour;
     if (args.size() == 3) {
-        try {
-            colour = {componentEntry(args[0].toStdString()).value, componentEntry(args[1].toStdString()).value,
-                      componentEntry(args[2].toStdString()).value};
-        } catch (const kv::Error& e) {
-            err << e.what() << "\n";
-            return 1;
-        }
+        colour = {componentEntry(args[0].toStdString()).value, componentEntry(args[1].toStdString()).value,
+                  componentEntry(args[2].toStdString()).value};
     } else if (const NamedColour* named = namedIn(args)) {
-        if (!isSystemColour(named->value)) {
+        if (!isSystemColour(named->value))
             colour = fromColourValue(named->value);
-        } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
             colour = resolveColour(named->value, QGuiApplication::palette());
-        } else {
-            err << constantName(*named) << " is a colour of the desktop, which is not available\n";
-            return 1;
-        }
+        else
+            throw kv::Error(constantName(*named) + " is a colour of the desktop, which is not available");
     } else {
-        err << "'" << args[0].toStdString() << "' is no colour of the list (clBlack, clRed, clBtnFace ...)\n";
-        return 1;
+        throw kv::Error("'" + args[0].toStdString() + "' is no colour of the list (clBlack, clRed, clBtnFace ...)");
     }
     out << "Red: " << colour.red << "\nGreen: " << colour.green << "\nBlue: " << colour.blue << "\nHex 0x"
         << hexText(colour) << "\n";
-    return 0;
 }
 
 }  // namespace engineering

@@ -10,10 +10,10 @@ namespace engineering {
 // window's boxes take them (300 becomes 255, -5 becomes 0); NAME is a colour
 // constant of the window's list, with or without its "cl" ("clBtnFace",
 // "red"). System colours are those of the application's palette, so they
-// need a QGuiApplication. Return 0; 1 with the window's message on `err` for
-// a component that is no integer, an unknown name, or a system colour without
-// a desktop; 2 for bad usage.
-int runRgbCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// need a QGuiApplication. Throw the window's message for a component that is
+// no integer, an unknown name, or a system colour without a desktop;
+// kv::UsageError for two arguments.
+void runRgbCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 // True when the arguments name a system colour, whose value comes from the desktop.
 bool rgbCommandReadsDesktop(const QStringList& args);

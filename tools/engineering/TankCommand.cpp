@@ -1,9 +1,9 @@
 #include "tools/engineering/TankCommand.h"
 
-#include <exception>
 #include <ostream>
+#include <string>
 
-#include "core/Error.h"
+#include "core/Command.h"
 #include "core/NumberFormat.h"
 #include "platform/ProgramDir.h"
 #include "tools/engineering/TankCalculation.h"
@@ -11,10 +11,6 @@
 
 namespace engineering {
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: Kvantor2 tank SHAPE VALUES... [--length UNIT] [--density VALUE MASSUNIT VOLUMEUNIT]\n"
-    "                     [--volume UNIT] [--mass UNIT] [--area UNIT]\n";
 
 struct Request {
     TankEntry entry;
@@ -30,13 +26,12 @@ bool shapeNamed(const QString& text, TankShape& shape) {
     return false;
 }
 
-// Fills `r` from the arguments; false with a message on bad usage.
-bool parse(const QStringList& args, Request& r, std::ostream& err) {
-    if (args.isEmpty() || !shapeNamed(args[0], r.entry.shape)) {
-        if (!args.isEmpty()) err << "Unknown shape '" << args[0].toStdString() << "'\n";
-        err << kUsage << "SHAPE: Cone, Cylinder, Prism, Pyramid, Sphere or Torus\n";
-        return false;
-    }
+// The request the arguments make; throws bad usage with what is wrong.
+Request parse(const QStringList& args) {
+    Request r;
+    if (!shapeNamed(args[0], r.entry.shape))
+        throw kv::UsageError("Unknown shape '" + args[0].toStdString() +
+                             "'\nSHAPE: Cone, Cylinder, Prism, Pyramid, Sphere or Torus");
     int values = 0;
     for (qsizetype k = 1; k < args.size(); ++k) {
         const QString& a = args[k];
@@ -53,20 +48,17 @@ bool parse(const QStringList& args, Request& r, std::ostream& err) {
         else if (a == "--density") ok = option(r.entry.density) && option(r.densityMass) && option(r.densityVolume);
         else if (a.startsWith(QLatin1String("--")) || values >= tankRowCount(r.entry.shape)) ok = false;
         else r.entry.dimensions[static_cast<size_t>(values++)] = a.toStdString();
-        if (!ok) {
-            err << "Unexpected or incomplete argument '" << a.toStdString() << "'\n" << kUsage;
-            return false;
-        }
+        if (!ok) throw kv::UsageError("Unexpected or incomplete argument '" + a.toStdString() + "'");
     }
     if (values != tankRowCount(r.entry.shape)) {
         const auto& labels = tankRowLabels(r.entry.shape);
-        err << tankShapeName(r.entry.shape) << " takes " << tankRowCount(r.entry.shape) << " values:";
+        std::string message = std::string(tankShapeName(r.entry.shape)) + " takes " +
+                              std::to_string(tankRowCount(r.entry.shape)) + " values:";
         for (int k = 0; k < tankRowCount(r.entry.shape); ++k)
-            err << " " << QString::fromLatin1(labels[static_cast<size_t>(k)]).chopped(2).toStdString();
-        err << "\n";
-        return false;
+            message += " " + QString::fromLatin1(labels[static_cast<size_t>(k)]).chopped(2).toStdString();
+        throw kv::UsageError(message);
     }
-    return true;
+    return r;
 }
 
 // The unit `text` names, or the list's start unit when none is given.
@@ -81,38 +73,31 @@ const convert::Unit& chosen(const convert::UnitCatalogue& catalogue, TankUnitKin
 
 }  // namespace
 
-int tankCommandIn(const std::string& dir, const QStringList& args, std::ostream& out, std::ostream& err) {
-    Request r;
-    if (!parse(args, r, err)) return 2;
-    try {
-        const convert::UnitCatalogue catalogue = convert::UnitCatalogue::load(dir);
-        const convert::Unit& length = chosen(catalogue, TankUnitKind::Length, r.length);
-        const convert::Unit& volume = chosen(catalogue, TankUnitKind::Volume, r.volume);
-        const convert::Unit& mass = chosen(catalogue, TankUnitKind::Mass, r.mass);
-        const convert::Unit& area = chosen(catalogue, TankUnitKind::Area, r.area);
-        TankFactors f;
-        f.lengths = {length.factor, length.factor, length.factor, length.factor};
-        f.densityMass = chosen(catalogue, TankUnitKind::Mass, r.densityMass).factor;
-        f.densityVolume = chosen(catalogue, TankUnitKind::Volume, r.densityVolume).factor;
-        f.volume = volume.factor;
-        f.mass = mass.factor;
-        f.area = area.factor;
+void tankCommandIn(const std::string& dir, const QStringList& args, std::ostream& out) {
+    const Request r = parse(args);
+    const convert::UnitCatalogue catalogue = convert::UnitCatalogue::load(dir);
+    const convert::Unit& length = chosen(catalogue, TankUnitKind::Length, r.length);
+    const convert::Unit& volume = chosen(catalogue, TankUnitKind::Volume, r.volume);
+    const convert::Unit& mass = chosen(catalogue, TankUnitKind::Mass, r.mass);
+    const convert::Unit& area = chosen(catalogue, TankUnitKind::Area, r.area);
+    TankFactors f;
+    f.lengths = {length.factor, length.factor, length.factor, length.factor};
+    f.densityMass = chosen(catalogue, TankUnitKind::Mass, r.densityMass).factor;
+    f.densityVolume = chosen(catalogue, TankUnitKind::Volume, r.densityVolume).factor;
+    f.volume = volume.factor;
+    f.mass = mass.factor;
+    f.area = area.factor;
 
-        const TankResults results = calculateTank(r.entry, f);
-        // The window shows its message, then the zeros.
-        if (!results.fits) err << kWrongInput << "\n";
-        out << "V = " << kv::formatGeneral(results.volume) << " " << volume.name << "\n"
-            << "m = " << kv::formatGeneral(results.mass) << " " << mass.name << "\n"
-            << "S = " << kv::formatGeneral(results.area) << " " << area.name << "\n";
-        return results.fits ? 0 : 1;
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
+    const TankResults results = calculateTank(r.entry, f);
+    out << "V = " << kv::formatGeneral(results.volume) << " " << volume.name << "\n"
+        << "m = " << kv::formatGeneral(results.mass) << " " << mass.name << "\n"
+        << "S = " << kv::formatGeneral(results.area) << " " << area.name << "\n";
+    // The window shows its message beside the zeros.
+    if (!results.fits) throw kv::Error(kWrongInput);
 }
 
-int runTankCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    return tankCommandIn(platform::programDir().toStdString(), args, out, err);
+void runTankCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    tankCommandIn(platform::programDir().toStdString(), args, out);
 }
 
 }  // namespace engineering

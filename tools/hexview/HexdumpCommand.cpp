@@ -10,11 +10,7 @@
 
 namespace hexview {
 
-int runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 1) {
-        err << "Usage: Kvantor2 hexdump FILE\n";
-        return 2;
-    }
+void runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     const std::string path = args[0].toStdString();
     try {
         MappedFile file(path);
@@ -25,13 +21,8 @@ int runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream& 
         if (file.stream()) dumpStream(file, buffer);
         else writeDump(file, buffer);
     } catch (const OpenError& e) {
-        err << "Can't open file " << path << ": " << e.what() << "\n";
-        return 1;
-    } catch (const kv::Error& e) {
-        err << e.what() << "\n";
-        return 1;
+        throw kv::Error("Can't open file " + path + ": " + e.what());
     }
-    return 0;
 }
 
 }  // namespace hexview

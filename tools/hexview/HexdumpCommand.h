@@ -7,6 +7,6 @@
 
 namespace hexview {
 
-int runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+void runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace hexview

@@ -6,8 +6,8 @@
 namespace numbers {
 
 // START and END as YYYY-MM-DD. Prints the window's four rows, one
-// "Title: value" line each ("Years: 1"). Returns 0; 1 with a message naming
-// the argument when a date cannot be read; 2 for bad usage.
-int runDateDiffCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// "Title: value" line each ("Years: 1"). Throws a message naming the
+// argument when a date cannot be read.
+void runDateDiffCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace numbers

@@ -14,6 +14,6 @@ std::int64_t readPrimeMaximum(const std::string& text);
 // Writes the primes from `maximum` down to 2, one per line.
 void writePrimes(std::int64_t maximum, std::ostream& out);
 
-int runPrimesCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+void runPrimesCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace numbers

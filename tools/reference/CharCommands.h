@@ -6,7 +6,7 @@
 
 namespace reference {
 
-int runCharCommand(const QStringList& args, std::ostream& out, std::ostream& err);
-int runKeysCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+void runCharCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
+void runKeysCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace reference

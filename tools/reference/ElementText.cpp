@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
+#include <string>
 
+#include "core/Error.h"
 #include "core/NumberFormat.h"
 #include "platform/ProgramDir.h"
 
@@ -64,62 +66,37 @@ QStringList elementLines(const ElementRecord& r, const ElementDetails& d, QChar 
             QStringLiteral("Oxidation station ") + d.oxi};
 }
 
-int runElementCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.isEmpty()) {
-        err << "Usage: Kvantor2 element SYMBOL|NUMBER|NAME\n";
-        return 2;
-    }
+void runElementCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     const QString key = args.join(QLatin1Char(' '));
-    try {
-        dbase::Table elements;
-        elements.setFileName(tablePath("elements.dbf"));
-        elements.open();
-        const std::map<int, ElementRecord> records = readElementRecords(elements);
-        const ElementRecord* record = findElement(records, key);
-        if (!record) {
-            err << "No element has the symbol, name or number \"" << key.toStdString() << "\"\n";
-            return 1;
-        }
-        dbase::Table details;
-        details.setFileName(tablePath("all.dbf"));
-        details.open();
-        details.setIndexName("NUMBER");
-        if (!details.findKey(static_cast<double>(record->number))) {
-            err << "all.dbf holds no details of element " << record->number << "\n";
-            return 1;
-        }
-        for (const QString& line : elementLines(*record, readElementDetails(details), kv::localeDecimalPoint()))
-            out << line.toStdString() << "\n";
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
-    return 0;
+    dbase::Table elements;
+    elements.setFileName(tablePath("elements.dbf"));
+    elements.open();
+    const std::map<int, ElementRecord> records = readElementRecords(elements);
+    const ElementRecord* record = findElement(records, key);
+    if (!record) throw kv::Error("No element has the symbol, name or number \"" + key.toStdString() + "\"");
+    dbase::Table details;
+    details.setFileName(tablePath("all.dbf"));
+    details.open();
+    details.setIndexName("NUMBER");
+    if (!details.findKey(static_cast<double>(record->number)))
+        throw kv::Error("all.dbf holds no details of element " + std::to_string(record->number));
+    for (const QString& line : elementLines(*record, readElementDetails(details), kv::localeDecimalPoint()))
+        out << line.toStdString() << "\n";
 }
 
-int runElementsCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (!args.isEmpty()) {
-        err << "elements takes no arguments\n";
-        return 2;
+void runElementsCommand(const QStringList&, std::ostream& out, std::ostream&) {
+    dbase::Table elements;
+    elements.setFileName(tablePath("elements.dbf"));
+    elements.open();
+    for (const auto& [number, r] : readElementRecords(elements)) {
+        out << QStringLiteral("%1 %2 %3 %4")
+                   .arg(number, 3)
+                   .arg(r.letter, -2)
+                   .arg(r.name, -13)
+                   .arg(massText(r.mass, kv::localeDecimalPoint()))
+                   .toStdString()
+            << "\n";
     }
-    try {
-        dbase::Table elements;
-        elements.setFileName(tablePath("elements.dbf"));
-        elements.open();
-        for (const auto& [number, r] : readElementRecords(elements)) {
-            out << QStringLiteral("%1 %2 %3 %4")
-                       .arg(number, 3)
-                       .arg(r.letter, -2)
-                       .arg(r.name, -13)
-                       .arg(massText(r.mass, kv::localeDecimalPoint()))
-                       .toStdString()
-                << "\n";
-        }
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
-    return 0;
 }
 
 }  // namespace reference

@@ -33,8 +33,8 @@ QString massText(double mass, QChar decimalPoint);
 QStringList elementLines(const ElementRecord& record, const ElementDetails& details, QChar decimalPoint);
 
 // `Kvantor2 element SYMBOL|NUMBER|NAME` and `Kvantor2 elements`, reading the
-// tables beside the program. Return 0, or 1 with a message on `err`.
-int runElementCommand(const QStringList& args, std::ostream& out, std::ostream& err);
-int runElementsCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// tables beside the program. Throw when no element fits or a table cannot be read.
+void runElementCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
+void runElementsCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace reference

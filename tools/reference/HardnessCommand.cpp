@@ -1,7 +1,9 @@
 #include "tools/reference/HardnessCommand.h"
 
 #include <ostream>
+#include <string>
 
+#include "core/Command.h"
 #include "platform/ProgramDir.h"
 #include "tools/reference/HardnessTables.h"
 
@@ -17,34 +19,27 @@ void openBeside(dbase::Table& t, const char* file, const char* order) {
 
 }  // namespace
 
-int runHardnessCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+void runHardnessCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     if (args.isEmpty()) {
         for (int k = 0; k < kHardnessTableCount; ++k)
             out << k + 1 << "  " << hardnessTitle(k).toStdString() << "\n";
-        return 0;
+        return;
     }
     bool isNumber = false;
-    const int number = args.join(QLatin1Char(' ')).trimmed().toInt(&isNumber);
-    if (args.size() != 1 || !isNumber || number < 1 || number > kHardnessTableCount) {
-        err << "There is no hardness table \"" << args.join(QLatin1Char(' ')).toStdString()
-            << "\"; give a number from 1 to " << kHardnessTableCount << " (\"hardness\" lists them)\n";
-        return 1;
-    }
-    try {
-        // Tables of its own, in the window's orders, so no window's cursor moves.
-        dbase::Table rvb, pan, nam;
-        openBeside(rvb, "rvb.dbf", "FIELD1");
-        openBeside(pan, "pan.dbf", "NUM");
-        openBeside(nam, "nam_1.dbf", "NUM");
-        const int item = number - 1;
-        const std::vector<HeadingBox> boxes = readHeadingBoxes(pan, nam, item);
-        for (const QString& line : hardnessTableText(boxes, readHardnessRows(rvb, item), item))
-            out << line.toStdString() << "\n";
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
-    return 0;
+    const int number = args[0].trimmed().toInt(&isNumber);
+    // The table is chosen by its number, as a bad count would be: bad usage.
+    if (!isNumber || number < 1 || number > kHardnessTableCount)
+        throw kv::UsageError("There is no hardness table \"" + args[0].toStdString() + "\"; give a number from 1 to " +
+                             std::to_string(kHardnessTableCount) + " (\"hardness\" lists them)");
+    // Tables of its own, in the window's orders, so no window's cursor moves.
+    dbase::Table rvb, pan, nam;
+    openBeside(rvb, "rvb.dbf", "FIELD1");
+    openBeside(pan, "pan.dbf", "NUM");
+    openBeside(nam, "nam_1.dbf", "NUM");
+    const int item = number - 1;
+    const std::vector<HeadingBox> boxes = readHeadingBoxes(pan, nam, item);
+    for (const QString& line : hardnessTableText(boxes, readHardnessRows(rvb, item), item))
+        out << line.toStdString() << "\n";
 }
 
 }  // namespace reference

@@ -7,8 +7,8 @@
 
 namespace reference {
 
-// Returns 0, or 1 with a message on `err` for an unknown table or a table
-// file that cannot be read.
-int runHardnessCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// Throws kv::UsageError for a table other than 1 to 5, the table's error for
+// a file that cannot be read.
+void runHardnessCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace reference

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "core/Error.h"
 #include "data/UserTables.h"
 #include "platform/ProgramDir.h"
 
@@ -26,22 +27,13 @@ QStringList constantLines(const std::string& path, const QString& text) {
     return lines;
 }
 
-int runConstantsCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+void runConstantsCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     const QString text = args.join(QLatin1Char(' '));
-    QStringList lines;
-    try {
-        // The user's edited copy, when there is one, is what the window shows too.
-        lines = constantLines(data::tableFile(platform::programDir(), QStringLiteral("phcont.dbf")).toStdString(), text);
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
-    }
-    if (lines.isEmpty()) {
-        err << "No constant's name contains \"" << text.toStdString() << "\"\n";
-        return 1;
-    }
+    // The user's edited copy, when there is one, is what the window shows too.
+    const QStringList lines =
+        constantLines(data::tableFile(platform::programDir(), QStringLiteral("phcont.dbf")).toStdString(), text);
+    if (lines.isEmpty()) throw kv::Error("No constant's name contains \"" + text.toStdString() + "\"");
     for (const QString& line : lines) out << line.toStdString() << "\n";
-    return 0;
 }
 
 }  // namespace reference

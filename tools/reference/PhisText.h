@@ -22,8 +22,8 @@ QString constantLine(const dbase::Table& table);
 QStringList constantLines(const std::string& path, const QString& text);
 
 // `Kvantor2 constants [TEXT]`: the lines of the constants beside the program.
-// Several words are taken as one text joined by single spaces. Returns 0, or
-// 1 with a message on `err` when nothing matches or the table cannot be read.
-int runConstantsCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// Several words are taken as one text joined by single spaces. Throws when
+// nothing matches or the table cannot be read.
+void runConstantsCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace reference

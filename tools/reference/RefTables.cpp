@@ -110,25 +110,19 @@ void openTable(dbase::Table& table, const char* file, const std::string& order) 
 
 }  // namespace
 
-int runRefTableCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    try {
-        // The command's own tables, ordered as the data module orders them.
-        dbase::Table names, body, heads;
-        openTable(names, "all_name.DBF", "NAME");
-        const QStringList titles = topicTitles(names);
-        if (args.isEmpty()) {
-            for (const QString& t : titles) out << t.toStdString() << "\n";
-            return 0;
-        }
-        const QString title = pickTitle(titles, args.join(QLatin1Char(' ')));
-        openTable(body, "all_db.dbf", "NAME");
-        openTable(heads, "all_z.dbf", "");
-        out << gridText(loadTopic(names, body, heads, title)).toStdString();
-        return 0;
-    } catch (const std::exception& e) {
-        err << e.what() << "\n";
-        return 1;
+void runRefTableCommand(const QStringList& args, std::ostream& out, std::ostream&) {
+    // The command's own tables, ordered as the data module orders them.
+    dbase::Table names, body, heads;
+    openTable(names, "all_name.DBF", "NAME");
+    const QStringList titles = topicTitles(names);
+    if (args.isEmpty()) {
+        for (const QString& t : titles) out << t.toStdString() << "\n";
+        return;
     }
+    const QString title = pickTitle(titles, args.join(QLatin1Char(' ')));
+    openTable(body, "all_db.dbf", "NAME");
+    openTable(heads, "all_z.dbf", "");
+    out << gridText(loadTopic(names, body, heads, title)).toStdString();
 }
 
 }  // namespace reference

@@ -44,7 +44,7 @@ QString gridText(const RefGrid& grid);
 // `Kvantor2 reftable [TOPIC]`: without TOPIC the topic titles, one a line;
 // with it (several words are joined by single spaces) that topic's grid as
 // aligned text. TOPIC is a title or a part of one title (letter case
-// ignored). Returns 0, or 1 with a message on `err`.
-int runRefTableCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// ignored). Throws when no title or several fit, or a table cannot be read.
+void runRefTableCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 }  // namespace reference

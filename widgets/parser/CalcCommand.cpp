@@ -3,16 +3,10 @@
 #include <ostream>
 #include <string>
 
-#include "core/Error.h"
+#include "core/Command.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "widgets/parser/Parser10.h"
-
-namespace {
-
-void printUsage(std::ostream& err) { err << "Usage: Kvantor2 calc EXPRESSION [NAME=VALUE ...]\n"; }
-
-}  // namespace
 
 bool assignCommandVariable(TPars& parser, const std::string& assignment) {
     const size_t equals = assignment.find('=');
@@ -28,25 +22,12 @@ bool assignCommandVariable(TPars& parser, const std::string& assignment) {
     return true;
 }
 
-int runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
-    if (args.isEmpty()) {
-        printUsage(err);
-        return 2;
-    }
+void runCalcCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     TPars parser;
-    try {
-        for (qsizetype k = 1; k < args.size(); ++k) {
-            if (!assignCommandVariable(parser, args[k].toStdString())) {
-                err << "'" << args[k].toStdString() << "' is not NAME=VALUE\n";
-                printUsage(err);
-                return 2;
-            }
-        }
-        parser.SetExpression(args[0].toStdString());
-        out << kv::formatGeneral(parser.Value()) << "\n";
-        return 0;
-    } catch (const kv::Error& e) {
-        err << e.what() << "\n";
-        return 1;
+    for (qsizetype k = 1; k < args.size(); ++k) {
+        if (!assignCommandVariable(parser, args[k].toStdString()))
+            throw kv::UsageError("'" + args[k].toStdString() + "' is not NAME=VALUE");
     }
+    parser.SetExpression(args[0].toStdString());
+    out << kv::formatGeneral(parser.Value()) << "\n";
 }

@@ -1,15 +1,15 @@
 #pragma once
-// `Kvantor2 calc EXPRESSION [NAME=VALUE ...]`: the calculator without its window.
+// `Kvantor2 calc EXPR [NAME=VALUE ...]`: the calculator without its window.
 #include <QStringList>
 #include <iosfwd>
 #include <string>
 
 // Assigns the variables in order (values in the locale's number format, as
 // the window reads them), compiles and evaluates the expression and prints
-// the value in the general number format. Returns 0; 1 with the error's
-// message on `err` when a value, the expression or the evaluation fails;
-// 2 for bad usage.
-int runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& err);
+// the value in the general number format. Throws the error's message when a
+// value, the expression or the evaluation fails, kv::UsageError for an
+// argument that is not NAME=VALUE.
+void runCalcCommand(const QStringList& args, std::ostream& out, std::ostream& notes);
 
 class TPars;
 

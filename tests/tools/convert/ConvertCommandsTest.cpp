@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <sstream>
 
+#include "core/Command.h"
 #include "tools/convert/ConvertCommands.h"
 
 namespace {
@@ -22,10 +23,10 @@ protected:
         dir = std::string(bin) + "/";
         QLocale::setDefault(QLocale::c());
     }
-    Outcome run(int (*command)(const std::string&, const QStringList&, std::ostream&, std::ostream&),
-            const QStringList& args) {
+    Outcome run(void (*command)(const std::string&, const QStringList&, std::ostream&), const QStringList& args) {
         std::ostringstream out, err;
-        int status = command(dir, args, out, err);
+        const auto bound = [&](const QStringList& a, std::ostream& o, std::ostream&) { command(dir, a, o); };
+        const int status = kv::commandStatus(bound, args, out, err);
         return {status, out.str(), err.str()};
     }
     Outcome convert(const QStringList& args) { return run(convert::convertCommandIn, args); }
@@ -117,8 +118,6 @@ TEST_F(Commands, ConvertReportsEachKindOfMistake) {
     EXPECT_EQ(overflow.status, 1);
     EXPECT_EQ(overflow.err, "Floating point overflow\n");
 
-    EXPECT_EQ(convert({"1", "metre"}).status, 2);
-    EXPECT_EQ(convert({"1", "metre", "foot", "x"}).status, 2);
 }
 
 TEST_F(Commands, MissingTablesAreReported) {
@@ -161,7 +160,6 @@ TEST_F(Commands, UnitsListsCategoriesOrOneCategorysUnits) {
     Outcome unknown = run(convert::unitsCommandIn, {"Lenght"});
     EXPECT_EQ(unknown.status, 1);
     EXPECT_NE(unknown.err.find("  Length\n"), std::string::npos) << unknown.err;
-    EXPECT_EQ(run(convert::unitsCommandIn, {"a", "b"}).status, 2);
 }
 
 TEST_F(Commands, FindListsMatchingUnitsWithTheirCategory) {
@@ -174,7 +172,6 @@ TEST_F(Commands, FindListsMatchingUnitsWithTheirCategory) {
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "");
     EXPECT_NE(none.err.find("zzzz"), std::string::npos);
-    EXPECT_EQ(run(convert::findCommandIn, {}).status, 2);
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ def main():
 
     for wrong in ["0", "6", "brinell"]:
         bad = run("hardness", wrong)
-        check(bad.returncode == 1 and bad.stdout == "" and "1 to 5" in bad.stderr,
+        check(bad.returncode == 2 and bad.stdout == "" and "1 to 5" in bad.stderr
+              and "Usage: Kvantor2 hardness [TABLE]" in bad.stderr,
               f"{wrong}: exit {bad.returncode}, {bad.stderr!r}")
     return check.finish("hardness_command")
 
