@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "core/Error.h"
 #include "platform/HelpDialog.h"
@@ -20,6 +21,18 @@ void PageHelpViewer::show(int context) {
                             .toStdString());
     }
     HelpDialog dialog(*page, QApplication::activeWindow());
+    dialog.exec();
+}
+
+void PageHelpViewer::showPage(const QString& page) {
+    const QString name = page.section(QLatin1Char('#'), 0, 0);
+    const QString section = page.section(QLatin1Char('#'), 1);
+    const QFileInfo file(QDir(folder_), name);
+    if (name.isEmpty() || !file.isFile())
+        throw kv::Error(QStringLiteral("There is no help for this window: the page %1 is missing.")
+                            .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
+                            .toStdString());
+    HelpDialog dialog(file.absoluteFilePath(), QApplication::activeWindow(), section);
     dialog.exec();
 }
 

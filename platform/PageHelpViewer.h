@@ -11,6 +11,7 @@ class PageHelpViewer : public HelpViewer {
 public:
     explicit PageHelpViewer(QString folder = helpFolder());
     void show(int context) override;
+    void showPage(const QString& page) override;
 
 private:
     QString folder_;

@@ -89,7 +89,12 @@ public:
         check();
         contexts << context;
     }
+    void showPage(const QString& page) override {
+        check();
+        pages << page;
+    }
     QList<int> contexts;  // in call order
+    QStringList pages;    // in call order
 };
 
 }  // namespace platform
