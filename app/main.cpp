@@ -61,7 +61,6 @@ int main(int argc, char** argv) {
         // The help set keeps the name it always had; the viewer maps its
         // context numbers to the program's own pages.
         app.setProperty("HelpFile", kv::kHelpFile);
-        QGuiApplication::setApplicationDisplayName(kv::kAppTitle);
         QGuiApplication::setWindowIcon(trayFrames().value(0));
 
         // The data module first: every window reads the tables while it is made.
