@@ -68,6 +68,16 @@ def main():
         check(f"file: {home}/Kvantor2/phcont.dbf" in tables.stdout, f"tables should name the user's copy:\n{tables.stdout}")
         check(digest(private) == before, "running the program changed its install folder")
 
+        # Without a display the bar says so and points to the commands; no abort.
+        for display in [None, ":31999"]:
+            bare = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+            if display:
+                bare["DISPLAY"] = display
+            started = tool(str(link), cwd=tmp, env=bare, timeout=60)
+            check(started.returncode == 1 and "no display was found" in started.stderr
+                  and "Kvantor2 --help" in started.stderr and "Reinstalling" not in started.stderr,
+                  f"no display {display}: exit {started.returncode}\n{started.stderr}")
+
         # The validators of the desktop, AppStream and the manual.
         desktop = tool("desktop-file-validate", str(usr / f"share/applications/{APP_ID}.desktop"))
         check(desktop.returncode == 0 and not re.search(r": (error|warning):", desktop.stdout),
