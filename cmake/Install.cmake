@@ -9,6 +9,14 @@ set(KV_INSTALL_PRIVATE_DIR "lib/kvantor2" CACHE STRING "The program's own folder
 set(KV_INSTALL_FULL_PRIVATE_DIR "${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}")
 
 install(TARGETS Kvantor2 RUNTIME DESTINATION ${KV_INSTALL_PRIVATE_DIR})
+# A stripped install (the package's) also drops the compiler's notes, as
+# Debian's own packages do.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}/Kvantor2\")
+  endif()
+")
 install(DIRECTORY ${KV_BIN_DIR}/ DESTINATION ${KV_INSTALL_PRIVATE_DIR}
         FILES_MATCHING PATTERN "*.dbf" PATTERN "*.DBF" PATTERN "*.mdx" PATTERN "*.MDX" PATTERN "*.gif"
                        PATTERN "*.html" PATTERN "*.png" PATTERN "*.svg" PATTERN "*.css")
