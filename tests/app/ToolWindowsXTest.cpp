@@ -51,7 +51,7 @@ TMeasForm* converterOnItsFirstCategory() {
 }
 
 // Each window as the program makes it, its caption, and the help page F1
-// opens in it (empty: the window answers F1 in its own constructor).
+// opens in it (empty: the window chooses its F1 page itself, in its own code).
 struct Window {
     const char* name;
     std::function<QWidget*()> make;
@@ -137,7 +137,7 @@ private slots:
         QTRY_COMPARE(xProperty(shown.get(), "_NET_WM_NAME"), '"' + w.caption + '"');
         QTRY_COMPARE(xProperty(shown.get(), "WM_CLASS").section(", ", 1), '"' + kv::kProductName + '"');
 
-        if (w.help.isEmpty()) QSKIP("the window answers F1 in its own constructor");
+        if (w.help.isEmpty()) QSKIP("the window chooses its F1 page itself");
         // The page is there, with the section F1 leads to.
         const QString page = w.help.section('#', 0, 0), section = w.help.section('#', 1);
         QFile file(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/" + page);
