@@ -7,6 +7,7 @@
 #include "app/BarGlyphs.h"
 #include "core/AppInfo.h"
 #include "core/HandlerGuard.h"
+#include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 
 TAbForm::TAbForm(QWidget* parent)
@@ -14,6 +15,7 @@ TAbForm::TAbForm(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AbForm"));
     setWindowTitle(QStringLiteral("About"));
+    platform::helpOnF1(this, QStringLiteral("about.html"));
     setFixedSize(310, 132);
     move(4, 109);
 

@@ -19,6 +19,7 @@
 #include "core/HandlerGuard.h"
 #include "core/MessageBox.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "platform/HotKeys.h"
 #include "platform/KeyTable.h"
 #include "platform/ProgramDir.h"
@@ -97,6 +98,7 @@ THot::THot(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Hot"));
     setWindowTitle(QStringLiteral("Configuration"));
+    platform::helpOnF1(this, [this] { SpeedButton6Click(); });
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(389, 211);
     if (QScreen* screen = QGuiApplication::primaryScreen())

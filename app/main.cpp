@@ -1,7 +1,12 @@
 // Program entry: the desktop program, or a command-line tool when arguments are given.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDebug>
+#include <QList>
+#include <cstdlib>
 #include <iostream>
+#include <tuple>
+#include <utility>
 
 #include "app/BarGlyphs.h"
 #include "app/Commands.h"
@@ -33,6 +38,42 @@ void quietPlatformNotes(QtMsgType type, const QMessageLogContext&, const QString
     if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
 }
 
+// While the application object is made: Qt's notes are held back, and a
+// fatal one (Qt ends the program when it finds no display to open a window
+// on) becomes a plain statement of what is missing and what still works.
+QtMessageHandler heldHandler = nullptr;
+QList<std::tuple<QtMsgType, QString>> heldNotes;
+
+void holdNotesWhileStarting(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        heldNotes.append({type, message});
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    std::cerr << "Kvantor2: no display was found"
+              << (display.isEmpty() ? std::string() : " (the display " + display.toStdString() + " could not be opened)")
+              << ". The launcher bar needs a graphical desktop; the commands run without one: see Kvantor2 --help.\n";
+    std::cerr.flush();
+    std::_Exit(1);
+}
+
+// Qt's notes from the start go where they would have gone.
+void startNotesHeld(bool hold) {
+    if (hold) {
+        heldHandler = qInstallMessageHandler(holdNotesWhileStarting);
+        return;
+    }
+    qInstallMessageHandler(heldHandler);
+    for (const auto& [type, message] : std::exchange(heldNotes, {})) {
+        switch (type) {
+            case QtDebugMsg: qDebug().noquote() << message; break;
+            case QtInfoMsg: qInfo().noquote() << message; break;
+            case QtWarningMsg: qWarning().noquote() << message; break;
+            default: qCritical().noquote() << message; break;
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,7 +93,9 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return runCommand(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
     }
+    startNotesHeld(true);
     kv::GuardedApplication app(argc, argv);
+    startNotesHeld(false);
     // One bar per user session: a second start brings the first forward and ends.
     if (platform::SingleInstance::handOver()) return 0;
     forms::useProgramFonts();
@@ -61,7 +104,6 @@ int main(int argc, char** argv) {
         // The help set keeps the name it always had; the viewer maps its
         // context numbers to the program's own pages.
         app.setProperty("HelpFile", kv::kHelpFile);
-        QGuiApplication::setApplicationDisplayName(kv::kAppTitle);
         QGuiApplication::setWindowIcon(trayFrames().value(0));
 
         // The data module first: every window reads the tables while it is made.

@@ -5,11 +5,15 @@
 
 namespace kv {
 
-GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) { nameTheProgram(); }
+
+void GuardedApplication::nameTheProgram() {
+    // The window class is the application name; the desktop file name lets
+    // docks and task bars match a running window to the menu entry.
     setApplicationName(kProductName);
-    setApplicationDisplayName(kAppTitle);
     setOrganizationName(kMakerName);
     setApplicationVersion(appVersion());
+    setDesktopFileName(kAppId);
 }
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {

@@ -12,6 +12,11 @@ class GuardedApplication : public QApplication {
 public:
     GuardedApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // The names the settings, the desktop and the window system know the
+    // program by. No display name: Qt would append it to every window's
+    // title, and each window's title is its own.
+    static void nameTheProgram();
 };
 
 }  // namespace kv

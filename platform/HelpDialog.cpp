@@ -37,7 +37,7 @@ private:
 
 }  // namespace
 
-HelpDialog::HelpDialog(const QString& pageFile, QWidget* parent)
+HelpDialog::HelpDialog(const QString& pageFile, QWidget* parent, const QString& section)
     : QDialog(parent), browser_(new HelpBrowser(QFileInfo(pageFile).absolutePath(), this)) {
     setWindowTitle(kv::kAppTitle);
     resize(640, 480);
@@ -47,7 +47,9 @@ HelpDialog::HelpDialog(const QString& pageFile, QWidget* parent)
         const QString title = browser_->documentTitle();
         setWindowTitle(title.isEmpty() ? kv::kAppTitle : title);
     });
-    browser_->setSource(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));
+    QUrl page = QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath());
+    if (!section.isEmpty()) page.setFragment(section);
+    browser_->setSource(page);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* back = buttons->addButton(tr("Back"), QDialogButtonBox::ActionRole);

@@ -10,7 +10,8 @@ namespace platform {
 class HelpDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit HelpDialog(const QString& pageFile, QWidget* parent = nullptr);
+    // At the page's section (an anchor's name) when one is given.
+    explicit HelpDialog(const QString& pageFile, QWidget* parent = nullptr, const QString& section = {});
     QTextBrowser* browser() const { return browser_; }
 
 private:

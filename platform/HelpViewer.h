@@ -1,6 +1,6 @@
 #pragma once
 // Shows the help at a numeric context, as the windows' Help buttons ask for it,
-// or a page of its own name for a window that has no context.
+// or at a page of its own (F1 in a tool window).
 #include <QString>
 
 namespace platform {
@@ -10,7 +10,8 @@ public:
     virtual ~HelpViewer() = default;
     // Modal: returns when the help is closed. Throws kv::Error when the context has no page.
     virtual void show(int context) = 0;
-    // The page `page` ("elements.html") of the help, as show() does.
+    // The same for a page by its file name, a section after '#' where the
+    // page has one: "tanks.html", "10.html#charmap".
     virtual void showPage(const QString& page) = 0;
 };
 

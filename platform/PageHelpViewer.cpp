@@ -25,12 +25,14 @@ void PageHelpViewer::show(int context) {
 }
 
 void PageHelpViewer::showPage(const QString& page) {
-    const QFileInfo file(QDir(folder_), page);
-    if (!file.isFile())
-        throw kv::Error(QStringLiteral("There is no help for this topic: the page %1 is missing.")
-                            .arg(QDir::toNativeSeparators(file.filePath()))
+    const QString name = page.section(QLatin1Char('#'), 0, 0);
+    const QString section = page.section(QLatin1Char('#'), 1);
+    const QFileInfo file(QDir(folder_), name);
+    if (name.isEmpty() || !file.isFile())
+        throw kv::Error(QStringLiteral("There is no help for this window: the page %1 is missing.")
+                            .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
                             .toStdString());
-    HelpDialog dialog(file.absoluteFilePath(), QApplication::activeWindow());
+    HelpDialog dialog(file.absoluteFilePath(), QApplication::activeWindow(), section);
     dialog.exec();
 }
 

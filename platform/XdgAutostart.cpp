@@ -6,6 +6,7 @@
 
 #include "core/AppInfo.h"
 #include "platform/DesktopEntry.h"
+#include "platform/LaunchCommand.h"
 
 namespace platform {
 
@@ -29,7 +30,8 @@ bool XdgAutostart::enable(const QString& programPath) {
     DesktopEntryKeys keys{
         {QStringLiteral("Type"), QStringLiteral("Application")},
         {QStringLiteral("Name"), kv::kProductName},
-        {QStringLiteral("Exec"), escapeDesktopValue(execArgument(programPath))},
+        {QStringLiteral("Exec"), escapeDesktopValue(execArgument(launchCommand(programPath)))},
+        {QStringLiteral("Icon"), kv::kAppId},
         {QStringLiteral("Terminal"), QStringLiteral("false")},
         {QStringLiteral("X-GNOME-Autostart-enabled"), QStringLiteral("true")},
     };

@@ -3,6 +3,7 @@
 #include "core/AppInfo.h"
 #include "core/Error.h"
 #include "platform/DesktopEntry.h"
+#include "platform/LaunchCommand.h"
 #include "platform/DesktopFolder.h"
 
 namespace platform {
@@ -15,7 +16,8 @@ void XdgDesktopShortcut::create(const QString& directory, const QString& program
     DesktopEntryKeys keys{
         {QStringLiteral("Type"), QStringLiteral("Application")},
         {QStringLiteral("Name"), kv::kProductName},
-        {QStringLiteral("Exec"), escapeDesktopValue(execArgument(programPath))},
+        {QStringLiteral("Exec"), escapeDesktopValue(execArgument(launchCommand(programPath)))},
+        {QStringLiteral("Icon"), kv::kAppId},
         {QStringLiteral("Path"), escapeDesktopValue(directory)},
         {QStringLiteral("Terminal"), QStringLiteral("false")},
     };

@@ -111,6 +111,25 @@ def main():
         check(f"file: {home}/Kvantor2/phcont.dbf" in tables.stdout, f"tables should name the user's copy:\n{tables.stdout}")
         check(digest(private) == before, "running the program changed its install folder")
 
+        # Without a display the bar says so and points to the commands; no abort.
+        for display in [None, ":31999"]:
+            bare = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+            if display:
+                bare["DISPLAY"] = display
+            started = tool(str(link), cwd=tmp, env=bare, timeout=60)
+            check(started.returncode == 1 and "no display was found" in started.stderr
+                  and "Kvantor2 --help" in started.stderr and "Reinstalling" not in started.stderr,
+                  f"no display {display}: exit {started.returncode}\n{started.stderr}")
+
+        # The menu entry: one main category, and the window class the bar's windows carry.
+        entry = (usr / f"share/applications/{APP_ID}.desktop").read_text()
+        keys = dict(line.split("=", 1) for line in entry.splitlines() if "=" in line)
+        main = {"AudioVideo", "Audio", "Video", "Development", "Education", "Game", "Graphics", "Network",
+                "Office", "Science", "Settings", "System", "Utility"}
+        categories = [c for c in keys.get("Categories", "").split(";") if c]
+        check(len([c for c in categories if c in main]) == 1, f"one main category: {categories}")
+        check(keys.get("StartupWMClass") == "Kvantor2", f"StartupWMClass: {keys.get('StartupWMClass')}")
+
         # The validators of the desktop, AppStream and the manual.
         desktop = tool("desktop-file-validate", str(usr / f"share/applications/{APP_ID}.desktop"))
         check(desktop.returncode == 0 and not re.search(r": (error|warning):", desktop.stdout),
@@ -122,6 +141,13 @@ def main():
                    env=dict(os.environ, MANWIDTH="80", MAN_DISABLE_SECCOMP="1"))
         check(man.returncode == 0 and not man.stderr.strip(), f"man --warnings: {man.stderr}")
         check("@" not in page, "the manual page has a placeholder left")
+        # groff takes a stray quote for text; it shows only in the rendered page.
+        rendered = tool("man", "-l", str(usr / "share/man/man1/Kvantor2.1.gz"),
+                        env=dict(os.environ, MANWIDTH="200", MAN_DISABLE_SECCOMP="1", MAN_KEEP_FORMATTING="")).stdout
+        for line in rendered.splitlines():
+            check('"' not in line, f"a stray quote in the manual page: {line.strip()}")
+        check(re.search(r"^ +plot formula min max step \[name=value \.\.\.\] \[--png file \[--size wxh\]\]$",
+                        rendered, re.M), "the plot command's line in the manual page")
         # Every command of --help is in the manual, with the same synopsis.
         usage = run("--help", prog=str(link), cwd=tmp, env=env).stdout
         helped = help_synopses(usage)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QtTest>
@@ -99,6 +100,32 @@ private slots:
         auto page = platform::findHelpPage(bin + "/help", 10);
         QVERIFY2(page.has_value(), "the build did not copy the help pages");
         QCOMPARE(readAll(*page), readAll(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"));
+    }
+
+    // A page opened at a section shows that section at the top.
+    void aSectionOpensWhereItsHeadingIs_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("tanks") << "tanks" << "Volume of tanks";
+        QTest::newRow("charmap") << "charmap" << "Fonts and character map";
+        QTest::newRow("no section") << "" << "The launcher bar";
+    }
+    void aSectionOpensWhereItsHeadingIs() {
+        QFETCH(QString, section);
+        QFETCH(QString, heading);
+        platform::HelpDialog dialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html", nullptr, section);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTextBrowser* browser = dialog.browser();
+        // The text in view holds the heading, and the page's top only when no section was asked for.
+        QString inView;
+        const QTextBlock last = browser->cursorForPosition({4, browser->viewport()->height() - 4}).block();
+        for (QTextBlock block = browser->cursorForPosition({4, 4}).block(); block.isValid(); block = block.next()) {
+            inView += block.text() + '\n';
+            if (block == last) break;
+        }
+        QVERIFY2(inView.contains(heading), qPrintable(inView));
+        QCOMPARE(inView.contains("The launcher bar"), section.isEmpty());
     }
 
 private:

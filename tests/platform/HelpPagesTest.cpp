@@ -46,6 +46,21 @@ TEST(PageHelpViewer, AMissingPageIsAnErrorNamingIt) {
     }
 }
 
+TEST(PageHelpViewer, AWindowsMissingPageIsAnErrorNamingIt) {
+    QTemporaryDir help;
+    writeText(help.path() + "/10.html", "<p>bar</p>");
+    for (const QString page : {"rgb.html", "rgb.html#mixing", "#tanks", ""}) {
+        try {
+            platform::PageHelpViewer(help.path()).showPage(page);
+            ADD_FAILURE() << "no error for " << page.toStdString();
+        } catch (const kv::Error& e) {
+            const QString file = page.section('#', 0, 0);
+            EXPECT_TRUE(QString(e.what()).contains(QDir(help.path()).filePath(file))) << e.what();
+            EXPECT_FALSE(QString(e.what()).contains('#')) << e.what();
+        }
+    }
+}
+
 TEST(HelpContents, ListsEveryPageByTitleInContextOrder) {
     QTemporaryDir help;
     const struct {

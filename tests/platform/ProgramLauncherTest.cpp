@@ -1,15 +1,21 @@
 // Starting the desktop's calculator, editor and file manager from a PATH built for the test.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include "TestEnvironment.h"
 #include "core/Error.h"
+#include "core/HandlerGuard.h"
 #include "platform/DesktopProgramLauncher.h"
+#include "platform/ProgramStarter.h"
 
 namespace {
 
@@ -99,7 +105,56 @@ TEST_F(ProgramLauncherTest, TheFileManagerOpensTheRootFolder) {
     EXPECT_EQ(started_, QList<QStringList>{(QStringList{"xdg-open", "/"})});
 }
 
+// The started programs are watched through the event loop. Before it ends,
+// the programs still watched end, and their watchers are gone (none is
+// left to the leak checker).
+struct EventLoop {
+    int argc = 1;
+    char name[16] = "platform_tests";
+    char* argv[2] = {name, nullptr};
+    QCoreApplication app{argc, argv};
+    QTemporaryDir temp;
+    EnvOverride tmp{"TMPDIR", temp.path()};
+    ~EventLoop() {
+        QElapsedTimer clock;
+        clock.start();
+        // A watcher removes the file of what its program wrote as it ends.
+        while (!QDir(temp.path()).entryList({"Kvantor2-*"}, QDir::Files).isEmpty() && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST(ProgramStarter, AProgramThatEndsInFailureIsSaidNotPassedOver) {
+    EventLoop loop;
+    const QString temp = loop.temp.path();
+    const struct {
+        const char* script;
+        QStringList said;  // parts of the one message; empty: none
+    } cases[] = {
+        {"echo \"xdg-open: no method available for opening '/'\" >&2; exit 3",
+         {"xdg-open / failed (exit status 3).", "no method available for opening '/'"}},
+        {"exit 4", {"xdg-open / failed (exit status 4)."}},
+        {"kill -SEGV $$", {"xdg-open / stopped unexpectedly."}},
+        {"echo 'a note on the way' >&2; exit 0", {}},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir bin;
+        writeScript(bin.path() + "/xdg-open", c.script);
+        QStringList shown;
+        const kv::ErrorSink previous = kv::setErrorSink([&](const std::string& m) { shown << QString::fromStdString(m); });
+        QProcess* process = platform::startWatched(bin.path() + "/xdg-open", {"/"});
+        ASSERT_NE(process, nullptr) << c.script;
+        EXPECT_TRUE(process->waitForFinished(10000)) << c.script;
+        kv::setErrorSink(previous);
+        ASSERT_EQ(shown.size(), c.said.isEmpty() ? 0 : 1) << c.script << ": " << shown.join(" | ").toStdString();
+        for (const QString& part : c.said) EXPECT_TRUE(shown[0].contains(part)) << shown[0].toStdString();
+        EXPECT_EQ(QDir(temp).entryList(QDir::Files), QStringList()) << "what it wrote is left behind";
+    }
+}
+
 TEST(ProgramStarter, StartsForRealWithoutWaitingForTheProgram) {
+    EventLoop loop;
     QTemporaryDir bin;
     QString marker = bin.path() + "/started";
     writeScript(bin.path() + "/kcalc", "touch '" + marker + "'\nsleep 3");  // slow to end: a waiting caller shows

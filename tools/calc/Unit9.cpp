@@ -16,6 +16,7 @@
 #include "core/HandlerGuard.h"
 #include "core/NumberFormat.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
 #include "widgets/forms/ButtonGlyphs.h"
@@ -56,6 +57,7 @@ TForm9::TForm9(QWidget* parent)
       Pars1(std::make_unique<TPars>()) {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("Graph and  calculator"));
+    platform::helpOnF1(this, [this] { SpeedButton2Click(); });
     setFixedSize(544, 503);
     buildGraph();
     buildGraphFormulas();

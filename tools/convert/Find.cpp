@@ -14,6 +14,7 @@
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "data/TableModel.h"
+#include "platform/HelpKey.h"
 #include "tools/convert/Meas.h"
 #include "widgets/forms/FormControls.h"
 
@@ -34,6 +35,7 @@ TFindForm::TFindForm(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("FindForm"));
     setWindowTitle(QStringLiteral("Find "));
+    platform::helpOnF1(this, QStringLiteral("40.html#finding"));
     setFixedSize(222, 348);
     move(180, 123);
 

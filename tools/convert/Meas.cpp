@@ -17,6 +17,7 @@
 #include "core/NumberRead.h"
 #include "data/DM.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "tools/convert/Conversion.h"
 #include "tools/convert/ListClick.h"
 #include "tools/convert/UnitCatalogue.h"
@@ -67,6 +68,8 @@ TMeasForm::TMeasForm(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("MeasForm"));
     setWindowTitle(QStringLiteral("Measure"));
+    // F1: as the Help button, by the chosen category.
+    platform::helpOnF1(this, [this] { SpeedButton4Click(); });
     setFixedSize(515, 364);
     QPalette menuColour = palette();
     menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));

@@ -1,6 +1,7 @@
 #include "tools/engineering/Color_h.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -13,7 +14,9 @@
 #include <QSlider>
 #include <QToolButton>
 
+#include "core/Error.h"
 #include "core/HandlerGuard.h"
+#include "platform/HelpKey.h"
 #include "tools/engineering/RgbColour.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -49,6 +52,7 @@ TForm4::TForm4(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("RGB color"));
+    platform::helpOnF1(this, QStringLiteral("rgb.html"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(318, 292);
 
@@ -142,7 +146,16 @@ void TForm4::TrackBar1Change() {
 }
 
 void TForm4::componentChange(QLineEdit* box, QSlider* slider) {
-    const engineering::ComponentEntry entry = engineering::componentEntry(box->text().toStdString());
+    engineering::ComponentEntry entry{};
+    try {
+        entry = engineering::componentEntry(box->text().toStdString());
+    } catch (const kv::Error&) {
+        // One message per bad entry: the box reacts again when the message
+        // box takes the focus from it, and that is no new entry.
+        if (std::exchange(reported_[box], box->text()) == box->text()) return;
+        throw;
+    }
+    reported_.remove(box);
     {
         // The box's own correction is no new change to handle.
         const QSignalBlocker quiet(box);

@@ -7,6 +7,7 @@
 // Made for each opening, shown modally and destroyed when it closes.
 #include <QColor>
 #include <QDialog>
+#include <QHash>
 #include <QImage>
 
 class QColorDialog;
@@ -72,4 +73,6 @@ private:
 
     QImage picture_;
     QColor lastChosen_ = Qt::black;
+    // Each box's bad text whose message has been shown.
+    QHash<const QLineEdit*, QString> reported_;
 };

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -19,6 +18,8 @@
 #include "core/NumberFormat.h"
 #include "data/DM.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
+#include "platform/HelpPages.h"
 #include "platform/ProgramDir.h"
 #include "tools/engineering/TankCalculation.h"
 #include "widgets/forms/ButtonGlyphs.h"
@@ -145,8 +146,7 @@ TVolForm::TVolForm(QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, kv::guard(this, &TVolForm::SpeedButton1Click));
     connect(SpeedButton2, &QToolButton::clicked, this, kv::guard(this, &TVolForm::SpeedButton2Click));
     connect(SpeedButton3, &QToolButton::clicked, this, kv::guard(this, &TVolForm::SpeedButton3Click));
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, kv::guard([] { platform::desktop().help->show(kHelpContext); }));
+    platform::helpOnF1(this, platform::helpPageName(kHelpContext) + QStringLiteral("#tanks"));
 }
 
 void TVolForm::fill(QComboBox* list, TankUnitKind kind) {

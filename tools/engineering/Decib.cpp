@@ -7,6 +7,7 @@
 
 #include "core/HandlerGuard.h"
 #include "tools/engineering/Decibel.h"
+#include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
@@ -30,6 +31,7 @@ TDecForm::TDecForm(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("DecForm"));
     setWindowTitle(QStringLiteral("Decibel"));
+    platform::helpOnF1(this, QStringLiteral("decibel.html"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(406, 113);
 

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
@@ -17,6 +16,7 @@
 #include "core/HandlerGuard.h"
 #include "core/NumberFormat.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "tools/engineering/BandShape.h"
 #include "tools/engineering/ColorBands.h"
 #include "tools/engineering/ColorCode.h"
@@ -99,10 +99,10 @@ void TForm6::connectHandlers() {
     connect(Edit3, &QLineEdit::returnPressed, this, kv::guard(this, &TForm6::SpeedButton12Click));
     for (QLineEdit* e : {MaskEdit1, MaskEdit2, MaskEdit3})
         connect(e, &QLineEdit::returnPressed, this, kv::guard(this, &TForm6::SpeedButton7Click));
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, kv::guard([this] {
-                platform::desktop().help->show(kHelpContexts[std::max(PageControl1->currentIndex(), 0)]);
-            }));
+    // F1: the help of the page in front.
+    platform::helpOnF1(this, [this] {
+        platform::desktop().help->show(kHelpContexts[std::max(PageControl1->currentIndex(), 0)]);
+    });
 }
 
 void TForm6::resizeEvent(QResizeEvent* event) {

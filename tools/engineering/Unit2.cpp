@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "core/HandlerGuard.h"
+#include "platform/HelpKey.h"
 #include "tools/engineering/RadioWave.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -54,6 +55,7 @@ TForm2::TForm2(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Radio frequency to Wavelength"));
+    platform::helpOnF1(this, QStringLiteral("radio.html"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(351, 105);
     if (QScreen* screen = QGuiApplication::primaryScreen())

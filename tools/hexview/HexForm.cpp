@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QScopeGuard>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,7 +24,7 @@
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
 #include "core/MessageBox.h"
-#include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "tools/hexview/Conversion.h"
 #include "tools/hexview/DumpWriter.h"
 #include "tools/hexview/Find.h"
@@ -136,9 +135,7 @@ THexForm::THexForm(QWidget* parent)
     connect(MenuDump, &QAction::triggered, this, kv::guard(this, &THexForm::MenuDumpClick));
     connect(MenuText, &QAction::triggered, this, kv::guard(this, &THexForm::MenuTextClick));
     connect(indexTimer_, &QTimer::timeout, this, kv::guard(this, &THexForm::watchIndex));
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this,
-            kv::guard([] { platform::desktop().help->showPage(QStringLiteral("hexview.html")); }));
+    platform::helpOnF1(this, QStringLiteral("hexview.html"));
     FormCreate();
 }
 

@@ -7,12 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QToolButton>
 
 #include "core/HandlerGuard.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
+#include "platform/HelpPages.h"
 #include "tools/numbers/Numerals.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
@@ -86,9 +87,7 @@ TForm3::TForm3(QWidget* parent)
     // clamping, the reset on activation) must not run the conversion again.
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this, kv::guard(this, &TForm3::BitBtn1Click));
     connect(ComboBox1, &QComboBox::activated, this, kv::guard(this, &TForm3::BitBtn1Click));
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this,
-            kv::guard([] { platform::desktop().help->show(kHelpContext); }));
+    platform::helpOnF1(this, platform::helpPageName(kHelpContext) + QStringLiteral("#numerals"));
 }
 
 void TForm3::BitBtn1Click() {

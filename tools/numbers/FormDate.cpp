@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "core/HandlerGuard.h"
+#include "platform/HelpKey.h"
 #include "tools/numbers/Dtcalc.h"
 #include "tools/numbers/TypedDateEdit.h"
 #include "widgets/forms/ButtonGlyphs.h"
@@ -50,6 +51,7 @@ TFormDate::TFormDate(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FormDate"));
     setWindowTitle(QStringLiteral("Date-Date= Years, Mouths, Days, Hours"));
+    platform::helpOnF1(this, QStringLiteral("dates.html"));
     setFixedSize(332, 157);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

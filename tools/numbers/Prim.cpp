@@ -16,6 +16,7 @@
 #include "tools/numbers/PrimeListModel.h"
 #include "tools/numbers/PrimeListView.h"
 #include "tools/numbers/PrimesCommand.h"
+#include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
@@ -42,6 +43,7 @@ TPrimeForm::TPrimeForm(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("PrimeForm"));
     setWindowTitle(QStringLiteral("Generate prime numbers"));
+    platform::helpOnF1(this, QStringLiteral("primes.html"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(317, 253);
 

@@ -12,6 +12,7 @@
 
 #include "core/HandlerGuard.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "tools/reference/CharCodes.h"
 #include "tools/reference/KeyCodes.h"
 #include "tools/reference/UnicodeNames.h"
@@ -67,6 +68,7 @@ TMap::TMap(QWidget* parent, std::optional<std::vector<reference::FontFamily>> fa
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Map"));
     setWindowTitle(QStringLiteral("Character code and viewer fonts"));
+    platform::helpOnF1(this, QStringLiteral("10.html#charmap"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(676, 398);
     move(2, 107);

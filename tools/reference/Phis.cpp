@@ -21,6 +21,7 @@
 #include "data/DM.h"
 #include "data/TableModel.h"
 #include "tools/reference/PhisText.h"
+#include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
@@ -146,6 +147,7 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     if (!dm_) throw kv::Error("The physical constants window needs the data module");
     setObjectName(QStringLiteral("PhisForm"));
     setWindowTitle(QStringLiteral("PhisForm"));
+    platform::helpOnF1(this, QStringLiteral("constants.html"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(532, 371);
     move(23, 113);

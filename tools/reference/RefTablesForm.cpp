@@ -17,6 +17,7 @@
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 
@@ -45,6 +46,7 @@ TForm5::TForm5(QWidget* parent, TDM* dm)
     if (!dm_) throw kv::Error("The reference tables window needs the data module");
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Reference tables"));
+    platform::helpOnF1(this, QStringLiteral("10.html#reference-tables"));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(597, 368);
 

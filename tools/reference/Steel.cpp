@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -17,7 +16,7 @@
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "data/TableModel.h"
-#include "platform/DesktopServices.h"
+#include "platform/HelpKey.h"
 #include "tools/reference/DbNavigator.h"
 #include "tools/reference/HardnessTables.h"
 #include "widgets/forms/ButtonGlyphs.h"
@@ -102,8 +101,7 @@ TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
     // A click or the arrow keys: whichever way an item is selected, its table shows.
     connect(ListBox1, &QListWidget::currentRowChanged, this, kv::guard([this](int) { ListBox1Click(); }));
     connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TSteelForm::BitBtn1Click));
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            kv::guard(this, &TSteelForm::FormHelp));
+    platform::helpOnF1(this, QStringLiteral("steel-hardness.html"));
     FormCreate();
 }
 
@@ -149,7 +147,6 @@ void TSteelForm::BitBtn1Click() {
     closing_ = false;
 }
 
-void TSteelForm::FormHelp() { platform::desktop().help->showPage(QStringLiteral("steel-hardness.html")); }
 
 void TSteelForm::closeEvent(QCloseEvent* event) {
     // The window has no title-bar buttons; only its Close button ends it.

@@ -42,8 +42,6 @@ public:
     void FormActivate();
     void ListBox1Click();
     void BitBtn1Click();
-    // F1: the window's own help page.
-    void FormHelp();
     // Algorithm of the list: shows table `item` (0..4).
     void showTable(int item);
 

@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QShortcut>
 #include <QTableView>
 #include <QToolButton>
 
 #include "core/HandlerGuard.h"
 #include "core/NumberFormat.h"
 #include "data/TableModel.h"
+#include "platform/HelpKey.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
 #include "tools/reference/ElementText.h"
@@ -249,8 +249,7 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     connect(BitBtn1, &QToolButton::clicked, this, kv::guard(this, &TTableForm::BitBtn1Click));
     connect(BitBtn2, &QToolButton::clicked, this, kv::guard(this, &TTableForm::BitBtn2Click));
     connect(SpeedButton7, &QToolButton::clicked, this, kv::guard(this, &TTableForm::SpeedButton7Click));
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
-            kv::guard(this, &TTableForm::FormHelp));
+    platform::helpOnF1(this, QStringLiteral("elements.html"));
     // The grid and the table's cursor move together, and every value on the
     // window follows the current element, however it became current.
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -385,7 +384,6 @@ void TTableForm::BitBtn2Click() { platform::desktop().programs->startTextEditor(
 
 void TTableForm::SpeedButton7Click() { close(); }
 
-void TTableForm::FormHelp() { platform::desktop().help->showPage(QStringLiteral("elements.html")); }
 
 void TTableForm::OnDBChange() {
     if (!Table1.active() || Table1.recNo() < 0) {

@@ -69,8 +69,6 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
     void SpeedButton7Click();
-    // F1: the window's own help page.
-    void FormHelp();
     // Shows the current element's mass in kilograms and its shell column.
     void OnDBChange();
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -89,6 +90,48 @@ private slots:
             QVERIFY(drawnIn(form, QColor(form.TrackBar1->value(), form.TrackBar2->value(), form.TrackBar3->value())));
             if (r.how == Grey || r.how == Invert) QCOMPARE(form.ComboBox1->currentText(), QString());
         }
+    }
+
+    // A message box takes the focus from the box it reports on; that is no
+    // second bad entry.
+    void aBadEntryIsReportedOnce_data() {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList letters{"'x' is not a valid integer value"};
+        const QStringList minus{"'-' is not a valid integer value"};
+        for (int box : {1, 2, 3}) {
+            QTest::addRow("letter in box %d", box) << box << "x" << letters;
+            QTest::addRow("minus before a digit in box %d", box) << box << "-5" << minus;
+            QTest::addRow("letter after a number in box %d", box) << box << "1x" << QStringList{"'1x' is not a valid integer value"};
+        }
+    }
+    void aBadEntryIsReportedOnce() {
+        QFETCH(int, box);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, messages);
+        TForm4 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QLineEdit* edit = QList<QLineEdit*>{form.MaskEdit1, form.MaskEdit2, form.MaskEdit3}.at(box - 1);
+        edit->setFocus();
+        QStringList shownMessages;
+        const kv::ErrorSink previous = kv::setErrorSink([&](const std::string& m) {
+            shownMessages << QString::fromStdString(m);
+            QMessageBox message(QMessageBox::Critical, "Veltrano Prof.", QString::fromStdString(m), QMessageBox::Ok, &form);
+            QTimer::singleShot(0, &message, [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&message));
+                message.accept();
+            });
+            message.exec();
+        });
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        // Leaving the box with the bad text still in it says nothing more.
+        form.MaskEdit1 == edit ? form.MaskEdit2->setFocus() : form.MaskEdit1->setFocus();
+        QCoreApplication::processEvents();
+        kv::setErrorSink(previous);
+        QCOMPARE(shownMessages, messages);
     }
 
     void colourDialogStartsOnItsLastChoice() {

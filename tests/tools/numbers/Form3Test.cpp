@@ -79,7 +79,7 @@ private slots:
         }
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyClick(&form, Qt::Key_F1);
-        QCOMPARE(fakes.help->contexts, QList<int>{40});
+        QCOMPARE(fakes.help->pages, QStringList{"40.html#numerals"});
         QTest::mouseClick(form.BitBtn2, Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }

@@ -1,0 +1,163 @@
+// Every window on a private X server, as the window system sees it: its
+// title exactly its own caption, the program's window class, and F1 opening
+// the window's own help page, whatever control has the focus.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/AbForm.h"
+#include "app/Form1.h"
+#include "app/Hot.h"
+#include "core/AppInfo.h"
+#include "core/GuardedApplication.h"
+#include "data/DM.h"
+#include "platform/HelpPages.h"
+#include "platform/fake/FakeDesktop.h"
+#include "platform/fake/FakeHotKeys.h"
+#include "tests/support/BuiltTables.h"
+#include "tests/support/ShownErrors.h"
+#include "tools/calc/Unit9.h"
+#include "tools/convert/Find.h"
+#include "tools/convert/Meas.h"
+#include "tools/engineering/Color_h.h"
+#include "tools/engineering/Cost.h"
+#include "tools/engineering/Decib.h"
+#include "tools/engineering/Resist.h"
+#include "tools/engineering/Unit2.h"
+#include "tools/hexview/HexForm.h"
+#include "tools/numbers/Ar_rom.h"
+#include "tools/numbers/FormDate.h"
+#include "tools/numbers/Prim.h"
+#include "tools/reference/Map_k.h"
+#include "tools/reference/Phis.h"
+#include "tools/reference/RefTablesForm.h"
+#include "tools/reference/Steel.h"
+#include "tools/reference/Tabl.h"
+
+namespace {
+
+TMeasForm* converterOnItsFirstCategory() {
+    auto* converter = new TMeasForm;
+    converter->ListBox1->setCurrentRow(0);
+    converter->ListBox1Click();
+    return converter;
+}
+
+// Each window as the program makes it, its caption, and the help page F1
+// opens in it.
+struct Window {
+    const char* name;
+    std::function<QWidget*()> make;
+    QString caption;
+    QString help;
+};
+const Window kWindows[] = {
+    {"bar", [] { return new TForm1; }, "Veltrano Prof.", "10.html"},
+    {"hot keys", [] { return new THot; }, "Configuration", "30.html"},
+    {"About", [] { return new TAbForm; }, "About", "about.html"},
+    {"converter", converterOnItsFirstCategory, "Part: Acceleration", "100.html"},
+    {"finder", [] { return new TFindForm; }, "Find ", "40.html#finding"},
+    {"graph", [] { return new TForm9; }, "Graph and  calculator", "150.html"},
+    {"constants", [] { return new TPhisForm(nullptr, DM); }, "PhisForm", "constants.html"},
+    {"reference tables", [] { return new TForm5(nullptr, DM); }, "Reference tables", "10.html#reference-tables"},
+    {"numerals", [] { return new TForm3; }, "converter arabic to roman numeral", "40.html#numerals"},
+    {"dates", [] { return new TFormDate; }, "Date-Date= Years, Mouths, Days, Hours", "dates.html"},
+    {"tanks", [] { return new TVolForm; }, "Volume", "10.html#tanks"},
+    {"primes", [] { return new TPrimeForm; }, "Generate prime numbers", "primes.html"},
+    {"steel hardness", [] { return new TSteelForm(nullptr, DM); }, "Reference: hardness number for steel", "steel-hardness.html"},
+    {"resistors", [] { return new TForm6; }, "Resistors,capicitors values, Ohm's Law", "140.html"},
+    {"radio", [] { return new TForm2; }, "Radio frequency to Wavelength", "radio.html"},
+    {"decibel", [] { return new TDecForm; }, "Decibel", "decibel.html"},
+    {"rgb", [] { return new TForm4; }, "RGB color", "rgb.html"},
+    {"periodic table", [] { return new TTableForm(nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); },
+     "Chemical elements table", "elements.html"},
+    {"fonts and character codes", [] { return new TMap; }, "Character code and viewer fonts", "10.html#charmap"},
+    {"hex view", [] { return new THexForm; }, "Hex View", "hexview.html"},
+};
+
+// A property of a window as the X server holds it.
+QString xProperty(const QWidget* window, const char* name) {
+    QProcess xprop;
+    // The window handle's id: a change of flags can give the window a new one.
+    xprop.start("xprop", {"-id", QString::number(window->windowHandle()->winId()), "-notype", name});
+    if (!xprop.waitForFinished(10000)) return "xprop did not answer";
+    const QString line = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+    return line.mid(line.indexOf(" = ") + 3);
+}
+
+}  // namespace
+
+class ToolWindowsXTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir tables;
+    std::unique_ptr<platform::FakeDesktop> fakes;
+    std::unique_ptr<platform::FakeHotKeys> keys;
+
+private slots:
+    void initTestCase() {
+        kv::GuardedApplication::nameTheProgram();
+        QVERIFY(tables.isValid());
+        QCOMPARE(testsupport::copyBuiltTables(tables.path()), QStringList());
+        DM = new TDM(tables.path() + "/", nullptr);
+        QCOMPARE(QString::fromStdString(DM->openError()), QString());
+        fakes = std::make_unique<platform::FakeDesktop>();
+        keys = std::make_unique<platform::FakeHotKeys>();
+    }
+    void cleanupTestCase() {
+        keys.reset();
+        fakes.reset();
+        delete DM;
+        DM = nullptr;
+    }
+
+    void eachWindow_data() {
+        QTest::addColumn<int>("window");
+        for (int i = 0; i < int(std::size(kWindows)); ++i) QTest::newRow(kWindows[i].name) << i;
+    }
+    void eachWindow() {
+        QFETCH(int, window);
+        const Window& w = kWindows[window];
+        ShownErrors errors;
+        std::unique_ptr<QWidget> shown(w.make());
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+        QCOMPARE(errors.messages, QStringList());
+
+        // The title the window manager shows is the caption, nothing added.
+        QCOMPARE(shown->windowTitle(), w.caption);
+        QTRY_COMPARE(xProperty(shown.get(), "_NET_WM_NAME"), '"' + w.caption + '"');
+        QTRY_COMPARE(xProperty(shown.get(), "WM_CLASS").section(", ", 1), '"' + kv::kProductName + '"');
+
+        // The page is there, with the section F1 leads to.
+        const QString page = w.help.section('#', 0, 0), section = w.help.section('#', 1);
+        QFile file(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/" + page);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        if (!section.isEmpty())
+            QVERIFY2(QString::fromUtf8(file.readAll()).contains(QRegularExpression("(id|name)=\"" + section + '"')),
+                     qPrintable(w.help));
+
+        // F1 from the control that has the focus, or the window itself.
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown.get()));
+        fakes->help->contexts.clear();
+        fakes->help->pages.clear();
+        QWidget* focus = shown->focusWidget() ? shown->focusWidget() : shown.get();
+        QTest::keyClick(focus, Qt::Key_F1);
+        QStringList asked = fakes->help->pages;
+        for (int context : fakes->help->contexts) asked << platform::helpPageName(context);
+        QCOMPARE(asked, QStringList{w.help});
+        QCOMPARE(errors.messages, QStringList());
+    }
+};
+
+QTEST_MAIN(ToolWindowsXTest)
+#include "ToolWindowsXTest.moc"
