@@ -21,7 +21,7 @@
 #include "platform/HelpPages.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
-#include "tests/support/BuiltTables.h"
+#include "tests/support/WindowWorld.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
@@ -98,26 +98,15 @@ class ToolWindowsXTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir tables;
-    std::unique_ptr<platform::FakeDesktop> fakes;
-    std::unique_ptr<platform::FakeHotKeys> keys;
+    std::unique_ptr<testsupport::WindowWorld> world;
 
 private slots:
     void initTestCase() {
         kv::GuardedApplication::nameTheProgram();
-        QVERIFY(tables.isValid());
-        QCOMPARE(testsupport::copyBuiltTables(tables.path()), QStringList());
-        DM = new TDM(tables.path() + "/", nullptr);
-        QCOMPARE(QString::fromStdString(DM->openError()), QString());
-        fakes = std::make_unique<platform::FakeDesktop>();
-        keys = std::make_unique<platform::FakeHotKeys>();
+        world = std::make_unique<testsupport::WindowWorld>();
+        QCOMPARE(world->setUp(), QString());
     }
-    void cleanupTestCase() {
-        keys.reset();
-        fakes.reset();
-        delete DM;
-        DM = nullptr;
-    }
+    void cleanupTestCase() { world.reset(); }
 
     void eachWindow_data() {
         QTest::addColumn<int>("window");
@@ -148,12 +137,12 @@ private slots:
         // F1 from the control that has the focus, or the window itself.
         shown->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(shown.get()));
-        fakes->help->contexts.clear();
-        fakes->help->pages.clear();
+        world->fakes->help->contexts.clear();
+        world->fakes->help->pages.clear();
         QWidget* focus = shown->focusWidget() ? shown->focusWidget() : shown.get();
         QTest::keyClick(focus, Qt::Key_F1);
-        QStringList asked = fakes->help->pages;
-        for (int context : fakes->help->contexts) asked << platform::helpPageName(context);
+        QStringList asked = world->fakes->help->pages;
+        for (int context : world->fakes->help->contexts) asked << platform::helpPageName(context);
         QCOMPARE(asked, QStringList{w.help});
         QCOMPARE(errors.messages, QStringList());
     }

@@ -26,7 +26,7 @@
 #include "app/Form1.h"
 #include "app/Hot.h"
 #include "data/DM.h"
-#include "tests/support/BuiltTables.h"
+#include "tests/support/WindowWorld.h"
 #include "platform/HelpDialog.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
@@ -306,26 +306,15 @@ class WindowLooksTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir tables;
-    std::unique_ptr<platform::FakeDesktop> fakes;
-    std::unique_ptr<platform::FakeHotKeys> keys;
+    std::unique_ptr<testsupport::WindowWorld> world;
 
 private slots:
     void initTestCase() {
         forms::useProgramFonts();
-        QVERIFY(tables.isValid());
-        QCOMPARE(testsupport::copyBuiltTables(tables.path()), QStringList());
-        DM = new TDM(tables.path() + "/", nullptr);
-        QCOMPARE(QString::fromStdString(DM->openError()), QString());
-        fakes = std::make_unique<platform::FakeDesktop>();
-        keys = std::make_unique<platform::FakeHotKeys>();
+        world = std::make_unique<testsupport::WindowWorld>();
+        QCOMPARE(world->setUp(), QString());
     }
-    void cleanupTestCase() {
-        keys.reset();
-        fakes.reset();
-        delete DM;
-        DM = nullptr;
-    }
+    void cleanupTestCase() { world.reset(); }
 
     void theWindowFacesAreTheMetricTwins_data() {
         QTest::addColumn<QString>("face");
