@@ -1,8 +1,5 @@
-// What the bar's buttons and menu entries do.
-//
-// Tool windows that do not exist yet leave their handler empty and their
-// button and menu entry disabled (Form1.cpp); each is filled in, and enabled,
-// where its window is built.
+// What the bar's buttons and menu entries do: each opens its tool window,
+// made afresh or the one that lasts the whole run.
 #include <QAction>
 #include <QCoreApplication>
 #include <QScopeGuard>

@@ -11,7 +11,6 @@ public:
 
     TBandShape(QWidget* parent, const char* objectName, QRect place, QColor brush, Kind kind = Rectangle);
 
-    QColor brushColor() const { return brush_; }
     void setBrushColor(QColor c);
 
 protected:

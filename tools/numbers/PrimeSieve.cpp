@@ -49,12 +49,6 @@ PrimeSieve::PrimeSieve(std::int64_t maximum)
         if (p > 13) basePrimes_.push_back(p);
 }
 
-std::int64_t PrimeSieve::segmentFirst(int s) const { return s == 0 ? 0 : 2 * (s * kSegmentOdds) + 1; }
-
-std::int64_t PrimeSieve::segmentLast(int s) const {
-    return s + 1 == segments_ ? maximum_ : 2 * ((s + 1) * kSegmentOdds) - 1;
-}
-
 int PrimeSieve::sieve(int s, std::vector<std::uint8_t>& marks) const {
     const std::int64_t first = s * kSegmentOdds;  // index of the segment's first odd number
     const int n = static_cast<int>(std::min(kSegmentOdds, odds_ - first));

@@ -20,9 +20,6 @@ public:
 
     std::int64_t maximum() const { return maximum_; }
     int segmentCount() const { return segments_; }
-    // The smallest and the largest number segment s covers.
-    std::int64_t segmentFirst(int s) const;
-    std::int64_t segmentLast(int s) const;
 
     // Sieves segment s into `marks` (one byte per odd number of the segment,
     // 1 for a prime); returns how many odd numbers it covers.

@@ -94,11 +94,6 @@ TCaptionPanel::TCaptionPanel(QWidget* parent, const QString& caption, QRect plac
     }
 }
 
-void TCaptionPanel::setCaption(const QString& caption) {
-    caption_ = caption;
-    update();
-}
-
 void TCaptionPanel::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;
     update();

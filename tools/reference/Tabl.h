@@ -24,7 +24,6 @@ class TCaptionPanel : public QFrame {
 public:
     TCaptionPanel(QWidget* parent, const QString& caption, QRect place, const QColor& colour, const QFont& font);
     const QString& caption() const { return caption_; }
-    void setCaption(const QString& caption);
     // Where the caption stands: centred unless set.
     void setAlignment(Qt::Alignment alignment);
 
