@@ -215,15 +215,6 @@ void TVolForm::BitBtn1Click() {
 
 void TVolForm::BitBtn2Click() { close(); }
 
-namespace {
-
-void copyAll(QLineEdit* edit) {
-    edit->selectAll();
-    edit->copy();
-}
-
-}  // namespace
-
-void TVolForm::SpeedButton1Click() { copyAll(Edit5); }
-void TVolForm::SpeedButton2Click() { copyAll(Edit7); }
-void TVolForm::SpeedButton3Click() { copyAll(Edit8); }
+void TVolForm::SpeedButton1Click() { forms::copyAll(Edit5); }
+void TVolForm::SpeedButton2Click() { forms::copyAll(Edit7); }
+void TVolForm::SpeedButton3Click() { forms::copyAll(Edit8); }

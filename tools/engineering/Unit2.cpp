@@ -32,11 +32,6 @@ QPushButton* sideButton(QWidget* parent, const char* name, int top, const char* 
     return b;
 }
 
-void copyAll(QLineEdit* box) {
-    box->selectAll();
-    QApplication::clipboard()->setText(box->text());
-}
-
 void setBoxes(TForm2& form, const engineering::RadioBoxes& boxes) {
     form.MaskEdit1->setText(QString::fromStdString(boxes.frequency));
     form.MaskEdit2->setText(QString::fromStdString(boxes.wavelength));
@@ -107,8 +102,8 @@ void TForm2::BitBtn2Click() {
 
 void TForm2::BitBtn3Click() { close(); }
 
-void TForm2::SpeedButton2Click() { copyAll(MaskEdit1); }
+void TForm2::SpeedButton2Click() { forms::copyAll(MaskEdit1); }
 
-void TForm2::SpeedButton3Click() { copyAll(MaskEdit2); }
+void TForm2::SpeedButton3Click() { forms::copyAll(MaskEdit2); }
 
 void TForm2::SpeedButton4Click() { QApplication::clipboard()->setText(MaskEdit3->text()); }

@@ -1,7 +1,6 @@
 #include "tools/numbers/Ar_rom.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,11 +27,6 @@ QLineEdit* resultBox(QWidget* parent, const char* name, QRect place) {
     auto* box = forms::placed(new QLineEdit(parent), name, place);
     box->setReadOnly(true);
     return box;
-}
-
-void copyAll(QLineEdit* box) {
-    box->selectAll();
-    QApplication::clipboard()->setText(box->text());
 }
 
 }  // namespace
@@ -111,11 +105,11 @@ void TForm3::BitBtn1Click() {
 
 void TForm3::BitBtn2Click() { close(); }
 
-void TForm3::SpeedButton1Click() { copyAll(Edit2); }
+void TForm3::SpeedButton1Click() { forms::copyAll(Edit2); }
 
-void TForm3::SpeedButton2Click() { copyAll(Edit3); }
+void TForm3::SpeedButton2Click() { forms::copyAll(Edit3); }
 
-void TForm3::SpeedButton3Click() { copyAll(Edit4); }
+void TForm3::SpeedButton3Click() { forms::copyAll(Edit4); }
 
 void TForm3::FormActivate() {
     const QSignalBlocker quiet(ComboBox1);

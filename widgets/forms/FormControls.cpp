@@ -1,7 +1,10 @@
 #include "widgets/forms/FormControls.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace forms {
@@ -44,6 +47,11 @@ QToolButton* pictureButton(QWidget* parent, const char* objectName, QRect place,
     b->setToolTip(hint);
     b->setAutoRaise(flat);
     return b;
+}
+
+void copyAll(QLineEdit* box) {
+    box->selectAll();
+    QApplication::clipboard()->setText(box->text());
 }
 
 }  // namespace forms
