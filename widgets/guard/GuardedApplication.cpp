@@ -1,11 +1,15 @@
-#include "core/GuardedApplication.h"
+#include "widgets/guard/GuardedApplication.h"
 
 #include "core/AppInfo.h"
 #include "core/HandlerGuard.h"
+#include "widgets/guard/MessageBox.h"
 
 namespace kv {
 
-GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) { nameTheProgram(); }
+GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    nameTheProgram();
+    showErrorsInMessageBoxes();
+}
 
 void GuardedApplication::nameTheProgram() {
     // The window class is the application name; the desktop file name lets

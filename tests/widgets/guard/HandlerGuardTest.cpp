@@ -9,9 +9,9 @@
 
 #include "core/AppInfo.h"
 #include "core/Error.h"
-#include "core/GuardedApplication.h"
+#include "widgets/guard/GuardedApplication.h"
 #include "core/HandlerGuard.h"
-#include "core/MessageBox.h"
+#include "widgets/guard/MessageBox.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ private slots:
             while (it.hasNext()) {
                 const QString path = it.next();
                 ++files;
-                if (path.endsWith("/core/MessageBox.cpp")) continue;
+                if (path.endsWith("/widgets/guard/MessageBox.cpp")) continue;
                 QFile file(path);
                 QVERIFY(file.open(QIODevice::ReadOnly));
                 if (box.match(QString::fromUtf8(file.readAll())).hasMatch()) offenders << path.mid(root.size() + 1);

@@ -13,4 +13,8 @@ enum class MessageKind { Information, Warning, Error };
 // window when null); returns when the user has closed it.
 void showMessageBox(MessageKind kind, const QString& text, QWidget* parent = nullptr);
 
+// Makes the handler guard show its errors in an error box (once a GUI
+// application exists; standard error before and without one).
+void showErrorsInMessageBoxes();
+
 }  // namespace kv

@@ -1,9 +1,12 @@
-#include "core/MessageBox.h"
+#include "widgets/guard/MessageBox.h"
+
+#include <cstdio>
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include "core/AppInfo.h"
+#include "core/HandlerGuard.h"
 
 namespace kv {
 
@@ -13,6 +16,16 @@ void showMessageBox(MessageKind kind, const QString& text, QWidget* parent) {
                                                                   : QMessageBox::Information;
     QMessageBox box(icon, kAppTitle, text, QMessageBox::Ok, parent ? parent : QApplication::activeWindow());
     box.exec();
+}
+
+void showErrorsInMessageBoxes() {
+    setErrorSink([](const std::string& message) {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+            fprintf(stderr, "%s\n", message.c_str());
+            return;
+        }
+        showMessageBox(MessageKind::Error, QString::fromStdString(message));
+    });
 }
 
 }  // namespace kv

@@ -1,5 +1,6 @@
 #pragma once
-// The application object: its default handler catches what a handler let slip.
+// The application object: its default handler catches what a handler let slip,
+// and the guard's errors open message boxes while it runs.
 //
 // Handlers run through kv::guarded themselves; this is the last net, so that
 // an error escaping a virtual event handler shows its message instead of
