@@ -74,7 +74,7 @@ private slots:
         static const QRegularExpression box(QStringLiteral(R"(\bQ(MessageBox|ErrorMessage)\b)"));
         QStringList offenders;
         int files = 0;
-        for (const char* folder : {"app", "core", "data", "platform", "tools", "widgets"}) {
+        for (const char* folder : {"app", "core", "parser", "data", "platform", "tools", "widgets"}) {
             QDirIterator it(root + "/" + folder, {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString path = it.next();

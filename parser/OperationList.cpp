@@ -1,11 +1,11 @@
-#include "widgets/parser/OperationList.h"
+#include "parser/OperationList.h"
 
 #include <cfenv>
 
 #include "core/FloatErrors.h"
-#include "widgets/parser/BuiltInFunctions.h"
-#include "widgets/parser/ProcessRandom.h"
-#include "widgets/parser/TokenRoutines.h"
+#include "parser/BuiltInFunctions.h"
+#include "parser/ProcessRandom.h"
+#include "parser/TokenRoutines.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "widgets/parser/CalcCommand.h"
+#include "parser/CalcCommand.h"
 
 #include <ostream>
 #include <string>
@@ -6,7 +6,7 @@
 #include "core/Command.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 bool assignCommandVariable(TPars& parser, const std::string& assignment) {
     const size_t equals = assignment.find('=');

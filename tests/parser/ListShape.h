@@ -4,7 +4,7 @@
 // state the grouping the compiler chose.
 #include <string>
 
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 std::string listShape(TPars& parser);
 // The tokens in running order ("prod divis sum").

@@ -1,12 +1,12 @@
-#include "widgets/parser/P10build.h"
+#include "parser/P10build.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
-#include "widgets/parser/OperationGrid.h"
-#include "widgets/parser/ParserErrors.h"
-#include "widgets/parser/TermRecognizer.h"
+#include "parser/OperationGrid.h"
+#include "parser/ParserErrors.h"
+#include "parser/TermRecognizer.h"
 
 namespace {
 

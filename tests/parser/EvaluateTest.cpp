@@ -7,8 +7,8 @@
 #include <numbers>
 #include <string>
 
-#include "widgets/parser/Parser10.h"
-#include "widgets/parser/ProcessRandom.h"
+#include "parser/Parser10.h"
+#include "parser/ProcessRandom.h"
 
 namespace {
 

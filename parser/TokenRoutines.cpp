@@ -1,4 +1,4 @@
-#include "widgets/parser/TokenRoutines.h"
+#include "parser/TokenRoutines.h"
 
 #include <cfenv>
 #include <cmath>

@@ -6,7 +6,7 @@
 
 #include "core/Command.h"
 #include "tests/core/DefaultLocale.h"
-#include "widgets/parser/CalcCommand.h"
+#include "parser/CalcCommand.h"
 
 namespace {
 

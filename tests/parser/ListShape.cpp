@@ -1,10 +1,10 @@
-#include "tests/widgets/parser/ListShape.h"
+#include "tests/parser/ListShape.h"
 
 #include <map>
 #include <sstream>
 
 #include "core/NumberFormat.h"
-#include "widgets/parser/BuiltInFunctions.h"
+#include "parser/BuiltInFunctions.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "widgets/parser/OperationList.h"
-#include "widgets/parser/ParserTypes.h"
+#include "parser/OperationList.h"
+#include "parser/ParserTypes.h"
 
 class OperationGrid {
 public:

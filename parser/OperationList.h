@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "widgets/parser/ParserTypes.h"
+#include "parser/ParserTypes.h"
 
 class OperationList {
 public:

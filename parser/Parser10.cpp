@@ -1,10 +1,10 @@
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 #include <algorithm>
 
-#include "widgets/parser/BuiltInFunctions.h"
-#include "widgets/parser/OperationList.h"
-#include "widgets/parser/P10build.h"
+#include "parser/BuiltInFunctions.h"
+#include "parser/OperationList.h"
+#include "parser/P10build.h"
 
 namespace {
 

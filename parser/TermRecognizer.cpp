@@ -1,4 +1,4 @@
-#include "widgets/parser/TermRecognizer.h"
+#include "parser/TermRecognizer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,7 @@
 #include <QChar>
 
 #include "core/NumberRead.h"
-#include "widgets/parser/ParserErrors.h"
+#include "parser/ParserErrors.h"
 
 namespace {
 

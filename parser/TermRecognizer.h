@@ -18,9 +18,9 @@
 #include <utility>
 #include <vector>
 
-#include "widgets/parser/NameTables.h"
-#include "widgets/parser/ParserTypes.h"
-#include "widgets/parser/TermRecord.h"
+#include "parser/NameTables.h"
+#include "parser/ParserTypes.h"
+#include "parser/TermRecord.h"
 
 // What a term turned out to be.
 struct Classification {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/parser/ParserTypes.h"
+#include "parser/ParserTypes.h"
 
 using VariableTable = std::map<std::string, double*, std::less<>>;
 using FunctionTable = std::map<std::string, TMathProcedure, std::less<>>;

@@ -7,7 +7,7 @@
 
 #include "tests/core/DefaultLocale.h"
 #include "tests/support/MessageOf.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 namespace {
 

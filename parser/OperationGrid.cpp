@@ -1,4 +1,4 @@
-#include "widgets/parser/OperationGrid.h"
+#include "parser/OperationGrid.h"
 
 OperationGrid::OperationGrid() {
     levels_[0].push_back(Pending{});  // the placeholder the whole expression feeds

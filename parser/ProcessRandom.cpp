@@ -1,4 +1,4 @@
-#include "widgets/parser/ProcessRandom.h"
+#include "parser/ProcessRandom.h"
 
 namespace kv::detail {
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/parser/NameTables.h"
-#include "widgets/parser/ParserErrors.h"
-#include "widgets/parser/ParserTypes.h"
+#include "parser/NameTables.h"
+#include "parser/ParserErrors.h"
+#include "parser/ParserTypes.h"
 
 class OperationList;
 

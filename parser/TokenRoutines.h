@@ -15,7 +15,7 @@
 // x87 unit a fault always leaves one, except where noted.
 #include <cstdint>
 
-#include "widgets/parser/ParserTypes.h"
+#include "parser/ParserTypes.h"
 
 // The routine of a kind up to TToken::fourth (variab and constant do nothing).
 TMathProcedure builtInRoutine(TToken token);

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string_view>
 
-#include "widgets/parser/NameTables.h"
-#include "widgets/parser/OperationList.h"
+#include "parser/NameTables.h"
+#include "parser/OperationList.h"
 
 // Compiles `text` (not empty) with the given names. Throws the parser errors
 // of ParserErrors.h; nothing built so far survives an error.

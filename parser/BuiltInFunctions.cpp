@@ -1,11 +1,11 @@
-#include "widgets/parser/BuiltInFunctions.h"
+#include "parser/BuiltInFunctions.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
-#include "widgets/parser/ProcessRandom.h"
-#include "widgets/parser/TokenRoutines.h"
+#include "parser/ProcessRandom.h"
+#include "parser/TokenRoutines.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "tests/widgets/parser/ListShape.h"
-#include "widgets/parser/Parser10.h"
+#include "tests/parser/ListShape.h"
+#include "parser/Parser10.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // 6 of two. Angles are in radians.
 #include <span>
 
-#include "widgets/parser/ParserTypes.h"
+#include "parser/ParserTypes.h"
 
 struct NamedFunction {
     const char* name;  // upper case
