@@ -1,4 +1,4 @@
-#include "tools/convert/UnitSpellings.h"
+#include "data/units/UnitSpellings.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // Built with -ffp-contract=off (see CMakeLists.txt): a fused multiply-add would
 // skip the rounding between the steps of the temperature conversion and change
 // its last digits.
-#include "tools/convert/Conversion.h"
+#include "data/units/Conversion.h"
 
 #include <string>
 

@@ -9,8 +9,8 @@
 #include "core/Error.h"
 #include "core/NumberFormat.h"
 #include "data/dbase/Table.h"
-#include "tools/convert/Conversion.h"
-#include "tools/convert/UnitCatalogue.h"
+#include "data/units/Conversion.h"
+#include "data/units/UnitCatalogue.h"
 
 namespace {
 

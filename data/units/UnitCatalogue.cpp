@@ -1,4 +1,4 @@
-#include "tools/convert/UnitCatalogue.h"
+#include "data/units/UnitCatalogue.h"
 
 #include <algorithm>
 #include <map>
@@ -7,8 +7,8 @@
 
 #include "core/Error.h"
 #include "data/dbase/Table.h"
-#include "tools/convert/Conversion.h"
-#include "tools/convert/UnitSpellings.h"
+#include "data/units/Conversion.h"
+#include "data/units/UnitSpellings.h"
 
 namespace convert {
 namespace {
