@@ -27,7 +27,7 @@
 #include "tools/reference/CharCommands.h"
 #include "tools/reference/PhisText.h"
 #include "tools/reference/RefTables.h"
-#include "widgets/parser/CalcCommand.h"
+#include "parser/CalcCommand.h"
 
 namespace {
 

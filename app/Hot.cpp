@@ -17,7 +17,7 @@
 #include "core/AppInfo.h"
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
-#include "core/MessageBox.h"
+#include "widgets/guard/MessageBox.h"
 #include "platform/DesktopServices.h"
 #include "platform/HelpKey.h"
 #include "platform/HotKeys.h"

@@ -13,7 +13,7 @@
 #include "app/Form1.h"
 #include "app/Hot.h"
 #include "core/AppInfo.h"
-#include "core/GuardedApplication.h"
+#include "widgets/guard/GuardedApplication.h"
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "platform/SingleInstance.h"

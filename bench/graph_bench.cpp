@@ -25,7 +25,7 @@
 #include "core/NumberFormat.h"
 #include "tools/calc/Tabulation.h"
 #include "tools/calc/Unit9.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 
 namespace {

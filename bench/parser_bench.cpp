@@ -7,7 +7,7 @@
 #include <string>
 
 #include "bench/MuparserVariables.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 namespace {
 

@@ -2,26 +2,15 @@
 
 #include <cstdio>
 
-#include <QApplication>
-#include <QString>
-
-#include "core/MessageBox.h"
-
 namespace kv {
 namespace {
 
-void messageBoxSink(const std::string& message) {
-    // Without a GUI application (command line, tests without widgets) there is
-    // no one to show a box to: standard error stands in for it.
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        fprintf(stderr, "%s\n", message.c_str());
-        return;
-    }
-    showMessageBox(MessageKind::Error, QString::fromStdString(message));
-}
+// Without windows (command line, tests without widgets) there is no one to
+// show a box to: standard error stands in for it.
+void standardErrorSink(const std::string& message) { fprintf(stderr, "%s\n", message.c_str()); }
 
 ErrorSink& currentSink() {
-    static ErrorSink sink = messageBoxSink;
+    static ErrorSink sink = standardErrorSink;
     return sink;
 }
 
@@ -29,7 +18,7 @@ ErrorSink& currentSink() {
 
 ErrorSink setErrorSink(ErrorSink sink) {
     ErrorSink old = std::move(currentSink());
-    currentSink() = sink ? std::move(sink) : ErrorSink(messageBoxSink);
+    currentSink() = sink ? std::move(sink) : ErrorSink(standardErrorSink);
     return old;
 }
 
@@ -38,7 +27,7 @@ void showError(const std::string& message) {
         currentSink()(message);
     } catch (...) {
         // A failing sink must not turn a reported error into a crash.
-        fprintf(stderr, "%s\n", message.c_str());
+        standardErrorSink(message);
     }
 }
 

@@ -2,21 +2,20 @@
 // The handler guard: no exception ever crosses a Qt frame.
 //
 // Every event handler runs through guarded(): an error's message goes to the
-// error sink (by default a message box with an error icon and the application
-// title, as the application's default handler shows it) and the rest of the
-// handler is skipped; the window stays open.
+// error sink and the rest of the handler is skipped; the window stays open.
+// The sink is standard error until the window layer puts its message box in
+// (widgets/guard/MessageBox.h), so this floor needs no widgets.
 #include <exception>
 #include <functional>
 #include <string>
 #include <utility>
 
-class QWidget;
-
 namespace kv {
 
 using ErrorSink = std::function<void(const std::string& message)>;
 
-// Replaces where error messages go (tests, the command line). Returns the old sink.
+// Replaces where error messages go (the message box, tests); an empty sink
+// means standard error. Returns the old sink.
 ErrorSink setErrorSink(ErrorSink sink);
 // Shows one error message through the current sink.
 void showError(const std::string& message);

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

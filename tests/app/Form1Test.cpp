@@ -50,7 +50,7 @@
 #include "tools/numbers/Prim.h"
 #include "tools/reference/Map_k.h"
 #include "widgets/gif/GIFImage.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 
 namespace {

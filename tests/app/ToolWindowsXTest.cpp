@@ -16,7 +16,7 @@
 #include "app/Form1.h"
 #include "app/Hot.h"
 #include "core/AppInfo.h"
-#include "core/GuardedApplication.h"
+#include "widgets/guard/GuardedApplication.h"
 #include "data/DM.h"
 #include "platform/HelpPages.h"
 #include "platform/fake/FakeDesktop.h"

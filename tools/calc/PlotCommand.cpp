@@ -12,8 +12,8 @@
 #include "core/NumberRead.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
-#include "widgets/parser/CalcCommand.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/CalcCommand.h"
+#include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
 

@@ -5,7 +5,7 @@
 #include "core/Error.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 
 namespace calc {
 

@@ -21,7 +21,7 @@
 #include "tools/calc/Tabulation.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
 

@@ -10,8 +10,8 @@
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "platform/ProgramDir.h"
-#include "tools/convert/Conversion.h"
-#include "tools/convert/UnitCatalogue.h"
+#include "data/units/Conversion.h"
+#include "data/units/UnitCatalogue.h"
 
 namespace convert {
 namespace {

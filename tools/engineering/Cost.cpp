@@ -14,7 +14,7 @@
 #include <QToolButton>
 
 #include "core/HandlerGuard.h"
-#include "core/MessageBox.h"
+#include "widgets/guard/MessageBox.h"
 #include "core/NumberFormat.h"
 #include "data/DM.h"
 #include "platform/DesktopServices.h"

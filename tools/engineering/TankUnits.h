@@ -1,11 +1,11 @@
 #pragma once
 // The unit lists of the tank window: the category each one offers and the unit
-// it starts on, and the factor of a chosen unit, read through the converter's
-// unit catalogue on the shared units table.
+// it starts on, and the factor of a chosen unit, read through the unit
+// catalogue on the shared units table.
 #include <string>
 #include <vector>
 
-#include "tools/convert/UnitCatalogue.h"
+#include "data/units/UnitCatalogue.h"
 
 namespace dbase {
 class Table;

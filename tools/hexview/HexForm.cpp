@@ -23,7 +23,7 @@
 
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
-#include "core/MessageBox.h"
+#include "widgets/guard/MessageBox.h"
 #include "platform/HelpKey.h"
 #include "tools/hexview/Conversion.h"
 #include "tools/hexview/DumpWriter.h"

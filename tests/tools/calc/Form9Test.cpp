@@ -18,7 +18,7 @@
 #include "platform/fake/FakeDesktop.h"
 #include "tests/core/DefaultLocale.h"
 #include "tools/calc/Unit9.h"
-#include "widgets/parser/Parser10.h"
+#include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
 

@@ -10,8 +10,8 @@
 #include "tests/core/DefaultLocale.h"
 #include "tests/support/MessageOf.h"
 #include "tools/calc/Tabulation.h"
-#include "widgets/parser/Parser10.h"
-#include "widgets/parser/ParserErrors.h"
+#include "parser/Parser10.h"
+#include "parser/ParserErrors.h"
 
 namespace {
 

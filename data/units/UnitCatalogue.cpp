@@ -1,0 +1,266 @@
+#include "data/units/UnitCatalogue.h"
+
+#include <algorithm>
+#include <map>
+
+#include <QString>
+
+#include "core/Error.h"
+#include "data/dbase/Table.h"
+#include "data/units/Conversion.h"
+#include "data/units/UnitSpellings.h"
+
+namespace convert {
+namespace {
+
+// What a window left on the shared table, put back when the look-up ends.
+class SavedTableState {
+public:
+    explicit SavedTableState(dbase::Table& t)
+        : t_(t), index_(t.indexName()), fields_(t.indexFieldNames()), filter_(t.filter()),
+          filtered_(t.filtered()), row_(t.recNo()) {}
+    SavedTableState(const SavedTableState&) = delete;
+    SavedTableState& operator=(const SavedTableState&) = delete;
+    ~SavedTableState() {
+        if (!changed_) return;
+        try {
+            if (!index_.empty()) t_.setIndexName(index_);
+            else t_.setIndexFieldNames(fields_);
+            t_.setFilter(filter_);
+            t_.setFiltered(filtered_);
+            if (row_ >= 0 && row_ < t_.recordCount()) t_.moveTo(row_);
+        } catch (...) {
+            // Only what was in place a moment ago is put back; it cannot fail
+            // unless the table went away, and then there is nothing to restore.
+        }
+    }
+    void markChanged() { changed_ = true; }
+
+private:
+    dbase::Table& t_;
+    std::string index_, fields_, filter_;
+    bool filtered_;
+    int row_;
+    bool changed_ = false;
+};
+
+QString folded(const std::string& s) { return QString::fromStdString(s).toCaseFolded(); }
+
+int editDistance(const QString& a, const QString& b) {
+    std::vector<int> row(static_cast<size_t>(b.size()) + 1);
+    for (size_t j = 0; j < row.size(); ++j) row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            int above = row[static_cast<size_t>(j)];
+            int cost = a[i - 1] == b[j - 1] ? 0 : 1;
+            row[static_cast<size_t>(j)] = std::min({above + 1, row[static_cast<size_t>(j - 1)] + 1, diagonal + cost});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// Ranks candidates for a suggestion: containing the text beats any distance.
+template <class T>
+std::vector<const T*> rankNearest(const std::string& text, size_t count, const std::vector<const T*>& items,
+                                  const auto& keysOf) {
+    const QString want = folded(text);
+    std::vector<std::pair<int, const T*>> scored;
+    for (const T* item : items) {
+        int best = 1 << 20;
+        for (const std::string& key : keysOf(*item)) {
+            QString k = folded(key);
+            if (k.isEmpty()) continue;
+            int score = editDistance(want, k);
+            if (const qsizetype at = want.isEmpty() ? -1 : k.indexOf(want); at >= 0) {
+                // A word that begins with the text ("cal" in "calorie") comes before one that
+                // merely holds it ("pascal").
+                const bool wordStart = at == 0 || !k[at - 1].isLetter();
+                score = (wordStart ? -1000 : -500) + static_cast<int>(k.size() - want.size());
+            }
+            best = std::min(best, score);
+        }
+        // Far-off names are no suggestion at all.
+        if (best < 0 || best <= std::max<qsizetype>(2, want.size() / 2)) scored.emplace_back(best, item);
+    }
+    std::stable_sort(scored.begin(), scored.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    std::vector<const T*> out;
+    for (auto& [score, item] : scored) {
+        if (out.size() >= count) break;
+        out.push_back(item);
+    }
+    return out;
+}
+
+}  // namespace
+
+namespace {
+
+Unit currentUnit(dbase::Table& members) {
+    Unit u;
+    u.category = static_cast<int>(members.asInteger("CLASS"));
+    u.number = static_cast<int>(members.asInteger("NUMBER"));
+    u.name = members.asString("NAME");
+    u.symbol = members.asString("OBOZN");
+    u.factor = members.asFloat("INDEX");
+    return u;
+}
+
+// Puts the table in NUMBER order, showing `category` only; `saved` learns whether that moved anything.
+void showCategory(dbase::Table& members, int category, SavedTableState& saved) {
+    const std::string filter = "CLASS='" + std::to_string(category) + "'";
+    if (members.indexName() != "NUMBER" || members.filter() != filter || !members.filtered()) {
+        saved.markChanged();
+        members.setIndexName("NUMBER");
+        members.setFilter(filter);
+        members.setFiltered(true);
+    }
+}
+
+}  // namespace
+
+std::optional<double> categoryUnitFactor(dbase::Table& members, int category, int number) {
+    SavedTableState saved(members);
+    showCategory(members, category, saved);
+    if (!members.findKey(static_cast<double>(number))) return std::nullopt;
+    return members.asFloat("INDEX");
+}
+
+std::vector<Unit> categoryUnits(dbase::Table& members, int category) {
+    SavedTableState saved(members);
+    showCategory(members, category, saved);
+    saved.markChanged();  // walking moves the current row
+    std::vector<Unit> units;
+    for (members.first(); !members.eof(); members.next()) units.push_back(currentUnit(members));
+    return units;
+}
+
+std::optional<double> convertUnits(double x, const Unit& from, const Unit& to) {
+    if (from.category != to.category)
+        throw kv::Error("'" + from.name + "' and '" + to.name + "' are units of different categories");
+    if (from.category == kTemperatureClass) return convertTemperature(x, from.number, to.number);
+    return convertByFactor(x, from.factor, to.factor);
+}
+
+UnitCatalogue UnitCatalogue::load(const std::string& dir) {
+    dbase::Table classes, members;
+    classes.setFileName(dir + "class.dbf");
+    classes.open();
+    members.setFileName(dir + "members.DBF");
+    members.open();
+    return read(classes, members);
+}
+
+UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) {
+    UnitCatalogue c;
+    std::map<int, Category> byNumber;
+    for (classes.first(); !classes.eof(); classes.next()) {
+        Category cat;
+        cat.number = static_cast<int>(classes.asInteger("CLASS"));
+        cat.name = classes.asString("NAME");
+        byNumber[cat.number] = std::move(cat);
+    }
+    for (members.first(); !members.eof(); members.next()) {
+        Unit u = currentUnit(members);
+        for (const QString& w : nameWords(QString::fromStdString(u.name))) c.nameWords_.insert(w);
+        auto it = byNumber.find(u.category);
+        // A unit of a category the categories table lacks cannot be listed by the window either.
+        if (it != byNumber.end()) it->second.units.push_back(std::move(u));
+    }
+    for (auto& [number, cat] : byNumber) {
+        std::stable_sort(cat.units.begin(), cat.units.end(),
+                         [](const Unit& a, const Unit& b) { return a.number < b.number; });
+        c.categories_.push_back(std::move(cat));
+    }
+    return c;
+}
+
+const Category* UnitCatalogue::category(int number) const {
+    for (const Category& c : categories_)
+        if (c.number == number) return &c;
+    return nullptr;
+}
+
+const Category* UnitCatalogue::findCategory(const std::string& text) const {
+    const QString want = folded(text).trimmed();
+    for (const Category& c : categories_)
+        if (folded(c.name) == want) return &c;
+    bool ok = false;
+    int number = want.toInt(&ok);
+    return ok ? category(number) : nullptr;
+}
+
+namespace {
+
+// A listed name without its explanation: "litre (dm³)" is typed as "litre".
+QString baseName(const std::string& name) {
+    QString folded = QString::fromStdString(name).toCaseFolded();
+    const qsizetype paren = folded.indexOf(QLatin1String(" ("));
+    return paren > 0 ? folded.left(paren) : folded;
+}
+
+}  // namespace
+
+std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
+    std::vector<const Unit*> whole, base;
+    for (const Category& c : categories_)
+        for (const Unit& u : c.units) {
+            if (QString::fromStdString(u.name).toCaseFolded() == folded) whole.push_back(&u);
+            else if (baseName(u.name) == folded) base.push_back(&u);
+        }
+    // A name listed whole wins over another unit's name without its explanation.
+    return whole.empty() ? base : whole;
+}
+
+std::vector<const Unit*> UnitCatalogue::withSymbol(const QString& symbol) const {
+    std::vector<const Unit*> found;
+    const std::string wanted = symbol.toStdString();
+    for (const Category& c : categories_)
+        for (const Unit& u : c.units)
+            if (!u.symbol.empty() && u.symbol == wanted) found.push_back(&u);
+    return found;
+}
+
+std::vector<const Unit*> UnitCatalogue::resolve(const std::string& text) const {
+    const QString typed = QString::fromStdString(text);
+    const QString want = typed.toCaseFolded();
+    if (typed.isEmpty()) return {};
+    if (auto found = withName(want); !found.empty()) return found;
+    // Symbols keep their letter case: the SI tells the mega from the milli by it.
+    if (auto found = withSymbol(typed); !found.empty()) return found;
+    for (const QString& symbol : symbolSpellings(typed))
+        if (auto found = withSymbol(symbol); !found.empty()) return found;
+    for (const QString& name : nameSpellings(want, nameWords_))
+        if (auto found = withName(name); !found.empty()) return found;
+    return {};
+}
+
+std::vector<const Unit*> UnitCatalogue::nearest(const std::string& text, size_t count) const {
+    std::vector<const Unit*> all;
+    for (const Category& c : categories_)
+        for (const Unit& u : c.units) all.push_back(&u);
+    return rankNearest<Unit>(text, count, all, [](const Unit& u) { return std::vector{u.name, u.symbol}; });
+}
+
+std::vector<const Category*> UnitCatalogue::nearestCategories(const std::string& text, size_t count) const {
+    std::vector<const Category*> all;
+    for (const Category& c : categories_) all.push_back(&c);
+    return rankNearest<Category>(text, count, all, [](const Category& c) { return std::vector{c.name}; });
+}
+
+std::vector<const Unit*> UnitCatalogue::containing(const std::string& text) const {
+    const QString want = folded(text);
+    std::vector<const Unit*> out;
+    for (const Category& c : categories_)
+        for (const Unit& u : c.units)
+            if (folded(u.name).contains(want)) out.push_back(&u);
+    std::stable_sort(out.begin(), out.end(), [](const Unit* a, const Unit* b) {
+        return QString::compare(QString::fromStdString(a->name), QString::fromStdString(b->name),
+                                Qt::CaseInsensitive) < 0;
+    });
+    return out;
+}
+
+}  // namespace convert
