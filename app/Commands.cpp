@@ -229,7 +229,7 @@ int dispatch(const QStringList& args, std::ostream& out, std::ostream& err) {
     }
     const CommandRow* c = rowOf(args);
     if (!c) {
-        err << "Unknown command '" << args[0].toStdString() << "'\n";
+        err << kv::terminalText("Unknown command '" + args[0].toStdString() + "'") << "\n";
         printUsage(err);
         return 2;
     }

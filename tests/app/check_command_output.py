@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""What every command does with its standard output, end to end: output that
-cannot be written is a failure."""
+"""What every command does with its standard output and its messages, end to
+end: output that cannot be written is a failure, and the messages that echo an
+argument reach the terminal harmless."""
 import os
 import subprocess
 import sys
@@ -42,8 +43,27 @@ def check_unwritable_output():
           f"plot --png /dev/full: exit {got.returncode}, {got.stderr!r}")
 
 
+def check_echoed_arguments():
+    long_text = "7" * (120 * 1024)
+    for args, shown, status in [
+        (["primes", "\x1b]0;owned\x07"], ["'\\x1b]0;owned\\x07' is not a valid integer value"], 1),
+        (["convert", "1", "m\x9b2J", "ft"], ["m\\u009b2J"], 1),
+        (["no\x1bcommand"], ["Unknown command 'no\\x1bcommand'"], 2),
+        (["primes", "x" + long_text], ["'x777", "7…7", "7' is not a valid integer value"], 1),
+        (["calc", "2^3^2"], ["Error parsing expression:\n"], 1),
+    ]:
+        got = run(*args)
+        what = repr(" ".join(args)[:40])
+        check(got.returncode == status and all(part in got.stderr for part in shown), f"{what}: exit {got.returncode}, "
+              f"{got.stderr[:300]!r}")
+        check(not any(c in got.stderr for c in "\x1b\x07\x9b\r"), f"{what}: control characters shown raw")
+        check(max(len(line) for line in got.stderr.splitlines()) <= 240, f"{what}: a line left long")
+        check(len(got.stderr) < 8000, f"{what}: {len(got.stderr)} characters of message")
+
+
 def main():
     check_unwritable_output()
+    check_echoed_arguments()
     return check.finish("command output")
 
 
