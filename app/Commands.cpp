@@ -1,5 +1,6 @@
 #include "app/Commands.h"
 
+#include <cerrno>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -215,7 +216,9 @@ bool commandReadsDesktop(const QStringList& args) {
     return c && c->readsDesktop && c->readsDesktop(args.mid(1));
 }
 
-int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+int dispatch(const QStringList& args, std::ostream& out, std::ostream& err) {
     if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
         printUsage(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
@@ -226,7 +229,7 @@ int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
     }
     const CommandRow* c = rowOf(args);
     if (!c) {
-        err << "Unknown command '" << args[0].toStdString() << "'\n";
+        err << kv::terminalText("Unknown command '" + args[0].toStdString() + "'") << "\n";
         printUsage(err);
         return 2;
     }
@@ -244,4 +247,18 @@ int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
     const int status = kv::commandStatus(c->run, rest, out, err);
     if (status == 2) printRowUsage(*c, err);
     return status;
+}
+
+}  // namespace
+
+int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    const int status = dispatch(args, out, err);
+    // Output that never reached its file (a full disc, a closed descriptor)
+    // is a failure, however the command itself ended.
+    errno = 0;
+    out.flush();
+    if (out) return status;
+    const int cause = errno;
+    err << "Can't write the output" << (cause ? std::string(": ") + std::strerror(cause) : std::string()) << "\n";
+    return status == 0 ? 1 : status;
 }

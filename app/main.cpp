@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QList>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <tuple>
@@ -78,6 +81,13 @@ void startNotesHeld(bool hold) {
 
 int main(int argc, char** argv) {
     if (argc > 1) {
+        // A closed standard output stays a failure to write: the descriptor is
+        // held on /dev/null, so that no file the program opens takes it and
+        // receives the output.
+        if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
+            std::cout.setstate(std::ios::badbit);
+            ::open("/dev/null", O_WRONLY);  // the lowest free descriptor: this one
+        }
         QStringList args;
         for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
         if (commandNeedsWidgets(args)) {

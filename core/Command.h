@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 #include <iosfwd>
+#include <string>
 
 #include "core/Error.h"
 
@@ -43,6 +44,10 @@ struct CommandRow {
     CommandPredicate needsWidgets = nullptr;
     CommandPredicate readsDesktop = nullptr;
 };
+
+// `message` fit for a terminal: control characters shown as escapes (\x1b),
+// carriage returns as line breaks, very long lines cut in the middle with "…".
+std::string terminalText(const std::string& message);
 
 // Runs `run` and turns what it throws into the exit status (0, 1 or 2) and a
 // message on `err`. The usage itself is the dispatcher's to print.

@@ -1,5 +1,6 @@
 #include "data/TableReport.h"
 
+#include <exception>
 #include <sstream>
 
 #include "core/HandlerGuard.h"
@@ -46,6 +47,20 @@ TableReport reportTables(const QString& dir) {
         } else {
             failedSeen = true;
             out << "NOT OPENED: " << dm.openError(k) << "\n";
+        }
+    }
+    // The periodic table opens its own two tables, by their NUMBER tag.
+    for (const char* name : {"elements.dbf", "all.dbf"}) {
+        dbase::Table t;
+        t.setFileName((dir + QLatin1String(name)).toStdString());
+        out << name << ": ";
+        try {
+            t.open();
+            t.setIndexName("NUMBER");
+            describeOpenTable(out, t);
+        } catch (const std::exception& e) {
+            failedSeen = true;
+            out << "NOT OPENED: " << e.what() << "\n";
         }
     }
     report.text = out.str();

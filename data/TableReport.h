@@ -8,7 +8,7 @@ struct TableReport {
     bool allOpen = false;
 };
 
-// Opens the nine tables from `dir` the way the program does at start-up
-// (each failure is reported in the text beside its table, not in a message
-// box) and describes them.
+// Opens the tables from `dir` the way the program does (the data module's
+// nine at start-up, then the periodic table's two; each failure is reported
+// in the text beside its table, not in a message box) and describes them.
 TableReport reportTables(const QString& dir);

@@ -14,7 +14,7 @@ check = Checks()
 
 
 TABLES = ["members.DBF", "class.dbf", "phcont.dbf", "all_name.DBF", "all_db.dbf",
-          "all_z.dbf", "rvb.dbf", "pan.dbf", "nam_1.dbf"]
+          "all_z.dbf", "rvb.dbf", "pan.dbf", "nam_1.dbf", "elements.dbf", "all.dbf"]
 
 
 def overwrite_start(path, data):
@@ -36,22 +36,25 @@ def main():
             check(f"{name}: opened" in good.stdout, f"{name} not reported opened:\n{good.stdout}")
         check("tags: CLASS (CLASS)" in good.stdout, "units tags missing")
 
-        # A units table that is gone or damaged closes that table only.
-        members = os.path.join(tmp, "members.DBF")
-        shutil.copy2(members, members + ".good")
-        damages = [("missing", lambda: os.remove(members)),
-                   ("damaged", lambda: overwrite_start(members, b"\x00" * 40)),
-                   ("cut short", lambda: os.truncate(members, 10))]
-        for what, spoil in damages:
-            shutil.copy2(members + ".good", members)
-            spoil()
-            bad = run("tables", prog=prog)
-            check(bad.returncode == 1, f"units table {what}: exit {bad.returncode}")
-            first = [l for l in bad.stdout.splitlines() if l.startswith("members.DBF:")]
-            check(first and "NOT OPENED" in first[0] and "members.DBF" in first[0].split("NOT OPENED", 1)[1],
-                  f"units table {what}: the error should name the file:\n{bad.stdout}")
-            for name in TABLES[1:]:
-                check(f"{name}: opened" in bad.stdout, f"units table {what}: {name} should be open:\n{bad.stdout}")
+        # A table that is gone or damaged closes that table only.
+        for table in ["members.DBF", "elements.dbf", "all.dbf"]:
+            path = os.path.join(tmp, table)
+            shutil.copy2(path, path + ".good")
+            damages = [("missing", lambda: os.remove(path)),
+                       ("damaged", lambda: overwrite_start(path, b"\x00" * 40)),
+                       ("cut short", lambda: os.truncate(path, 10))]
+            for what, spoil in damages:
+                shutil.copy2(path + ".good", path)
+                spoil()
+                bad = run("tables", prog=prog)
+                check(bad.returncode == 1, f"{table} {what}: exit {bad.returncode}")
+                first = [l for l in bad.stdout.splitlines() if l.startswith(table + ":")]
+                check(first and "NOT OPENED" in first[0] and table in first[0].split("NOT OPENED", 1)[1],
+                      f"{table} {what}: the error should name the file:\n{bad.stdout}")
+                for name in TABLES:
+                    check(name == table or f"{name}: opened" in bad.stdout,
+                          f"{table} {what}: {name} should be open:\n{bad.stdout}")
+            shutil.copy2(path + ".good", path)
 
     return check.finish("tables command")
 

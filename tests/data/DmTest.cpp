@@ -18,6 +18,7 @@ protected:
         QString bin = QString::fromLocal8Bit(qgetenv("KV_BIN_DIR"));
         ASSERT_FALSE(bin.isEmpty()) << "KV_BIN_DIR not set";
         for (const char* name : TDM::kFileNames) copy(bin, name);
+        for (const char* name : {"elements.dbf", "all.dbf"}) copy(bin, name);
         for (const QString& mdx : QDir(bin).entryList({"*.MDX", "*.mdx"})) copy(bin, mdx);
         old = kv::setErrorSink([this](const std::string& m) { errors.push_back(m); });
     }

@@ -47,7 +47,7 @@ TEST(CalcCommand, ReportsErrorsWithTheirMessages) {
         {{"1/0"}, 1, "Floating point division by zero\n"},
         {{"5MOD0"}, 1, "Division by zero\n"},
         {{"x + 1"}, 1, "Expression has blanks\n"},
-        {{"SINX"}, 1, "Error parsing expression:\rSINX\n"},
+        {{"SINX"}, 1, "Error parsing expression:\nSINX\n"},
         {{"x", "x=abc"}, 1, "x: 'abc' is not a valid floating point value\n"},
         {{"x", "a=1", "b=1,5"}, 1, "b: '1,5' is not a valid floating point value\n"},
         {{"x", "2x=1"}, 1, "2X\n"},

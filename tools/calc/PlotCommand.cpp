@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 
@@ -70,7 +71,13 @@ void renderPng(const PlotRequest& request, const SamplingRange& range, const Tab
     else
         fitAxesToDrawnPoints(plot, range, line);
     const QImage image = plot.PlotImage();
-    if (image.isNull() || !image.save(request.pngFile, "PNG"))
+    // The file is closed here, so that a write its buffer still held (a full
+    // disc) is seen as the failure it is.
+    QFile file(request.pngFile);
+    const bool written = !image.isNull() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         image.save(&file, "PNG") && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError)
         throw kv::Error("Cannot write the picture '" + request.pngFile.toStdString() + "'");
 }
 

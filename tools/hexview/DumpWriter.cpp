@@ -61,8 +61,9 @@ void OutputBuffer::put(const char* bytes, std::size_t n) {
     used_ += n;
 }
 
-void writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& control) {
-    for (std::uint64_t at = 0;;) {
+std::uint64_t writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& control) {
+    std::uint64_t at = 0;
+    for (;;) {
         checkStop(control);
         const std::size_t got = file.scan(at, kChunk, [&](const std::uint8_t* bytes, std::size_t n) {
             for (std::size_t k = 0; k < n; k += kBytesPerLine) {
@@ -77,6 +78,7 @@ void writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& co
         at += got;
     }
     out.flush();
+    return at;
 }
 
 void writeText(const MappedFile& file, OutputBuffer& out, const WriteControl& control) {

@@ -38,8 +38,9 @@ struct WriteControl {
     const std::atomic<bool>* stop = nullptr;
 };
 
-// Every dump line of the file, as the view shows them.
-void writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& control = {});
+// Every dump line of the file, as the view shows them; the count of bytes
+// dumped (fewer than the file had when the file shrank meanwhile).
+std::uint64_t writeDump(const MappedFile& file, OutputBuffer& out, const WriteControl& control = {});
 // The file's text with every line ended by CR LF, the last one too.
 void writeText(const MappedFile& file, OutputBuffer& out, const WriteControl& control = {});
 

@@ -18,8 +18,13 @@ void runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream&
         // blocks, past the stream's own buffering.
         out.flush();
         OutputBuffer buffer(STDOUT_FILENO, "the output", std::size_t{4} << 20);
-        if (file.stream()) dumpStream(file, buffer);
-        else writeDump(file, buffer);
+        if (file.stream()) {
+            dumpStream(file, buffer);
+        } else {
+            // A file cut short meanwhile gives a short dump: that is no copy of it.
+            const std::uint64_t size = file.size();
+            if (writeDump(file, buffer) < size) throw kv::Error("The file " + path + " changed while it was read");
+        }
     } catch (const OpenError& e) {
         throw kv::Error("Can't open file " + path + ": " + e.what());
     }

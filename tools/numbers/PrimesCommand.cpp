@@ -82,8 +82,14 @@ void writePrimes(std::int64_t maximum, std::ostream& out) {
     out.flush();
 }
 
-void runPrimesCommand(const QStringList& args, std::ostream& out, std::ostream&) {
-    writePrimes(readPrimeMaximum(args[0].toStdString()), out);
+void runPrimesCommand(const QStringList& args, std::ostream& out, std::ostream& notes) {
+    const std::string text = args[0].toStdString();
+    // The window's message names its progress bar, which a command has not.
+    if (kv::readInteger(text) < 0) throw kv::Error("N must not be negative");
+    const std::int64_t maximum = readPrimeMaximum(text);
+    // An empty list, as in the window, but not a silent one.
+    if (maximum < 2) notes << "There are no primes up to " << maximum << "\n";
+    writePrimes(maximum, out);
 }
 
 }  // namespace numbers

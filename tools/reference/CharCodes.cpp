@@ -51,17 +51,18 @@ std::optional<uint> readHex(const QString& digits) {
 
 int readCharacterArgument(const QString& argument) {
     const QList<uint> codePoints = argument.toUcs4();
-    if (codePoints.size() == 1) return fromCodePoint(codePoints.front(), argument);
     int code = 0;
     const bool unicode = argument.startsWith(QLatin1String("U+"), Qt::CaseInsensitive);
-    if (unicode || argument.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+    // However it is written, a character outside the window's range (a
+    // control character) is refused alike.
+    if (codePoints.size() == 1) {
+        code = fromCodePoint(codePoints.front(), argument);
+    } else if (unicode || argument.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
         const auto value = readHex(argument.mid(2));
         if (!value) throw kv::Error("'" + argument.toStdString() + "' is not a valid hexadecimal value");
-        if (unicode) {
-            if (*value > 0x10FFFF) throw kv::Error("'" + argument.toStdString() + "' is not a Unicode code point");
-            return fromCodePoint(*value, argument);
-        }
-        code = *value > 0xFFFF ? 0x10000 : static_cast<int>(*value);
+        if (unicode && *value > 0x10FFFF)
+            throw kv::Error("'" + argument.toStdString() + "' is not a Unicode code point");
+        code = unicode ? fromCodePoint(*value, argument) : *value > 0xFFFF ? 0x10000 : static_cast<int>(*value);
     } else {
         code = kv::readInteger(argument.toStdString());
     }

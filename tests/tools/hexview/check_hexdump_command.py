@@ -97,6 +97,7 @@ def main():
                 check(False, f"{size}: dump differs near {first_difference(got.stdout, want)}")
 
         streams(folder, rng)
+        shrinking(folder, rng)
         missing = os.path.join(folder, "missing.bin")
         got = run("hexdump", missing)
         check(got.returncode == 1 and "Can't open file" in got.stderr and got.stdout == "", f"missing: {got}")
@@ -105,6 +106,22 @@ def main():
         check(run("hexdump").returncode == 2, "no argument accepted")
         check(run("hexdump", "").returncode == 2, "an empty name accepted")
     return check.finish("hexdump_command")
+
+
+def shrinking(folder, rng):
+    """A file cut short while the dump waits on its reader is reported, not dumped short in silence."""
+    path = os.path.join(folder, "shrinking.bin")
+    data = rng.randbytes(8 << 20)
+    with open(path, "wb") as f:
+        f.write(data)
+    proc = subprocess.Popen([program(), "hexdump", path], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            env=environment())
+    first = proc.stdout.read(4096)
+    os.truncate(path, 4096)
+    rest, err = proc.communicate(timeout=120)
+    check(proc.returncode == 1 and f"The file {path} changed while it was read".encode() in err,
+          f"a file cut short: exit {proc.returncode}, {err!r}")
+    check((first + rest).startswith(dump(data[:4096])), "a file cut short: the dump's start differs")
 
 
 def first_difference(a, b):

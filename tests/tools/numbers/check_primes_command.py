@@ -33,11 +33,13 @@ def main():
 
     for n in ["0", "1"]:
         got = run_primes(n)
-        check(got.returncode == 0 and got.stdout == "" and got.stderr == "", f"{n}: {got}")
+        check(got.returncode == 0 and got.stdout == "" and got.stderr == f"There are no primes up to {n}\n",
+              f"{n}: {got}")
 
     for text, message, status in [
         ("x12", "'x12' is not a valid integer value", 1),
-        ("-4", "ProgressBar1 property out of range", 1),
+        ("-4", "N must not be negative", 1),
+        ("-2147483648", "N must not be negative", 1),
         ("", "N is empty", 2),
     ]:
         got = run_primes(text)

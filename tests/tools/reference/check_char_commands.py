@@ -31,7 +31,9 @@ def main():
         check(got.stdout.split("\n")[:-1] == expected(code), f"{code}: {got.stdout!r}")
 
     check(run("char", "€").stdout == run("char", "128").stdout, "the euro sign is not code 128")
-    for text, message, status in [("Ж", "'Ж' is not a character of code page 1252", 1), ("", "CODE is empty", 2)]:
+    for text, message, status in [("Ж", "'Ж' is not a character of code page 1252", 1), ("", "CODE is empty", 2),
+                                  ("\x1b", "'\\x1b' is not a code from 32 to 255", 1),
+                                  ("U+0009", "'U+0009' is not a code from 32 to 255", 1)]:
         got = run("char", text)
         check(got.returncode == status and message in got.stderr and got.stdout == "",
               f"{text!r}: exit {got.returncode}, stderr {got.stderr!r}")
