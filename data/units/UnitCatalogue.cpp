@@ -1,6 +1,7 @@
 #include "data/units/UnitCatalogue.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 
 #include <QString>
@@ -67,13 +68,18 @@ template <class T>
 std::vector<const T*> rankNearest(const std::string& text, size_t count, const std::vector<const T*>& items,
                                   const auto& keysOf) {
     const QString want = folded(text);
+    const qsizetype farthest = std::max<qsizetype>(2, want.size() / 2);
     std::vector<std::pair<int, const T*>> scored;
     for (const T* item : items) {
         int best = 1 << 20;
         for (const std::string& key : keysOf(*item)) {
             QString k = folded(key);
             if (k.isEmpty()) continue;
-            int score = editDistance(want, k);
+            // Two texts lie at least their difference in length apart: a name
+            // far shorter or longer than the text is no suggestion, and is not
+            // worth the distance's quadratic work (a text of any length is answered at once).
+            const qsizetype apart = std::abs(want.size() - k.size());
+            int score = apart > farthest ? 1 << 20 : editDistance(want, k);
             if (const qsizetype at = want.isEmpty() ? -1 : k.indexOf(want); at >= 0) {
                 // A word that begins with the text ("cal" in "calorie") comes before one that
                 // merely holds it ("pascal").
@@ -83,7 +89,7 @@ std::vector<const T*> rankNearest(const std::string& text, size_t count, const s
             best = std::min(best, score);
         }
         // Far-off names are no suggestion at all.
-        if (best < 0 || best <= std::max<qsizetype>(2, want.size() / 2)) scored.emplace_back(best, item);
+        if (best < 0 || best <= farthest) scored.emplace_back(best, item);
     }
     std::stable_sort(scored.begin(), scored.end(), [](auto& a, auto& b) { return a.first < b.first; });
     std::vector<const T*> out;
