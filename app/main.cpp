@@ -94,7 +94,16 @@ int main(int argc, char** argv) {
             // Pictures are drawn by the windows' own controls; no display is
             // needed for that. The desktop's colours come from the desktop itself.
             const bool display = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-            if (!(display && commandReadsDesktop(args))) qputenv("QT_QPA_PLATFORM", "offscreen");
+            if (!(display && commandReadsDesktop(args))) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            } else {
+                // A display named but out of reach would end the program in
+                // Qt; the offscreen stand-in lets the command say what is missing.
+                QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+                if (platforms.isEmpty())
+                    platforms = qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ? "wayland;xcb" : "xcb";
+                qputenv("QT_QPA_PLATFORM", platforms + ";offscreen");
+            }
             qInstallMessageHandler(quietPlatformNotes);
             QApplication app(argc, argv);
             forms::useProgramFonts();

@@ -32,7 +32,8 @@ void runRgbCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     } else if (const NamedColour* named = namedIn(args)) {
         if (!isSystemColour(named->value))
             colour = fromColourValue(named->value);
-        else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
+                 QGuiApplication::platformName() != QLatin1String("offscreen"))
             colour = resolveColour(named->value, QGuiApplication::palette());
         else
             throw kv::Error(constantName(*named) + " is a colour of the desktop, which is not available");

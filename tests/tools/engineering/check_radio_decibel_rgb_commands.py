@@ -4,6 +4,7 @@ against GNU units and scipy's speed of light, levels against math.log10,
 named colours against the W3C colour keywords (webcolors), and the windows'
 messages."""
 import math
+import os
 import re
 import subprocess
 import sys
@@ -13,7 +14,7 @@ import scipy.constants
 import webcolors
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "support"))
-from kvantor_command import Checks, run  # noqa: E402
+from kvantor_command import Checks, program, run  # noqa: E402
 
 check = Checks()
 
@@ -78,10 +79,15 @@ def check_rgb():
         want = webcolors.name_to_rgb(keywords.get(name, name.lower()), "html4")
         got = run("rgb", "cl" + name)
         check(got.returncode == 0 and got.stdout == rgb_lines(*want), f"rgb cl{name}: {got}")
-    # A desktop colour, with no desktop to ask: the program's own palette.
-    got = run("rgb", "clBtnFace")
-    check(got.returncode == 0 and re.fullmatch(r"Red: \d+\nGreen: \d+\nBlue: \d+\nHex 0x[0-9A-F]{6}\n", got.stdout),
-          f"rgb clBtnFace: {got}")
+    # A desktop colour with no desktop to ask, or one named but out of reach:
+    # said so, never an invented colour, never an abort.
+    for display in [None, {"DISPLAY": ":55"}, {"WAYLAND_DISPLAY": "kvantor-none", "XDG_RUNTIME_DIR": "/tmp"}]:
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        env.update(display or {})
+        got = subprocess.run([program(), "rgb", "clBtnFace"], capture_output=True, text=True, env=env, timeout=60) \
+            if display else run("rgb", "clBtnFace")
+        check(got.returncode == 1 and got.stdout == "" and
+              "clBtnFace is a colour of the desktop, which is not available" in got.stderr, f"rgb clBtnFace {display}: {got}")
 
 
 def check_failures():
