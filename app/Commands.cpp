@@ -10,6 +10,7 @@
 
 #include "core/AppInfo.h"
 #include "core/Command.h"
+#include "core/NumberRead.h"
 #include "data/TableReport.h"
 #include "platform/ProgramDir.h"
 #include "tools/calc/PlotCommand.h"
@@ -252,6 +253,7 @@ int dispatch(const QStringList& args, std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int runCommand(const QStringList& args, std::ostream& out, std::ostream& err) {
+    kv::alsoReadDecimalDot();
     const int status = dispatch(args, out, err);
     // Output that never reached its file (a full disc, a closed descriptor)
     // is a failure, however the command itself ended.

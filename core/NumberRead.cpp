@@ -110,14 +110,28 @@ std::optional<double> tryReadFloat(const std::string& text, QChar decimalPoint) 
     return parseFloat(text, decimalPoint);
 }
 
-std::optional<double> tryReadFloat(const std::string& text) { return parseFloat(text, localeDecimalPoint()); }
+namespace {
+bool readsDecimalDot = false;
+}
+
+void alsoReadDecimalDot() { readsDecimalDot = true; }
+
+std::optional<double> tryReadFloat(const std::string& text) {
+    const QChar locale = localeDecimalPoint();
+    if (auto value = parseFloat(text, locale)) return value;
+    if (readsDecimalDot && locale != QLatin1Char('.')) return parseFloat(text, QLatin1Char('.'));
+    return std::nullopt;
+}
 
 double readFloat(const std::string& text, QChar decimalPoint) {
     if (auto value = parseFloat(text, decimalPoint)) return *value;
     throw Error("'" + text + "' is not a valid floating point value");
 }
 
-double readFloat(const std::string& text) { return readFloat(text, localeDecimalPoint()); }
+double readFloat(const std::string& text) {
+    if (auto value = tryReadFloat(text)) return *value;
+    throw Error("'" + text + "' is not a valid floating point value");
+}
 
 std::optional<int> tryReadInteger(const std::string& text) {
     std::string_view s = trimBlanks(text);

@@ -18,6 +18,12 @@ namespace kv {
 double readFloat(const std::string& text);
 double readFloat(const std::string& text, QChar decimalPoint);
 
+// On the command line a script's numbers must not depend on the user's
+// locale: once this is called, the readers without an explicit separator
+// take a "." as well as the locale's separator (a number has one separator,
+// so either reading is unambiguous). Windows never call it.
+void alsoReadDecimalDot();
+
 // For windows that report bad input with their own message.
 std::optional<double> tryReadFloat(const std::string& text);
 std::optional<double> tryReadFloat(const std::string& text, QChar decimalPoint);

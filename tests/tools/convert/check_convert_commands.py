@@ -36,6 +36,19 @@ def main():
         check((r.returncode, r.stdout, r.stderr) == (0, printed, ''),
               f'{" ".join(args)}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
 
+    # A script's numbers read alike in every locale: the dot always, the
+    # locale's own separator too; results are printed as the window shows them.
+    for lang, args, printed in [('de_DE.UTF-8', ('convert', '1.5', 'm', 'ft'), '4,92125984251969\n'),
+                                ('de_DE.UTF-8', ('convert', '1,5', 'm', 'ft'), '4,92125984251969\n'),
+                                ('de_DE.UTF-8', ('decibel', '2.5', '1'), '3,97940008672038\n'),
+                                ('de_DE.UTF-8', ('calc', 'x*2', 'x=1.25'), '2,5\n'),
+                                ('C.UTF-8', ('convert', '1.5', 'm', 'ft'), '4.92125984251969\n')]:
+        r = run(*args, LC_ALL=lang, LANG=lang)
+        check((r.returncode, r.stdout, r.stderr) == (0, printed, ''),
+              f'{lang} {" ".join(args)}: exit {r.returncode}, out {r.stdout!r}, err {r.stderr!r}')
+    r = run('convert', '1,5', 'm', 'ft')
+    check(r.returncode == 1 and "It's not a float number" in r.stderr, f'C: 1,5 is no number: {r}')
+
     # Mistakes: a message on stderr, nothing on stdout, a failing status (the
     # messages themselves are the converter tests' business).
     for args, status, message in [
