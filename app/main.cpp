@@ -16,6 +16,7 @@
 #include "app/Form1.h"
 #include "app/Hot.h"
 #include "core/AppInfo.h"
+#include "core/LocalNames.h"
 #include "widgets/guard/GuardedApplication.h"
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
@@ -89,7 +90,8 @@ int main(int argc, char** argv) {
             ::open("/dev/null", O_WRONLY);  // the lowest free descriptor: this one
         }
         QStringList args;
-        for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+        // Every byte kept: a file name need not be UTF-8.
+        for (int i = 1; i < argc; ++i) args << kv::argumentText(argv[i]);
         if (commandNeedsWidgets(args)) {
             // Pictures are drawn by the windows' own controls; no display is
             // needed for that. The desktop's colours come from the desktop itself.
@@ -107,10 +109,10 @@ int main(int argc, char** argv) {
             qInstallMessageHandler(quietPlatformNotes);
             QApplication app(argc, argv);
             forms::useProgramFonts();
-            return runCommand(QApplication::arguments().mid(1), std::cout, std::cerr);
+            return runCommand(args, std::cout, std::cerr);
         }
         QCoreApplication app(argc, argv);
-        return runCommand(QCoreApplication::arguments().mid(1), std::cout, std::cerr);
+        return runCommand(args, std::cout, std::cerr);
     }
     startNotesHeld(true);
     kv::GuardedApplication app(argc, argv);

@@ -4,11 +4,15 @@
 #include <ostream>
 #include <string>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 
 #include "core/Command.h"
+#include "core/LocalNames.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "tools/calc/GraphPlot.h"
@@ -73,9 +77,13 @@ void renderPng(const PlotRequest& request, const SamplingRange& range, const Tab
     const QImage image = plot.PlotImage();
     // The file is closed here, so that a write its buffer still held (a full
     // disc) is seen as the failure it is.
-    QFile file(request.pngFile);
-    const bool written = !image.isNull() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+    // Opened by its bytes: a file name need not be UTF-8.
+    const int fd = ::open(kv::localBytes(request.pngFile).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    QFile file;
+    const bool written = fd >= 0 && !image.isNull() &&
+                         file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
                          image.save(&file, "PNG") && file.flush();
+    if (fd >= 0 && !file.isOpen()) ::close(fd);
     file.close();
     if (!written || file.error() != QFileDevice::NoError)
         throw kv::Error("Cannot write the picture '" + request.pngFile.toStdString() + "'");

@@ -5,13 +5,14 @@
 #include <ostream>
 
 #include "core/Error.h"
+#include "core/LocalNames.h"
 #include "tools/hexview/DumpWriter.h"
 #include "tools/hexview/MappedFile.h"
 
 namespace hexview {
 
 void runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream&) {
-    const std::string path = args[0].toStdString();
+    const std::string path = kv::localBytes(args[0]);
     try {
         MappedFile file(path);
         // Gigabytes of lines: they go straight to the descriptor in large

@@ -195,6 +195,13 @@ def check_pictures(tmp):
     check((255, 255, 255) in colours and any(max(c) < 80 for c in colours),
           f'default picture: no white field or no dark curve among {len(colours)} colours')
 
+    # A file name that is no UTF-8 is written byte for byte, not mangled.
+    odd = bytes(tmp) + b'/pic\xff.png'
+    r = plot('x', '0', '1', '0.5', '--png', odd)
+    with open(odd, 'rb') as f:
+        check(r.returncode == 0 and f.read(8) == b'\x89PNG\r\n\x1a\n', f'--png pic\\xff.png: {r.stderr!r}')
+    check(b'pic\xef\xbf\xbd.png' not in os.listdir(bytes(tmp)), 'the name was mangled')
+
     sized = tmp / 'sized.png'
     r = plot('x', '0', '10', '0.05', '--png', str(sized), '--size', '640x400')
     check(r.returncode == 0 and png_size(sized) == (640, 400), f'--size 640x400: {r.stderr!r}, {png_size(sized)}')
