@@ -13,23 +13,12 @@
 #include "core/NumberRead.h"
 #include "data/TableReport.h"
 #include "platform/ProgramDir.h"
-#include "tools/calc/PlotCommand.h"
-#include "tools/convert/ConvertCommands.h"
-#include "tools/engineering/TankCommand.h"
-#include "tools/engineering/ResistCommands.h"
-#include "tools/engineering/DecibelCommand.h"
-#include "tools/engineering/RadioCommand.h"
-#include "tools/engineering/RgbCommand.h"
-#include "tools/hexview/HexdumpCommand.h"
-#include "tools/numbers/NumeralsCommand.h"
-#include "tools/numbers/DateDiffCommand.h"
-#include "tools/numbers/PrimesCommand.h"
-#include "tools/reference/HardnessCommand.h"
-#include "tools/reference/ElementText.h"
-#include "tools/reference/CharCommands.h"
-#include "tools/reference/PhisText.h"
-#include "tools/reference/RefTables.h"
-#include "parser/CalcCommand.h"
+#include "tools/calc/CommandRows.h"
+#include "tools/convert/CommandRows.h"
+#include "tools/engineering/CommandRows.h"
+#include "tools/hexview/CommandRows.h"
+#include "tools/numbers/CommandRows.h"
+#include "tools/reference/CommandRows.h"
 
 namespace {
 
@@ -46,70 +35,23 @@ void tablesCommand(const QStringList&, std::ostream& out, std::ostream&) {
 }  // namespace
 
 const std::vector<CommandRow>& commandRows() {
-    static const std::vector<CommandRow> all = {
-        {"tables", 0, 0, "tables", "check the reference tables beside the program", tablesCommand},
-        {"calc", 1, kAnyCount, "calc EXPR [NAME=VALUE ...]", "evaluate an expression as the calculator does",
-         runCalcCommand, "EXPR NAME=VALUE..."},
-        {"plot", 4, kAnyCount, "plot FORMULA MIN MAX STEP [NAME=VALUE ...] [--png FILE [--size WxH]]",
-         "tabulate a formula in X as the graph window draws it", calc::runPlotCommand,
-         "FORMULA MIN MAX STEP NAME=VALUE... --png=FILE --size=WxH", calc::plotCommandNeedsWidgets},
-        {"convert", 3, 3, "convert VALUE FROM TO", "convert a value between two units of one category",
-         convert::runConvertCommand, "VALUE FROM TO"},
-        {"units", 0, 1, "units [CATEGORY]", "list the categories, or a category's units", convert::runUnitsCommand,
-         "CATEGORY"},
-        {"find", 1, 1, "find TEXT", "list the units whose names contain TEXT", convert::runFindCommand, "TEXT"},
-        {"constants", 0, kAnyCount, "constants [TEXT]",
-         "list the physical constants (those whose name contains TEXT)", reference::runConstantsCommand, "TEXT"},
-        // A table number other than 1 to 5 is bad usage, as a wrong count is.
-        {"hardness", 0, 1, "hardness [TABLE]",
-         "list the steel hardness tables, or show table 1 to 5 with its headings", reference::runHardnessCommand,
-         "TABLE"},
-        {"reftable", 0, kAnyCount, "reftable [TOPIC]",
-         "list the reference tables, or print one (TOPIC: its title or part of it)", reference::runRefTableCommand,
-         "TOPIC..."},
-        {"numerals", 1, 2, "numerals N [BASE]", "N in Roman numerals, in BASE (2 unless given) and in words",
-         numbers::runNumeralsCommand, "N BASE"},
-        {"datediff", 2, 2, "datediff START END",
-         "the span between two dates (YYYY-MM-DD) in years, months, days, hours", numbers::runDateDiffCommand,
-         "START END"},
-        {"primes", 1, 1, "primes N", "list the primes from N down to 2", numbers::runPrimesCommand, "N"},
-        {"tank", 1, kAnyCount,
-         "tank SHAPE VALUES... [--length UNIT] [--density VALUE MASSUNIT VOLUMEUNIT] [--volume UNIT] [--mass UNIT] "
-         "[--area UNIT]",
-         "volume, mass and area of the liquid in a tank", engineering::runTankCommand,
-         "SHAPE VALUE... --length=UNIT --density=VALUE --volume=UNIT --mass=UNIT --area=UNIT"},
-        {"resistor", 3, 4, "resistor BAND1 BAND2 MULTIPLIER [TOLERANCE]",
-         "a resistor's value in ohms from its colour bands", engineering::runResistorCommand,
-         "BAND1 BAND2 MULTIPLIER TOLERANCE"},
-        {"capacitor", 4, 5, "capacitor COEFFICIENT BAND2 BAND3 MULTIPLIER [TOLERANCE]",
-         "a ceramic capacitor's value in pF from its colour bands", engineering::runCapacitorCommand,
-         "COEFFICIENT BAND2 BAND3 MULTIPLIER TOLERANCE"},
-        {"ohm", 3, 3, "ohm I U R", "Ohm's law: the unknown one (written ?) from the other two",
-         engineering::runOhmCommand, "I U R"},
-        {"series", 1, kAnyCount, "series R...", "resistors in series", engineering::runSeriesCommand, "R..."},
-        {"parallel", 1, kAnyCount, "parallel R...", "resistors in parallel", engineering::runParallelCommand,
-         "R..."},
-        {"wavelength", 1, 1, "wavelength HZ", "the wavelength and period of a radio frequency",
-         engineering::runWavelengthCommand, "HZ"},
-        {"frequency", 1, 1, "frequency METRES", "the radio frequency and period of a wavelength",
-         engineering::runFrequencyCommand, "METRES"},
-        {"decibel", 2, 3, "decibel V2 V1 [--field]",
-         "the level of V2 over V1 in decibels (10 lg; 20 lg with --field)", engineering::runDecibelCommand,
-         "V2 V1"},
-        {"rgb", 1, 3, "rgb R G B | rgb NAME",
-         "a colour's components and its value in hexadecimal (blue, green, red)", engineering::runRgbCommand,
-         "R G B", nullptr, engineering::rgbCommandReadsDesktop},
-        {"element", 1, kAnyCount, "element SYMBOL|NUMBER|NAME", "an element's data as the periodic table shows them",
-         reference::runElementCommand, "SYMBOL|NUMBER|NAME"},
-        {"elements", 0, 0, "elements", "list the chemical elements: number, symbol, name, mass",
-         reference::runElementsCommand},
-        {"char", 1, 1, "char CODE|CHARACTER",
-         "a character of code page 1252 (code 32..255, 0x hex, U+ code point or the character itself): its "
-         "keyboard entry, codes and Unicode name",
-         reference::runCharCommand, "CODE"},
-        {"keys", 0, 0, "keys", "the key names beside the names programs use for them", reference::runKeysCommand},
-        {"hexdump", 1, 1, "hexdump FILE", "the hex viewer's dump of a file", hexview::runHexdumpCommand, "FILE"},
-    };
+    static const std::vector<CommandRow> all = [] {
+        std::vector<CommandRow> rows = {
+            {"tables", 0, 0, "tables", "check the reference tables beside the program", tablesCommand},
+        };
+        // One line per tool: its library's commands, in the order of --help.
+        using ToolRows = const std::vector<CommandRow>& (*)();
+        for (ToolRows tool : {
+                 &calc::commandRows,
+                 &convert::commandRows,
+                 &reference::commandRows,
+                 &numbers::commandRows,
+                 &engineering::commandRows,
+                 &hexview::commandRows,
+             })
+            rows.insert(rows.end(), tool().begin(), tool().end());
+        return rows;
+    }();
     return all;
 }
 

@@ -1,26 +1,28 @@
-// Program entry: the desktop program, or a command-line tool when arguments are given.
+// The desktop program: the launcher bar, and the commands that draw with the
+// windows' controls or read the desktop (the entry on the path, CommandMain,
+// hands those over; any other command runs here as well).
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QList>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <iostream>
 #include <tuple>
 #include <utility>
 
 #include "app/BarGlyphs.h"
+#include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/Form1.h"
 #include "app/Hot.h"
 #include "core/AppInfo.h"
-#include "core/LocalNames.h"
 #include "widgets/guard/GuardedApplication.h"
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
+#include "tools/calc/PlotPicture.h"
+#include "tools/engineering/RgbCommand.h"
+#include "tools/engineering/RgbDesktop.h"
 #include "tools/convert/Meas.h"
 #include "tools/engineering/Decib.h"
 #include "tools/engineering/Resist.h"
@@ -78,20 +80,19 @@ void startNotesHeld(bool hold) {
     }
 }
 
+// What the commands reach only through the windows' floor.
+void connectDesktopParts() {
+    calc::setPlotPictureWriter(calc::writePlotPicture);
+    engineering::setDesktopColourReader(engineering::runningDesktopColour);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    connectDesktopParts();
     if (argc > 1) {
-        // A closed standard output stays a failure to write: the descriptor is
-        // held on /dev/null, so that no file the program opens takes it and
-        // receives the output.
-        if (::fcntl(STDOUT_FILENO, F_GETFD) == -1) {
-            std::cout.setstate(std::ios::badbit);
-            ::open("/dev/null", O_WRONLY);  // the lowest free descriptor: this one
-        }
-        QStringList args;
-        // Every byte kept: a file name need not be UTF-8.
-        for (int i = 1; i < argc; ++i) args << kv::argumentText(argv[i]);
+        holdClosedOutput();
+        const QStringList args = commandArguments(argc, argv);
         if (commandNeedsWidgets(args)) {
             // Pictures are drawn by the windows' own controls; no display is
             // needed for that. The desktop's colours come from the desktop itself.

@@ -8,13 +8,15 @@ include(GNUInstallDirs)
 set(KV_INSTALL_PRIVATE_DIR "lib/kvantor2" CACHE STRING "The program's own folder, under the prefix")
 set(KV_INSTALL_FULL_PRIVATE_DIR "${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}")
 
-install(TARGETS Kvantor2 RUNTIME DESTINATION ${KV_INSTALL_PRIVATE_DIR})
+install(TARGETS Kvantor2 kvantor2-desktop RUNTIME DESTINATION ${KV_INSTALL_PRIVATE_DIR})
 # A stripped install (the package's) also drops the compiler's notes, as
 # Debian's own packages do.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
-    execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
-                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}/Kvantor2\")
+    foreach(program Kvantor2 kvantor2-desktop)
+      execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}/\${program}\")
+    endforeach()
   endif()
 ")
 install(DIRECTORY ${KV_BIN_DIR}/ DESTINATION ${KV_INSTALL_PRIVATE_DIR}

@@ -4,29 +4,23 @@
 #include <ostream>
 #include <string>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <QFile>
-#include <QImage>
 #include <QRegularExpression>
 
 #include "core/Command.h"
-#include "core/LocalNames.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
 #include "parser/CalcCommand.h"
 #include "parser/Parser10.h"
-#include "widgets/plot/Sgr_data.h"
-#include "widgets/plot/Sgr_def.h"
 
 namespace calc {
 
 namespace {
 
 constexpr int kMaxPictureSide = 10000;
+
+PlotPictureWriter pictureWriter = nullptr;
 
 struct PlotRequest {
     QStringList positional;
@@ -63,32 +57,6 @@ PlotRequest parseArguments(const QStringList& args) {
     return request;
 }
 
-void renderPng(const PlotRequest& request, const SamplingRange& range, const Tabulation* result,
-               const std::vector<std::pair<double, double>>& points) {
-    Tsp_XYPlot plot;
-    Tsp_XYLine line;
-    setUpGraphPlot(plot, line);
-    plot.resize(request.size);
-    for (const auto& [x, y] : points) line.QuickAddXY(x, y);
-    if (result)
-        fitAxesToCurve(plot, range, *result);
-    else
-        fitAxesToDrawnPoints(plot, range, line);
-    const QImage image = plot.PlotImage();
-    // The file is closed here, so that a write its buffer still held (a full
-    // disc) is seen as the failure it is.
-    // Opened by its bytes: a file name need not be UTF-8.
-    const int fd = ::open(kv::localBytes(request.pngFile).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    QFile file;
-    const bool written = fd >= 0 && !image.isNull() &&
-                         file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) &&
-                         image.save(&file, "PNG") && file.flush();
-    if (fd >= 0 && !file.isOpen()) ::close(fd);
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError)
-        throw kv::Error("Cannot write the picture '" + request.pngFile.toStdString() + "'");
-}
-
 // The sampling range as the window reads it, naming the argument whose number
 // cannot be read.
 SamplingRange readRange(const QStringList& p) {
@@ -104,6 +72,8 @@ SamplingRange readRange(const QStringList& p) {
 }
 
 }  // namespace
+
+void setPlotPictureWriter(PlotPictureWriter writer) { pictureWriter = writer; }
 
 bool plotCommandNeedsWidgets(const QStringList& args) { return args.contains(QLatin1String("--png")); }
 
@@ -140,7 +110,8 @@ void runPlotCommand(const QStringList& args, std::ostream& out, std::ostream& no
     // After a failing sample the window shows the points drawn before it, with the axes fitted to them.
     if (rangeRead && !request.pngFile.isEmpty()) {
         try {
-            renderPng(request, range, result ? &*result : nullptr, points);
+            if (!pictureWriter) throw kv::Error("Cannot draw the picture '" + request.pngFile.toStdString() + "' without the desktop program");
+            pictureWriter({request.pngFile, request.size, range, result ? &*result : nullptr, points});
         } catch (const kv::Error& e) {
             failed(e);
         }

@@ -18,6 +18,7 @@
 #include "core/HandlerGuard.h"
 #include "platform/HelpKey.h"
 #include "tools/engineering/RgbColour.h"
+#include "tools/engineering/RgbDesktop.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 

@@ -1,7 +1,6 @@
 #include "tools/engineering/RgbColour.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 #include <QString>
@@ -12,8 +11,6 @@ namespace engineering {
 
 namespace {
 
-constexpr std::uint32_t kSystemBase = 0x80000000;
-constexpr int kSystemColours = 25;
 
 constexpr NamedColour kNamed[] = {
     {"clScrollBar = 0x80000000;", 0x80000000},
@@ -62,48 +59,6 @@ constexpr NamedColour kNamed[] = {
     {"clNone = 0x1fffffff;", 0x1fffffff},
 };
 
-// The display colours by number, each with the part of a Qt palette that
-// paints the same element. Qt's own Windows theme fills the palette from these
-// colours the same way (window and buttons from the button face, base from the
-// window colour, the 3-D shades from the four edge colours, tooltips from the
-// info colours, disabled text from the grey text). Elements a palette has no
-// role of its own for take the nearest one:
-//   scroll bar        - the button colour, which Qt's styles draw scroll bars in;
-//   desktop           - the dark shade (a palette knows no desktop colour);
-//   captions          - the selection colours, which the desktop's themes use
-//                       for the active title bar, inactive ones from the
-//                       inactive group;
-//   menu, menu text   - the window colours that menus are drawn in;
-//   window frame      - the shadow colour;
-//   borders           - the button colour (active and inactive group);
-//   MDI work space    - the middle shade.
-constexpr std::array<PaletteEntry, kSystemColours> kSystemEntries = {{
-    {QPalette::Active, QPalette::Button},             // 0 scroll bar
-    {QPalette::Active, QPalette::Dark},               // 1 desktop
-    {QPalette::Active, QPalette::Highlight},          // 2 active caption
-    {QPalette::Inactive, QPalette::Highlight},        // 3 inactive caption
-    {QPalette::Active, QPalette::Window},             // 4 menu
-    {QPalette::Active, QPalette::Base},               // 5 window
-    {QPalette::Active, QPalette::Shadow},             // 6 window frame
-    {QPalette::Active, QPalette::WindowText},         // 7 menu text
-    {QPalette::Active, QPalette::Text},               // 8 window text
-    {QPalette::Active, QPalette::HighlightedText},    // 9 caption text
-    {QPalette::Active, QPalette::Button},             // 10 active border
-    {QPalette::Inactive, QPalette::Button},           // 11 inactive border
-    {QPalette::Active, QPalette::Mid},                // 12 MDI work space
-    {QPalette::Active, QPalette::Highlight},          // 13 highlight
-    {QPalette::Active, QPalette::HighlightedText},    // 14 highlighted text
-    {QPalette::Active, QPalette::Button},             // 15 button face
-    {QPalette::Active, QPalette::Dark},               // 16 button shadow
-    {QPalette::Disabled, QPalette::Text},             // 17 grey text
-    {QPalette::Active, QPalette::ButtonText},         // 18 button text
-    {QPalette::Inactive, QPalette::HighlightedText},  // 19 inactive caption text
-    {QPalette::Active, QPalette::Light},              // 20 button highlight
-    {QPalette::Active, QPalette::Shadow},             // 21 3-D dark shadow
-    {QPalette::Active, QPalette::Midlight},           // 22 3-D light
-    {QPalette::Active, QPalette::ToolTipText},        // 23 info text
-    {QPalette::Active, QPalette::ToolTipBase},        // 24 info background
-}};
 
 }  // namespace
 
@@ -149,15 +104,6 @@ const NamedColour* findNamedColour(std::string_view name) {
     return nullptr;
 }
 
-bool isSystemColour(std::uint32_t value) { return value >= kSystemBase && value < kSystemBase + kSystemColours; }
-
-PaletteEntry systemColourEntry(int number) { return kSystemEntries.at(std::size_t(number)); }
-
-Rgb resolveColour(std::uint32_t value, const QPalette& desktop) {
-    if (!isSystemColour(value)) return fromColourValue(value);
-    const PaletteEntry entry = systemColourEntry(int(value - kSystemBase));
-    const QColor colour = desktop.color(entry.group, entry.role).toRgb();
-    return {colour.red(), colour.green(), colour.blue()};
-}
+bool isSystemColour(std::uint32_t value) { return value >= kSystemColourBase && value < kSystemColourBase + kSystemColours; }
 
 }  // namespace engineering

@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include <QPalette>
-
 namespace engineering {
 
 struct Rgb {
@@ -47,19 +45,10 @@ std::string constantName(const NamedColour& colour);
 // ("clBtnFace", "btnface"); null when there is none.
 const NamedColour* findNamedColour(std::string_view name);
 
-// A value 0x80000000 + n stands for the desktop's display colour number n (0 to 24).
+// A value kSystemColourBase + n stands for the desktop's display colour number
+// n (0 to kSystemColours - 1); the desktop program reads them (RgbDesktop.h).
+constexpr std::uint32_t kSystemColourBase = 0x80000000;
+constexpr int kSystemColours = 25;
 bool isSystemColour(std::uint32_t value);
-
-// Where the desktop keeps display colour number n: the palette group and role
-// that paint the same element in this program's windows (see RgbColour.cpp).
-struct PaletteEntry {
-    QPalette::ColorGroup group;
-    QPalette::ColorRole role;
-};
-PaletteEntry systemColourEntry(int number);
-
-// The RGB of an entry's value: system colours as `desktop` has them, the
-// others from the value's lowest three bytes.
-Rgb resolveColour(std::uint32_t value, const QPalette& desktop);
 
 }  // namespace engineering

@@ -2,14 +2,14 @@
 
 #include <ostream>
 
-#include <QGuiApplication>
-
 #include "core/Command.h"
 #include "tools/engineering/RgbColour.h"
 
 namespace engineering {
 
 namespace {
+
+DesktopColourReader desktopColour = nullptr;
 
 const NamedColour* namedIn(const QStringList& args) {
     return args.size() == 1 ? findNamedColour(args[0].toStdString()) : nullptr;
@@ -22,6 +22,8 @@ bool rgbCommandReadsDesktop(const QStringList& args) {
     return named && isSystemColour(named->value);
 }
 
+void setDesktopColourReader(DesktopColourReader reader) { desktopColour = reader; }
+
 void runRgbCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     // One name or three components; the table lets two through.
     if (args.size() == 2) throw kv::UsageError();
@@ -30,13 +32,12 @@ void runRgbCommand(const QStringList& args, std::ostream& out, std::ostream&) {
         colour = {componentEntry(args[0].toStdString()).value, componentEntry(args[1].toStdString()).value,
                   componentEntry(args[2].toStdString()).value};
     } else if (const NamedColour* named = namedIn(args)) {
-        if (!isSystemColour(named->value))
-            colour = fromColourValue(named->value);
-        else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) &&
-                 QGuiApplication::platformName() != QLatin1String("offscreen"))
-            colour = resolveColour(named->value, QGuiApplication::palette());
-        else
-            throw kv::Error(constantName(*named) + " is a colour of the desktop, which is not available");
+        const std::optional<Rgb> read =
+            !isSystemColour(named->value) ? fromColourValue(named->value)
+            : desktopColour               ? desktopColour(named->value)
+                                          : std::nullopt;
+        if (!read) throw kv::Error(constantName(*named) + " is a colour of the desktop, which is not available");
+        colour = *read;
     } else {
         throw kv::Error("'" + args[0].toStdString() + "' is no colour of the list (clBlack, clRed, clBtnFace ...)");
     }

@@ -1,5 +1,5 @@
-// Colour values and their hexadecimal text, the component boxes' rules, the
-// list of named colours and the desktop's colours taken from a palette.
+// Colour values and their hexadecimal text, the component boxes' rules and
+// the list of named colours.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -63,18 +63,4 @@ TEST(RgbColour, TheListOfNamedColours) {
         EXPECT_EQ(constantName(*findNamedColour(l.name)), l.found);
     }
     for (const char* unknown : {"", "cl", "Redd", "clRed = 0xff;"}) EXPECT_EQ(findNamedColour(unknown), nullptr) << unknown;
-}
-
-TEST(RgbColour, SystemColoursComeFromThePalette) {
-    QPalette desktop(Qt::black);
-    desktop.setColor(QPalette::Active, QPalette::Button, QColor(10, 20, 30));
-    desktop.setColor(QPalette::Inactive, QPalette::Highlight, QColor(40, 50, 60));
-    desktop.setColor(QPalette::Disabled, QPalette::Text, QColor(70, 80, 90));
-    desktop.setColor(QPalette::Active, QPalette::ToolTipBase, QColor(1, 2, 3));
-    const struct { const char* name; Rgb rgb; } cases[] = {
-        {"clBtnFace", {10, 20, 30}}, {"clInactiveCaption", {40, 50, 60}}, {"clGrayText", {70, 80, 90}},
-        {"clInfoBk", {1, 2, 3}},     {"clRed", {255, 0, 0}},              {"clTeal", {0, 128, 128}},
-        {"clNone", {255, 255, 255}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(resolveColour(findNamedColour(c.name)->value, desktop), c.rgb) << c.name;
 }
