@@ -90,10 +90,14 @@ std::uint8_t driverForCodePage(int codePage) {
 bool codePageSupported(int codePage) { return tableFor(codePage) != nullptr; }
 
 std::string decodeText(std::string_view bytes, int codePage) {
+    // Most texts are ASCII, which every code page leaves as it is: copied whole.
+    std::size_t ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    std::string out(bytes.substr(0, ascii));
+    if (ascii == bytes.size()) return out;
     const CodePageTable* table = tableFor(codePage);
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char ch : bytes) {
+    out.reserve(bytes.size() * 3);
+    for (const char ch : bytes.substr(ascii)) {
         const auto b = static_cast<unsigned char>(ch);
         if (b < 0x80 || !table) appendUtf8(out, b);
         else appendUtf8(out, table->upper[b - 0x80]);

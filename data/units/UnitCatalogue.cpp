@@ -104,13 +104,29 @@ std::vector<const T*> rankNearest(const std::string& text, size_t count, const s
 
 namespace {
 
-Unit currentUnit(dbase::Table& members) {
+// The units table's fields, looked up once for a whole reading.
+struct UnitFields {
+    explicit UnitFields(const dbase::Table& members)
+        : category(field(members, "CLASS")),
+          number(field(members, "NUMBER")),
+          name(field(members, "NAME")),
+          symbol(field(members, "OBOZN")),
+          factor(field(members, "INDEX")) {}
+    static int field(const dbase::Table& members, std::string_view name) {
+        const int index = members.fieldIndex(name);
+        if (index < 0) members.asString(name);  // throws the table's message for a missing field
+        return index;
+    }
+    int category, number, name, symbol, factor;
+};
+
+Unit currentUnit(dbase::Table& members, const UnitFields& f) {
     Unit u;
-    u.category = static_cast<int>(members.asInteger("CLASS"));
-    u.number = static_cast<int>(members.asInteger("NUMBER"));
-    u.name = members.asString("NAME");
-    u.symbol = members.asString("OBOZN");
-    u.factor = members.asFloat("INDEX");
+    u.category = static_cast<int>(members.asInteger(f.category));
+    u.number = static_cast<int>(members.asInteger(f.number));
+    u.name = members.asString(f.name);
+    u.symbol = members.asString(f.symbol);
+    u.factor = members.asFloat(f.factor);
     return u;
 }
 
@@ -139,7 +155,8 @@ std::vector<Unit> categoryUnits(dbase::Table& members, int category) {
     showCategory(members, category, saved);
     saved.markChanged();  // walking moves the current row
     std::vector<Unit> units;
-    for (members.first(); !members.eof(); members.next()) units.push_back(currentUnit(members));
+    const UnitFields fields(members);
+    for (members.first(); !members.eof(); members.next()) units.push_back(currentUnit(members, fields));
     return units;
 }
 
@@ -168,9 +185,9 @@ UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) 
         cat.name = classes.asString("NAME");
         byNumber[cat.number] = std::move(cat);
     }
+    const UnitFields fields(members);
     for (members.first(); !members.eof(); members.next()) {
-        Unit u = currentUnit(members);
-        for (const QString& w : nameWords(QString::fromStdString(u.name))) c.nameWords_.insert(w);
+        Unit u = currentUnit(members, fields);
         auto it = byNumber.find(u.category);
         // A unit of a category the categories table lacks cannot be listed by the window either.
         if (it != byNumber.end()) it->second.units.push_back(std::move(u));
@@ -201,8 +218,7 @@ const Category* UnitCatalogue::findCategory(const std::string& text) const {
 namespace {
 
 // A listed name without its explanation: "litre (dm³)" is typed as "litre".
-QString baseName(const std::string& name) {
-    QString folded = QString::fromStdString(name).toCaseFolded();
+QString baseName(const QString& folded) {
     const qsizetype paren = folded.indexOf(QLatin1String(" ("));
     return paren > 0 ? folded.left(paren) : folded;
 }
@@ -210,12 +226,20 @@ QString baseName(const std::string& name) {
 }  // namespace
 
 std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
+    if (!foldedNames_) {
+        foldedNames_.emplace();
+        for (std::size_t c = 0; c < categories_.size(); ++c)
+            for (std::size_t u = 0; u < categories_[c].units.size(); ++u) {
+                const QString whole = QString::fromStdString(categories_[c].units[u].name).toCaseFolded();
+                foldedNames_->push_back({c, u, whole, baseName(whole)});
+            }
+    }
     std::vector<const Unit*> whole, base;
-    for (const Category& c : categories_)
-        for (const Unit& u : c.units) {
-            if (QString::fromStdString(u.name).toCaseFolded() == folded) whole.push_back(&u);
-            else if (baseName(u.name) == folded) base.push_back(&u);
-        }
+    for (const FoldedName& n : *foldedNames_) {
+        const Unit* unit = &categories_[n.category].units[n.unit];
+        if (n.whole == folded) whole.push_back(unit);
+        else if (n.base == folded) base.push_back(unit);
+    }
     // A name listed whole wins over another unit's name without its explanation.
     return whole.empty() ? base : whole;
 }
@@ -238,9 +262,19 @@ std::vector<const Unit*> UnitCatalogue::resolve(const std::string& text) const {
     if (auto found = withSymbol(typed); !found.empty()) return found;
     for (const QString& symbol : symbolSpellings(typed))
         if (auto found = withSymbol(symbol); !found.empty()) return found;
-    for (const QString& name : nameSpellings(want, nameWords_))
+    for (const QString& name : nameSpellings(want, nameWords()))
         if (auto found = withName(name); !found.empty()) return found;
     return {};
+}
+
+const QSet<QString>& UnitCatalogue::nameWords() const {
+    if (!nameWords_) {
+        nameWords_.emplace();
+        for (const Category& c : categories_)
+            for (const Unit& u : c.units)
+                for (const QString& w : convert::nameWords(QString::fromStdString(u.name))) nameWords_->insert(w);
+    }
+    return *nameWords_;
 }
 
 std::vector<const Unit*> UnitCatalogue::nearest(const std::string& text, size_t count) const {

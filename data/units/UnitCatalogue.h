@@ -80,7 +80,18 @@ private:
     std::vector<const Unit*> withSymbol(const QString& symbol) const;
 
     std::vector<Category> categories_;
-    QSet<QString> nameWords_;  // folded
+    // The words of all names (folded), for the spellings step of resolve():
+    // gathered on its first use, since most look-ups end before it.
+    const QSet<QString>& nameWords() const;
+    mutable std::optional<QSet<QString>> nameWords_;
+    // Every unit's name folded, whole and without its explanation; made on
+    // the first look-up by name.
+    // (Places rather than pointers, so a copy of the catalogue stays sound.)
+    struct FoldedName {
+        std::size_t category, unit;
+        QString whole, base;
+    };
+    mutable std::optional<std::vector<FoldedName>> foldedNames_;
 };
 
 }  // namespace convert

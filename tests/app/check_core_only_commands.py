@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Commands run on QtCore alone: the dynamic loader's own record (LD_DEBUG=libs)
+of every library a command's process initialises, dlopen'd plugins included,
+names none of Qt's GUI modules. A command that draws is the control: its
+process does load them, so the check can see them when they are there."""
+import os
+import re
+import sys
+import tempfile
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from kvantor_command import Checks, run  # noqa: E402
+
+check = Checks()
+GUI = re.compile(r"libQt6(Gui|Widgets|Svg|DBus|Network)\.so")
+
+
+def loaded(result):
+    """The libraries the loader initialised, by path."""
+    return set(re.findall(r"calling init: (\S+)", result.stderr))
+
+
+def main():
+    with tempfile.TemporaryDirectory() as tmp:
+        dump_me = os.path.join(tmp, "some.bin")
+        Path(dump_me).write_bytes(bytes(range(40)))
+        env = dict(os.environ, LD_DEBUG="libs")
+        cases = [  # arguments, a line of the output, whether the process may load the GUI
+            (["convert", "1", "mi", "km"], "1.609344", False),
+            (["element", "Fe"], "Fe", False),
+            (["hexdump", dump_me], ";00010  10 11", False),
+            (["calc", "2+3"], "5", False),
+            (["plot", "x", "0", "1", "1", "--png", os.path.join(tmp, "x.png")], "1\t1", True),
+        ]
+        for args, line, draws in cases:
+            result = run(*args, env=env)
+            libs = loaded(result)
+            gui = sorted(lib for lib in libs if GUI.search(lib))
+            check(result.returncode == 0 and line in result.stdout,
+                  f"{args}: exit {result.returncode}, out {result.stdout[:200]!r}")
+            check(any("libQt6Core.so" in lib for lib in libs), f"{args}: the loader's record is missing")
+            if draws:
+                check(gui, f"{args}: the drawing command should load the GUI modules")
+            else:
+                check(not gui, f"{args}: loads {gui}")
+    return check.finish("core-only commands")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
