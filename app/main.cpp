@@ -14,26 +14,15 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/Form1.h"
-#include "app/Hot.h"
 #include "core/AppInfo.h"
 #include "widgets/guard/GuardedApplication.h"
 #include "core/HandlerGuard.h"
+#include "core/LastingWindow.h"
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
 #include "tools/calc/PlotPicture.h"
 #include "tools/engineering/RgbCommand.h"
 #include "tools/engineering/RgbDesktop.h"
-#include "tools/convert/Meas.h"
-#include "tools/engineering/Decib.h"
-#include "tools/engineering/Resist.h"
-#include "tools/hexview/HexForm.h"
-#include "tools/numbers/Ar_rom.h"
-#include "tools/numbers/Prim.h"
-#include "tools/reference/Phis.h"
-#include "tools/reference/Steel.h"
-#include "tools/reference/Map_k.h"
-#include "tools/reference/Tabl.h"
-#include "tools/reference/RefTablesForm.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -134,36 +123,13 @@ int main(int argc, char** argv) {
         Form1 = new TForm1;
 
         // The tool windows that live for the whole run (the hot keys', the
-        // converter, the constants ...) are made when first shown
-        // (core/LastingWindow.h) and deleted below.
+        // converter, the constants ...) are made when first shown and deleted
+        // at exit (core/LastingWindow.h).
 
         Form1->show();
         status = app.exec();
     });
-    delete Form3;
-    Form3 = nullptr;
-    delete PrimeForm;
-    PrimeForm = nullptr;
-    delete HexForm;
-    HexForm = nullptr;
-    delete PhisForm;
-    PhisForm = nullptr;
-    delete SteelForm;
-    SteelForm = nullptr;
-    delete Form5;
-    Form5 = nullptr;
-    delete MeasForm;
-    MeasForm = nullptr;
-    delete Hot;
-    Hot = nullptr;
-    delete DecForm;
-    DecForm = nullptr;
-    delete Form6;
-    Form6 = nullptr;
-    delete TableForm;
-    TableForm = nullptr;
-    delete Map;
-    Map = nullptr;
+    kv::deleteLastingWindows();
     delete Form1;
     Form1 = nullptr;
     // An error that stopped the start has been shown; the program then ends
