@@ -21,6 +21,7 @@
 #include "tools/engineering/RadioCommand.h"
 #include "tools/engineering/RgbCommand.h"
 #include "tools/hexview/HexdumpCommand.h"
+#include "tools/hexview/InspectCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -109,6 +110,9 @@ const std::vector<CommandRow>& commandRows() {
          reference::runCharCommand, "CODE"},
         {"keys", 0, 0, "keys", "the key names beside the names programs use for them", reference::runKeysCommand},
         {"hexdump", 1, 1, "hexdump FILE", "the hex viewer's dump of a file", hexview::runHexdumpCommand, "FILE"},
+        {"inspect", 2, 3, "inspect FILE OFFSET [--big-endian]",
+         "the hex viewer's data inspector: the bytes at OFFSET (decimal, or 0x hex) as numbers, text and times",
+         hexview::runInspectCommand, "FILE OFFSET"},
     };
     return all;
 }
