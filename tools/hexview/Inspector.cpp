@@ -92,8 +92,12 @@ void civilFromDays(std::int64_t days, std::int64_t& year, int& month, int& day) 
 }  // namespace
 
 std::string unixTimeText(std::int64_t seconds) {
-    const std::int64_t days = seconds / 86400 - (seconds % 86400 < 0 ? 1 : 0);
-    const std::int64_t second = seconds - days * 86400;
+    // Whole days and the seconds into the last, both without overflow at the ends of the range.
+    std::int64_t days = seconds / 86400, second = seconds % 86400;
+    if (second < 0) {
+        second += 86400;
+        --days;
+    }
     std::int64_t year;
     int month, day;
     civilFromDays(days, year, month, day);

@@ -21,8 +21,14 @@
 #include <fstream>
 #include <thread>
 
+#include <QCheckBox>
+#include <QProcess>
+#include <QTreeWidget>
+
+#include "platform/fake/FakeDesktop.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/hexview/HexForm.h"
+#include "tools/hexview/InspectorPanel.h"
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/ViewLines.h"
 
@@ -379,6 +385,90 @@ private slots:
             QTest::keyClick(form.Rich, Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(QApplication::clipboard()->text(), s.copied);
         }
+    }
+
+    // The panel shows for the cursor's bytes what the inspect command prints
+    // for the same offset, in either byte order; a chosen field marks its
+    // bytes and copies its value; the panel's state outlasts the window.
+    void inspectorShowsTheCommandsFields() {
+        platform::FakeDesktop fakes;
+        THexForm form;
+        form.resize(1000, 400);
+        form.show();
+        form.openFile(path("data.bin"));
+        QVERIFY(!form.Inspector->isVisible());
+        QTest::keyClick(form.Rich, Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(form.Inspector->isVisible());
+        QCOMPARE(fakes.settings->groups["HexView"]["Inspector"], QStringLiteral("1"));
+        QTreeWidget* list = form.Inspector->InspectorList;
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; bool big; } moves[] = {
+            {Qt::Key_Right, {}, false}, {Qt::Key_Down, {}, true},   {Qt::Key_PageDown, {}, false},
+            {Qt::Key_End, Qt::ControlModifier, false}, {Qt::Key_Left, {}, true}, {Qt::Key_Left, Qt::ShiftModifier, false},
+        };
+        for (const auto& m : moves) {
+            if (form.Inspector->BigEndianCheck->isChecked() != m.big) form.Inspector->BigEndianCheck->click();
+            QTest::keyClick(form.Rich, m.key, m.mods);
+            QStringList shown;
+            for (int k = 0; k < list->topLevelItemCount(); ++k)
+                shown << list->topLevelItem(k)->text(0) + ": " + list->topLevelItem(k)->text(1);
+            QProcess command;
+            QStringList args = {"inspect", path("data.bin"), QString::number(form.Rich->cursorOffset())};
+            if (m.big) args << "--big-endian";
+            command.start(qEnvironmentVariable("KV_BIN_DIR") + "/Kvantor2", args);
+            QVERIFY(command.waitForFinished(20000));
+            QCOMPARE(shown, QString::fromUtf8(command.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts));
+        }
+        QCOMPARE(fakes.settings->groups["HexView"]["BigEndian"], QStringLiteral("0"));
+
+        // Choosing int32 marks the four bytes at the cursor (which follow it); its value is copied.
+        QTest::keyClick(form.Rich, Qt::Key_Home, Qt::ControlModifier);
+        const int int32 = 4;
+        QCOMPARE(list->topLevelItem(int32)->text(0), QStringLiteral("int32"));
+        list->setCurrentItem(list->topLevelItem(int32));
+        QCOMPARE(form.Rich->highlightFrom(), quint64(0));
+        QCOMPARE(form.Rich->highlightTo(), quint64(4));
+        QTest::keyClick(form.Rich, Qt::Key_Right);
+        QCOMPARE(form.Rich->highlightFrom(), quint64(1));
+        QCOMPARE(form.Rich->highlightTo(), quint64(5));
+        form.Inspector->MenuCopyValue->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), list->topLevelItem(int32)->text(1));
+        QVERIFY(!list->topLevelItem(int32)->text(1).isEmpty());
+
+        form.Inspector->BigEndianCheck->click();
+        THexForm again;
+        again.show();
+        QVERIFY(again.Inspector->isVisible());
+        QVERIFY(again.Inspector->BigEndianCheck->isChecked());
+        again.MenuInspector->trigger();
+        QVERIFY(!again.Inspector->isVisible());
+        QCOMPARE(fakes.settings->groups["HexView"]["Inspector"], QStringLiteral("0"));
+        // The README's picture: KV_SCREENSHOT=out.png [KV_SCREENSHOT_FILE=a program].
+        if (!qEnvironmentVariableIsEmpty("KV_SCREENSHOT")) {
+            form.openFile(qEnvironmentVariable("KV_SCREENSHOT_FILE", path("data.bin")));
+            form.Rich->select(0x18, 0x20);
+            form.Rich->setFocus();
+            QTest::qWait(50);
+            QVERIFY(form.grab().save(qEnvironmentVariable("KV_SCREENSHOT")));
+        }
+    }
+
+    // Selecting every byte of a file of 64 GiB takes no time and no memory;
+    // copying it is refused with the reason.
+    void selectsAllOfAHugeFile() {
+        writeFile(path("sparse.bin"), "", qint64(1) << 36);
+        THexForm form;
+        form.show();
+        form.openFile(path("sparse.bin"));
+        const qint64 before = residentKiB();
+        QTest::keyClick(form.Rich, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form.Rich->selectionStart(), quint64(0));
+        QCOMPARE(form.Rich->selectionEnd(), quint64(1) << 36);
+        QCOMPARE(form.SelectionSize->text(), QStringLiteral("68719476736 bytes selected"));
+        ShownErrors shown;
+        QTest::keyClick(form.Rich, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(shown.messages.size(), 1);
+        QVERIFY2(shown.messages[0].contains("more than can be copied at once (64 MB)"), qPrintable(shown.messages[0]));
+        QVERIFY2(residentKiB() - before < 16 * 1024, qPrintable(QString::number(residentKiB() - before)));
     }
 
     void opensBinariesAsDumpAndSwitches() {
