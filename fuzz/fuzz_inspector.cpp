@@ -3,7 +3,6 @@
 // through memcpy and a byte swap, floats through the shared formatter,
 // the UTF-8 character against the text view's decoder, and the Unix times
 // against the C library's gmtime.
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,9 +23,11 @@ void require(bool condition) {
 
 template <typename T>
 T readAs(const std::uint8_t* bytes, bool big) {
+    // The host is little-endian: big-endian bytes are turned around first.
+    std::uint8_t ordered[sizeof(T)];
+    for (std::size_t k = 0; k < sizeof(T); ++k) ordered[k] = bytes[big ? sizeof(T) - 1 - k : k];
     T value;
-    std::memcpy(&value, bytes, sizeof value);
-    if (big) value = std::byteswap(value);  // the host is little-endian
+    std::memcpy(&value, ordered, sizeof value);
     return value;
 }
 
