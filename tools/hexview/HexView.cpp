@@ -9,10 +9,6 @@
 
 namespace {
 
-// The scroll bar counts in ints; past this many lines its steps stand for
-// more than one line each.
-constexpr int kScrollSteps = 1 << 30;
-
 // Spans of one column that touch or nearly do (the blanks between hex
 // pairs) drawn as one.
 std::vector<std::pair<int, int>> merged(const std::vector<std::pair<int, int>>& spans) {
@@ -28,74 +24,30 @@ std::vector<std::pair<int, int>> merged(const std::vector<std::pair<int, int>>& 
 
 }  // namespace
 
-HexView::HexView(QWidget* parent) : QAbstractScrollArea(parent) {
-    setFocusPolicy(Qt::StrongFocus);
+HexView::HexView(QWidget* parent) : forms::LineView(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setCursor(Qt::IBeamCursor);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &HexView::verticalScrolled);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
 void HexView::setLines(const hexview::ViewLines* lines) {
     lines_ = lines;
-    top_ = current_ = anchor_ = cursor_ = 0;
+    current_ = anchor_ = cursor_ = 0;
     selecting_ = printable_ = false;
     highlightFrom_ = highlightTo_ = 0;
-    widestLine_ = 80;
+    widestLine_ = 0;
+    widen(80);
     horizontalScrollBar()->setValue(0);
-    updateRange();
-    viewport()->update();
+    scrollTo(0);
     emit cursorMoved(0);
-}
-
-void HexView::linesChanged() {
-    updateRange();
-    viewport()->update();
 }
 
 std::uint64_t HexView::lineCount() const { return lines_ ? lines_->lineCount() : 0; }
 
-int HexView::lineHeight() const { return std::max(1, fontMetrics().height()); }
-
-int HexView::visibleLines() const { return std::max(1, viewport()->height() / lineHeight()); }
-
-std::uint64_t HexView::maxTop() const {
-    const std::uint64_t count = lineCount();
-    const auto page = static_cast<std::uint64_t>(visibleLines());
-    return count > page ? count - page : 0;
-}
-
-void HexView::updateRange() {
-    const std::uint64_t top = maxTop();
-    QScrollBar* bar = verticalScrollBar();
-    syncing_ = true;
-    bar->setRange(0, static_cast<int>(std::min<std::uint64_t>(top, kScrollSteps)));
-    bar->setPageStep(visibleLines());
-    bar->setSingleStep(1);
-    bar->setValue(top <= kScrollSteps ? static_cast<int>(top_)
-                                      : static_cast<int>(static_cast<long double>(top_) * kScrollSteps / top));
-    syncing_ = false;
-    const int charWidth = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int widest = static_cast<int>(QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')) * widestLine_) + 8;
-    horizontalScrollBar()->setRange(0, std::max(0, widest - viewport()->width()));
-    horizontalScrollBar()->setPageStep(viewport()->width());
-    horizontalScrollBar()->setSingleStep(charWidth);
-}
-
-void HexView::verticalScrolled(int value) {
-    if (syncing_) return;
-    const std::uint64_t top = maxTop();
-    top_ = top <= kScrollSteps ? static_cast<std::uint64_t>(value)
-                               : static_cast<std::uint64_t>(static_cast<long double>(value) * top / kScrollSteps);
-    viewport()->update();
-}
-
-void HexView::scrollTo(std::uint64_t top) {
-    top_ = std::min(top, maxTop());
-    updateRange();
-    viewport()->update();
+void HexView::widen(int characters) {
+    if (characters <= widestLine_) return;
+    widestLine_ = characters;
+    setContentWidth(static_cast<int>(QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')) * widestLine_) + 8);
 }
 
 std::uint64_t HexView::selectionStart() const { return selecting_ ? std::min(anchor_, cursor_) : cursor_; }
@@ -132,17 +84,12 @@ void HexView::moveToLine(std::uint64_t line, Select select) {
 }
 
 void HexView::showCursor() {
-    if (current_ < top_) {
-        scrollTo(current_);
-    } else if (current_ >= top_ + static_cast<std::uint64_t>(visibleLines())) {
-        scrollTo(current_ - visibleLines() + 1);
-    }
+    keepVisible(current_);
     // Sideways too: the cursor's column in sight, with a character to spare.
     const std::vector<hexview::ShownLine> shown = lines_->lines(current_, 1);
     if (shown.empty()) return;
     const hexview::ShownLine& line = shown.front();
-    widestLine_ = std::max(widestLine_, static_cast<int>(line.text.size()));
-    updateRange();
+    widen(static_cast<int>(line.text.size()));
     const QFontMetricsF metrics(font());
     const int column = lines_->columnOf(line, cursor_, printable_);
     const int x = static_cast<int>(metrics.horizontalAdvance(line.text.left(column)));
@@ -157,7 +104,7 @@ void HexView::goToOffset(std::uint64_t offset) {
     moveTo(lines_->unitAt(offset), Select::Drop);
     const std::uint64_t visible = static_cast<std::uint64_t>(visibleLines());
     // Whatever it was found by, the line stands a little below the top.
-    if (current_ < top_ + 2 || current_ >= top_ + visible) scrollTo(current_ > 2 ? current_ - 2 : 0);
+    if (current_ < topLine() + 2 || current_ >= topLine() + visible) scrollTo(current_ > 2 ? current_ - 2 : 0);
 }
 
 void HexView::selectAll() {
@@ -181,10 +128,6 @@ void HexView::highlight(std::uint64_t from, std::uint64_t to) {
     highlightFrom_ = from;
     highlightTo_ = to;
     viewport()->update();
-}
-
-std::uint64_t HexView::lineAtY(int y) const {
-    return top_ + static_cast<std::uint64_t>(std::max(0, y) / lineHeight());
 }
 
 bool HexView::placeAtPoint(const QPoint& at, std::uint64_t& offset, bool& printable) const {
@@ -223,17 +166,16 @@ void HexView::fillSpans(QPainter& painter, qreal left, int y, const hexview::Sho
         }
 }
 
-void HexView::paintEvent(QPaintEvent*) {
-    QPainter painter(viewport());
+void HexView::drawLines(QPainter& painter, std::uint64_t first, int count) {
     if (!lines_) return;
     const int height = lineHeight();
     const int left = 2 - horizontalScrollBar()->value();
-    const std::vector<hexview::ShownLine> shown = lines_->lines(top_, visibleLines() + 1);
+    const std::vector<hexview::ShownLine> shown = lines_->lines(first, static_cast<std::uint64_t>(count));
     const QPalette& colours = palette();
     const std::uint64_t selFrom = selectionStart(), selTo = selectionEnd();
     const std::uint64_t cursorEnd = lineCount() > 0 ? lines_->unitEnd(cursor_) : cursor_;
     const QFontMetricsF metrics(font());
-    int widest = widestLine_;
+    int widest = 0;
     for (std::size_t k = 0; k < shown.size(); ++k) {
         const hexview::ShownLine& line = shown[k];
         const int y = static_cast<int>(k) * height;
@@ -276,10 +218,7 @@ void HexView::paintEvent(QPaintEvent*) {
         }
         widest = std::max(widest, static_cast<int>(line.text.size()));
     }
-    if (widest != widestLine_) {
-        widestLine_ = widest;
-        QMetaObject::invokeMethod(this, [this] { updateRange(); }, Qt::QueuedConnection);
-    }
+    if (widest > widestLine_) QMetaObject::invokeMethod(this, [this, widest] { widen(widest); }, Qt::QueuedConnection);
 }
 
 void HexView::drawLine(QPainter& painter, qreal x, int y, const hexview::ShownLine& line, bool selected) const {
@@ -326,7 +265,7 @@ void HexView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (!lines_ || lineCount() == 0) {
-        QAbstractScrollArea::keyPressEvent(event);
+        LineView::keyPressEvent(event);
         return;
     }
     const Select extend = event->modifiers() & Qt::ShiftModifier ? Select::Extend : Select::Drop;
@@ -342,7 +281,7 @@ void HexView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_PageDown: moveToLine(std::min(last, current_ + page), extend); break;
     case Qt::Key_Home: moveTo(far ? 0 : lines_->lineFirst(current_), extend); break;
     case Qt::Key_End: moveTo(lines_->lineLast(far ? last : current_), extend); break;
-    default: QAbstractScrollArea::keyPressEvent(event);
+    default: LineView::keyPressEvent(event);
     }
 }
 
@@ -359,7 +298,7 @@ void HexView::mousePressEvent(QMouseEvent* event) {
             moveTo(offset, Select::Drop);
         }
     }
-    QAbstractScrollArea::mousePressEvent(event);
+    LineView::mousePressEvent(event);
 }
 
 void HexView::mouseMoveEvent(QMouseEvent* event) {
@@ -368,17 +307,4 @@ void HexView::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton && placeAtPoint(event->position().toPoint(), offset, printable) &&
         offset != cursor_)
         moveTo(offset, Select::Extend);
-}
-
-void HexView::wheelEvent(QWheelEvent* event) {
-    const int steps = event->angleDelta().y() / 40;  // three lines a notch
-    if (steps > 0) scrollTo(top_ > std::uint64_t(steps) ? top_ - steps : 0);
-    else if (steps < 0) scrollTo(top_ + std::uint64_t(-steps));
-    event->accept();
-}
-
-void HexView::resizeEvent(QResizeEvent* event) {
-    QAbstractScrollArea::resizeEvent(event);
-    top_ = std::min(top_, maxTop());
-    updateRange();
 }
