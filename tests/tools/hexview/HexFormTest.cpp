@@ -362,7 +362,7 @@ private slots:
         THexForm form;
         form.resize(900, 400);
         form.show();
-        const QByteArray text = "a\xC3\xA9\xE2\x82\xAC\xFFz\r\nnext\n";
+        const QByteArray text = "a\xC3\xA9\xE2\x82\xAC\xFFz\r\nnext\n\nend";
         writeFile(path("chars.txt"), text);
         form.openFile(path("chars.txt"));
         const auto* lines = dynamic_cast<const hexview::TextLines*>(form.Rich->lines());
@@ -375,7 +375,12 @@ private slots:
             {Qt::Key_End, Qt::ShiftModifier, 8, QStringLiteral("\u00E9\u20AC\uFFFDz\r\n")},
             {Qt::Key_Right, Qt::ShiftModifier, 10, QStringLiteral("\u00E9\u20AC\uFFFDz\r\nn")},
             {Qt::Key_Up, {}, 0, QString()},
-            {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, 14, QStringLiteral("a\u00E9\u20AC\uFFFDz\r\nnext\n")},
+            {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, 18, QStringLiteral("a\u00E9\u20AC\uFFFDz\r\nnext\n\nend")},
+            {Qt::Key_Up, {}, 15, QString()},  // the empty line's end
+            {Qt::Key_Left, Qt::ShiftModifier, 14, QStringLiteral("\n\n")},
+            {Qt::Key_Left, Qt::ShiftModifier, 13, QStringLiteral("t\n\n")},
+            {Qt::Key_Home, {}, 10, QString()},
+            {Qt::Key_Left, Qt::ShiftModifier, 8, QStringLiteral("\r\nn")},
         };
         for (const auto& s : steps) {
             QTest::keyClick(form.Rich, s.key, s.mods);
