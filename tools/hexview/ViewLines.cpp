@@ -241,18 +241,23 @@ QString TextLines::copyText(std::uint64_t from, std::uint64_t to, bool) const {
 std::vector<std::pair<int, int>> TextLines::spans(const ShownLine& line, std::uint64_t from,
                                                   std::uint64_t to) const {
     std::vector<std::pair<int, int>> found;
+    const std::uint64_t lineEnd = line.offset + line.columnOfByte.size();
     const std::uint64_t begin = std::max(from, line.offset);
-    const std::uint64_t end = std::min(to, line.offset + line.columnOfByte.size());
-    if (begin >= end) return found;
-    const int first = line.columnOfByte[begin - line.offset];
-    const auto lastByte = static_cast<std::size_t>(end - 1 - line.offset);
-    int after = static_cast<int>(line.text.size());
-    for (std::size_t k = lastByte + 1; k < line.columnOfByte.size(); ++k)
-        if (line.columnOfByte[k] > line.columnOfByte[lastByte]) {
-            after = line.columnOfByte[k];
-            break;
-        }
-    found.push_back({first, std::max(1, after - first)});
+    const std::uint64_t end = std::min(to, lineEnd);
+    if (begin < end) {
+        const int first = line.columnOfByte[begin - line.offset];
+        const auto lastByte = static_cast<std::size_t>(end - 1 - line.offset);
+        int after = static_cast<int>(line.text.size());
+        for (std::size_t k = lastByte + 1; k < line.columnOfByte.size(); ++k)
+            if (line.columnOfByte[k] > line.columnOfByte[lastByte]) {
+                after = line.columnOfByte[k];
+                break;
+            }
+        found.push_back({first, std::max(1, after - first)});
+    }
+    // The line's end, a unit of its own, stands just after the text.
+    const bool hasEnd = static_cast<std::size_t>(line.byteCount) > line.columnOfByte.size();
+    if (hasEnd && from <= lineEnd && lineEnd < to) found.push_back({static_cast<int>(line.text.size()), 1});
     return found;
 }
 

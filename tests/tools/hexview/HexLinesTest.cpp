@@ -60,4 +60,20 @@ TEST_F(Lines, CopiesAsLongAsTold) {
     }
 }
 
+// A text line's characters and its end are marked where they stand, so the
+// cursor and the selection show on a line's end too.
+TEST_F(Lines, TextSpansReachTheLineEnd) {
+    const TextLines text(open("a\xC3\xA9z\r\nlast"));
+    while (!text.index().complete()) QThread::msleep(1);
+    const ShownLine first = text.lines(0, 1).front(), last = text.lines(1, 1).front();
+    using Spans = std::vector<std::pair<int, int>>;
+    const struct { const ShownLine* line; std::uint64_t from, to; Spans spans; } cases[] = {
+        {&first, 1, 3, {{1, 1}}},          {&first, 0, 4, {{0, 3}}},
+        {&first, 4, 5, {{3, 1}}},          {&first, 2, 7, {{1, 2}, {3, 1}}},
+        {&last, 6, 7, {{0, 1}}},           {&last, 9, 10, {{3, 1}}},
+        {&last, 10, 11, {}},               {&first, 6, 7, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(text.spans(*c.line, c.from, c.to), c.spans) << c.from << ".." << c.to;
+}
+
 }  // namespace
