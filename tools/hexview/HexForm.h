@@ -2,7 +2,8 @@
 // The hex viewer window "Hex View": any file as a hexadecimal dump (the
 // registered extensions, and files whose first block is no text) or as text
 // (any other), switched between the two at will, shown at once whatever its
-// size, saved as text, searched and gone through by offset.
+// size, saved as text, searched and gone through by offset, selected to the
+// byte, and read through the data inspector beside it.
 #include <QDialog>
 #include <QString>
 #include <cstdint>
@@ -69,7 +70,8 @@ public:
     void openFile(const QString& path);
     // Goes to an offset typed as the go-to dialog takes it.
     void goTo(const QString& typed);
-    // Finds the next place of `typed` (hex bytes, or text) after the cursor; false if there is none.
+    // Finds and selects the next place of `typed` (hex bytes, or text) from the cursor, or past the
+    // start of what it found last while that is still selected; false if there is none.
     bool find(const QString& typed, bool hexBytes);
     // The proposal of "Save as...": the last opened name with ".txt".
     QString saveProposal() const;
