@@ -24,10 +24,13 @@
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
 #include "widgets/guard/MessageBox.h"
+#include "platform/DesktopServices.h"
 #include "platform/HelpKey.h"
 #include "tools/hexview/Conversion.h"
 #include "tools/hexview/DumpWriter.h"
 #include "tools/hexview/Find.h"
+#include "tools/hexview/Inspector.h"
+#include "tools/hexview/InspectorPanel.h"
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/MappedFile.h"
 #include "tools/hexview/ViewLines.h"
@@ -89,8 +92,16 @@ THexForm::THexForm(QWidget* parent)
         a->setEnabled(false);
         shownAs->addAction(a);
     }
+    view->addSeparator();
+    MenuInspector = view->addAction(QStringLiteral("Data &inspector"));
+    MenuInspector->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    MenuInspector->setCheckable(true);
     layout->setMenuBar(MainMenu1);
 
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    layout->addLayout(row, 1);
     Rich = new HexView(this);
     forms::name(Rich, "Rich");
     QFont courier(QStringLiteral("Courier New"));
@@ -98,7 +109,11 @@ THexForm::THexForm(QWidget* parent)
     courier.setPixelSize(12);
     Rich->setFont(courier);
     Rich->setContextMenuPolicy(Qt::CustomContextMenu);
-    layout->addWidget(Rich, 1);
+    row->addWidget(Rich, 1);
+    Inspector = new TInspectorPanel(this);
+    Inspector->setFixedWidth(300);
+    Inspector->hide();
+    row->addWidget(Inspector);
 
     StatusBar = new QStatusBar(this);
     forms::name(StatusBar, "StatusBar");
@@ -107,7 +122,10 @@ THexForm::THexForm(QWidget* parent)
     forms::name(StatusText, "StatusText");
     CursorOffset = new QLabel(StatusBar);
     forms::name(CursorOffset, "CursorOffset");
+    SelectionSize = new QLabel(StatusBar);
+    forms::name(SelectionSize, "SelectionSize");
     StatusBar->addWidget(StatusText, 1);
+    StatusBar->addPermanentWidget(SelectionSize);
     StatusBar->addPermanentWidget(CursorOffset);
     layout->addWidget(StatusBar);
 
@@ -134,6 +152,13 @@ THexForm::THexForm(QWidget* parent)
     connect(Rich, &HexView::cursorMoved, this, kv::guard([this](std::uint64_t at) { showCursorOffset(at); }));
     connect(MenuDump, &QAction::triggered, this, kv::guard(this, &THexForm::MenuDumpClick));
     connect(MenuText, &QAction::triggered, this, kv::guard(this, &THexForm::MenuTextClick));
+    connect(MenuInspector, &QAction::triggered, this, kv::guard(this, &THexForm::MenuInspectorClick));
+    connect(Inspector, &TInspectorPanel::orderChanged, this, kv::guard([this](bool bigEndian) {
+        if (auto key = platform::desktop().settings->openKey(QStringLiteral("HexView"), true))
+            key->writeInt(QStringLiteral("BigEndian"), bigEndian ? 1 : 0);
+        showInspector();
+    }));
+    connect(Inspector, &TInspectorPanel::fieldChosen, this, kv::guard(this, &THexForm::InspectorFieldChosen));
     connect(indexTimer_, &QTimer::timeout, this, kv::guard(this, &THexForm::watchIndex));
     platform::helpOnF1(this, QStringLiteral("hexview.html"));
     FormCreate();
@@ -147,6 +172,37 @@ THexForm::~THexForm() {
 void THexForm::FormCreate() {
     for (const char* extension : {"bin", "obj", "exe"})
         hexview::conversions().registerConversion(extension, [] { return std::make_unique<hexview::THexConversion>(); });
+    // The inspector is shown, in the byte order it had, as when the window was last used.
+    if (auto key = platform::desktop().settings->openKey(QStringLiteral("HexView"), false)) {
+        const QSignalBlocker quiet(Inspector);
+        Inspector->BigEndianCheck->setChecked(key->readInt(QStringLiteral("BigEndian")).value_or(0) == 1);
+        const bool shown = key->readInt(QStringLiteral("Inspector")).value_or(0) == 1;
+        MenuInspector->setChecked(shown);
+        Inspector->setVisible(shown);
+    }
+}
+
+void THexForm::MenuInspectorClick() {
+    const bool shown = MenuInspector->isChecked();
+    Inspector->setVisible(shown);
+    if (auto key = platform::desktop().settings->openKey(QStringLiteral("HexView"), true))
+        key->writeInt(QStringLiteral("Inspector"), shown ? 1 : 0);
+    if (!shown) InspectorFieldChosen(0);
+    showInspector();
+}
+
+void THexForm::showInspector() {
+    if (!Inspector->isVisible()) return;
+    const std::uint64_t at = lines_ ? Rich->cursorOffset() : 0;
+    Inspector->showFields(file_ ? hexview::inspectFile(*file_, at, Inspector->BigEndianCheck->isChecked())
+                                : hexview::inspectBytes(nullptr, 0, false));
+    if (chosenLength_ > 0) Rich->highlight(at, at + static_cast<std::uint64_t>(chosenLength_));
+}
+
+void THexForm::InspectorFieldChosen(int length) {
+    chosenLength_ = length;
+    const std::uint64_t at = Rich->cursorOffset();
+    Rich->highlight(at, at + static_cast<std::uint64_t>(length));
 }
 
 void THexForm::Progress(std::int64_t offset) {
@@ -156,6 +212,11 @@ void THexForm::Progress(std::int64_t offset) {
 
 void THexForm::showCursorOffset(std::uint64_t offset) {
     CursorOffset->setText(file_ ? QStringLiteral("Offset $%1 (%2)").arg(hexOffset(offset)).arg(offset) : QString());
+    const std::uint64_t selected = lines_ && Rich->hasSelection() ? Rich->selectionEnd() - Rich->selectionStart() : 0;
+    SelectionSize->setText(selected == 0   ? QString()
+                           : selected == 1 ? QStringLiteral("1 byte selected")
+                                           : QStringLiteral("%1 bytes selected").arg(selected));
+    showInspector();
 }
 
 void THexForm::makeDialogs() {
@@ -350,14 +411,16 @@ void THexForm::MenuSelectAllClick() { Rich->selectAll(); }
 
 void THexForm::MenuCopyClick() {
     if (!lines_ || !Rich->hasSelection()) return;
-    const std::uint64_t size = lines_->copySize(Rich->selectionFirst(), Rich->selectionLast());
+    const std::uint64_t from = Rich->selectionStart(), to = Rich->selectionEnd();
+    const bool printable = Rich->inPrintable();
+    const std::uint64_t size = lines_->copySize(from, to, printable);
     if (size > kMaxCopyBytes)
         throw kv::Error(QStringLiteral("The selection is %1 MB of text, more than can be copied at once (64 MB). "
                                        "Use File | Save as... to write it to a file.")
                             .arg((size + (1 << 20) - 1) >> 20)
                             .toStdString());
     const auto busy = busyCursor();
-    QApplication::clipboard()->setText(lines_->copyText(Rich->selectionFirst(), Rich->selectionLast()));
+    QApplication::clipboard()->setText(lines_->copyText(from, to, printable));
 }
 
 void THexForm::goTo(const QString& typed) {
@@ -388,9 +451,10 @@ bool THexForm::find(const QString& typed, bool hexBytes) {
     findHex_ = hexBytes;
     findPattern_ = hexBytes ? hexview::parseHexBytes(typed.toStdString()) : typed.toStdString();
     if (findPattern_.empty()) return false;
-    // From the byte after the last find's start (F3 goes on), else from the cursor.
-    std::uint64_t from = Rich->cursorOffset();
-    if (Rich->highlightTo() > Rich->highlightFrom() && Rich->highlightFrom() == from) ++from;
+    // From the byte after the last find's start while what it found is still
+    // selected (F3 goes on), else from the selection or the cursor.
+    std::uint64_t from = Rich->selectionStart();
+    if (Rich->hasSelection() && foundTo_ > foundFrom_ && from == foundFrom_ && Rich->selectionEnd() == foundTo_) ++from;
 
     const auto busy = busyCursor();
     std::atomic<bool> stop{false};
@@ -417,8 +481,10 @@ bool THexForm::find(const QString& typed, bool hexBytes) {
                            QStringLiteral("\"%1\" was not found after offset $%2.").arg(typed, hexOffset(from)), this);
         return false;
     }
-    Rich->highlight(*result.offset, *result.offset + findPattern_.size());
-    Rich->goToOffset(*result.offset);
+    foundFrom_ = *result.offset;
+    foundTo_ = *result.offset + findPattern_.size();
+    Rich->goToOffset(foundFrom_);
+    Rich->select(foundFrom_, foundTo_);
     return true;
 }
 

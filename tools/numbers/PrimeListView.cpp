@@ -5,47 +5,30 @@
 #include <QPainter>
 #include <QScrollBar>
 
-PrimeListView::PrimeListView(QWidget* parent) : QAbstractScrollArea(parent) {
+PrimeListView::PrimeListView(QWidget* parent) : forms::LineView(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::StrongFocus);
-    viewport()->setBackgroundRole(QPalette::Base);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
+    setLineGap(2);
 }
 
 void PrimeListView::setModel(QAbstractItemModel* model) {
     model_ = model;
     auto reset = [this] {
         anchor_ = current_ = -1;
-        updateRange();
-        verticalScrollBar()->setValue(0);
-        viewport()->update();
+        scrollTo(0);
     };
     connect(model_, &QAbstractItemModel::modelReset, this, reset);
     // Rows added at the end (a list growing while it is made) leave the place
     // and the selection as they are.
-    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] {
-        updateRange();
-        viewport()->update();
-    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { linesChanged(); });
     reset();
 }
 
 int PrimeListView::rowCount() const { return model_ ? model_->rowCount() : 0; }
-int PrimeListView::topRow() const { return verticalScrollBar()->value(); }
-int PrimeListView::lineHeight() const { return fontMetrics().height() + 2; }
-int PrimeListView::visibleRows() const { return std::max(1, viewport()->height() / lineHeight()); }
 
 int PrimeListView::rowAt(int y) const {
     if (rowCount() == 0) return -1;
-    return std::clamp(topRow() + std::max(0, y) / lineHeight(), 0, rowCount() - 1);
-}
-
-void PrimeListView::updateRange() {
-    QScrollBar* bar = verticalScrollBar();
-    bar->setRange(0, std::max(0, rowCount() - visibleRows()));
-    bar->setPageStep(visibleRows());
-    bar->setSingleStep(1);
+    return static_cast<int>(std::min<std::uint64_t>(lineAtY(y), static_cast<std::uint64_t>(rowCount() - 1)));
 }
 
 void PrimeListView::select(int first, int last) {
@@ -58,18 +41,15 @@ void PrimeListView::moveTo(int row, bool extend) {
     if (rowCount() == 0) return;
     current_ = std::clamp(row, 0, rowCount() - 1);
     if (!extend || anchor_ < 0) anchor_ = current_;
-    // Keep the current row on screen.
-    if (current_ < topRow()) verticalScrollBar()->setValue(current_);
-    else if (current_ >= topRow() + visibleRows()) verticalScrollBar()->setValue(current_ - visibleRows() + 1);
+    keepVisible(static_cast<std::uint64_t>(current_));
     viewport()->update();
 }
 
-void PrimeListView::paintEvent(QPaintEvent*) {
-    QPainter painter(viewport());
+void PrimeListView::drawLines(QPainter& painter, std::uint64_t firstLine, int count) {
     const int h = lineHeight();
     const int first = selectionFirst(), last = selectionLast();
-    const int end = std::min(rowCount(), topRow() + visibleRows() + 1);
-    for (int row = topRow(), y = 0; row < end; ++row, y += h) {
+    const int top = static_cast<int>(firstLine);
+    for (int row = top, y = 0; row < top + count; ++row, y += h) {
         const QRect line(0, y, viewport()->width(), h);
         const bool selected = first >= 0 && row >= first && row <= last;
         if (selected) painter.fillRect(line, palette().brush(QPalette::Highlight));
@@ -91,11 +71,11 @@ void PrimeListView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up: return moveTo(from - 1, extend);
     case Qt::Key_Down: return moveTo(current_ < 0 ? 0 : from + 1, extend);
-    case Qt::Key_PageUp: return moveTo(from - visibleRows(), extend);
-    case Qt::Key_PageDown: return moveTo(from + visibleRows(), extend);
+    case Qt::Key_PageUp: return moveTo(from - visibleLines(), extend);
+    case Qt::Key_PageDown: return moveTo(from + visibleLines(), extend);
     case Qt::Key_Home: return moveTo(0, extend);
     case Qt::Key_End: return moveTo(rowCount() - 1, extend);
-    default: QAbstractScrollArea::keyPressEvent(event);
+    default: LineView::keyPressEvent(event);
     }
 }
 
@@ -106,9 +86,4 @@ void PrimeListView::mousePressEvent(QMouseEvent* event) {
 
 void PrimeListView::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton) moveTo(rowAt(event->position().toPoint().y()), true);
-}
-
-void PrimeListView::resizeEvent(QResizeEvent* event) {
-    QAbstractScrollArea::resizeEvent(event);
-    updateRange();
 }

@@ -21,8 +21,14 @@
 #include <fstream>
 #include <thread>
 
+#include <QCheckBox>
+#include <QProcess>
+#include <QTreeWidget>
+
+#include "platform/fake/FakeDesktop.h"
 #include "tests/support/ShownErrors.h"
 #include "tools/hexview/HexForm.h"
+#include "tools/hexview/InspectorPanel.h"
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/ViewLines.h"
 
@@ -44,6 +50,51 @@ QByteArray expectedDump(const QByteArray& bytes) {
         dump += line.leftJustified(62, ' ') + text + "\r\n";
     }
     return dump;
+}
+
+// What copying bytes from each column gives, made here on its own.
+QString hexPairs(const QByteArray& bytes) {
+    QStringList pairs;
+    for (const char b : bytes) pairs << QStringLiteral("%1").arg(static_cast<uchar>(b), 2, 16, QLatin1Char('0')).toUpper();
+    return pairs.join(QLatin1Char(' '));
+}
+
+QString printables(const QByteArray& bytes) {
+    QString text;
+    for (const char b : bytes) text += b >= 32 && b <= 126 ? QLatin1Char(b) : QLatin1Char('.');
+    return text;
+}
+
+// The middle of a byte's cell in the hex or printable column of the view
+// (offsets of five hex digits: "; 12345  " before the pairs, the printable
+// column at character 62).
+QPoint pointOf(const HexView* view, quint64 offset, bool printable) {
+    const int k = static_cast<int>(offset % 16);
+    const int column = printable ? 62 + k : 8 + 3 * k + k / 4;
+    const QFontMetricsF metrics(view->font());
+    const qreal x = 2 + metrics.horizontalAdvance(QString(column, QLatin1Char('0'))) +
+                    metrics.horizontalAdvance(QLatin1Char('0')) / 2 - view->horizontalScrollBar()->value();
+    const int h = view->fontMetrics().height();
+    return QPoint(qRound(x), static_cast<int>(offset / 16 - view->topLine()) * h + h / 2);
+}
+
+// A drag with the left button from one point of the view to another.
+void drag(HexView* view, QPoint from, QPoint to) {
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    for (const QPoint at : {(from + to) / 2, to}) {
+        QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(view->viewport(), &move);
+    }
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+}
+
+// The resident memory of this process, in KiB.
+qint64 residentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
 }
 
 // Answers the next modal box (a message, a file dialog) with `answer` once it is up.
@@ -129,10 +180,10 @@ private slots:
         form.MenuPopupPopup();
         QVERIFY(form.MenuCopy->isEnabled());
         form.MenuCopyClick();
-        QCOMPARE(QApplication::clipboard()->text().toLatin1(), expectedDump(bytes));
+        QCOMPARE(QApplication::clipboard()->text(), hexPairs(bytes));
 
-        // 16 MiB make some 80 MB of dump: too much for the clipboard.
-        writeFile(path("big.bin"), "x", 16 << 20);
+        // 32 MiB make some 96 MB of hex pairs: too much for the clipboard.
+        writeFile(path("big.bin"), "x", 32 << 20);
         form.openFile(path("big.bin"));
         form.MenuSelectAllClick();
         ShownErrors shown;
@@ -140,7 +191,7 @@ private slots:
         form.MenuCopy->trigger();
         QCOMPARE(shown.messages.size(), 1);
         QVERIFY2(shown.messages[0].contains("Save as"), qPrintable(shown.messages[0]));
-        QCOMPARE(QApplication::clipboard()->text().toLatin1(), expectedDump(bytes));
+        QCOMPARE(QApplication::clipboard()->text(), hexPairs(bytes));
 
         QString message;
         whenModal([&](QWidget* box) {
@@ -234,33 +285,195 @@ private slots:
         }
     }
 
-    void clickedLinesAreSelectedAndCopied() {
+    // A click puts the cursor on the byte clicked; a drag selects from the
+    // byte pressed to the byte reached, both included, in either direction,
+    // and Copy gives the column the drag began in.
+    void draggedBytesAreSelectedAndCopied() {
         THexForm form;
-        form.resize(600, 400);
+        form.resize(900, 400);
         form.show();
         form.openFile(path("data.bin"));
-        QWidget* view = form.Rich->viewport();
-        const int h = form.Rich->fontMetrics().height();
-        const QByteArray dump = expectedDump(bytes);  // 80 characters a full line
-        struct Step { Qt::MouseButton button; Qt::Key key; Qt::KeyboardModifiers mods; int line; quint64 first, last; };
-        const Step steps[] = {
-            {Qt::LeftButton, Qt::Key_unknown, {}, 3, 3, 3},     {Qt::LeftButton, Qt::Key_unknown, Qt::ShiftModifier, 5, 3, 5},
-            {Qt::NoButton, Qt::Key_Down, Qt::ShiftModifier, 0, 3, 6}, {Qt::NoButton, Qt::Key_Down, {}, 0, 7, 7},
-            {Qt::NoButton, Qt::Key_Up, Qt::ShiftModifier, 0, 6, 7},   {Qt::RightButton, Qt::Key_unknown, {}, 6, 6, 7},
-            {Qt::RightButton, Qt::Key_unknown, {}, 1, 1, 1},
+        const struct { quint64 from, to; bool printable; quint64 start, end; } drags[] = {
+            {0x25, 0x49, false, 0x25, 0x4A},  // across three lines, downwards
+            {0x49, 0x25, false, 0x25, 0x4A},  // and upwards
+            {0x30, 0x3F, true, 0x30, 0x40},   // a line's characters
+            {0x13, 0x14, false, 0x13, 0x15},  // two bytes
+            {0x02, 0x5E, true, 0x02, 0x5F},
         };
-        for (const Step& s : steps) {
-            if (s.button == Qt::RightButton) QTest::mousePress(view, s.button, s.mods, QPoint(30, s.line * h + h / 2));
-            else if (s.button != Qt::NoButton) QTest::mouseClick(view, s.button, s.mods, QPoint(30, s.line * h + h / 2));
-            else QTest::keyClick(form.Rich, s.key, s.mods);
-            if (s.button == Qt::RightButton) QTest::mouseRelease(view, s.button, s.mods, QPoint(30, s.line * h + h / 2));
+        for (const auto& d : drags) {
+            drag(form.Rich, pointOf(form.Rich, d.from, d.printable), pointOf(form.Rich, d.to, d.printable));
             QVERIFY(form.Rich->hasSelection());
-            QCOMPARE(form.Rich->selectionFirst(), s.first);
-            QCOMPARE(form.Rich->selectionLast(), s.last);
-            QApplication::clipboard()->clear();
+            QCOMPARE(form.Rich->selectionStart(), d.start);
+            QCOMPARE(form.Rich->selectionEnd(), d.end);
+            QCOMPARE(form.Rich->inPrintable(), d.printable);
+            QCOMPARE(form.SelectionSize->text(), QStringLiteral("%1 bytes selected").arg(d.end - d.start));
             QTest::keyClick(form.Rich, Qt::Key_C, Qt::ControlModifier);
-            QCOMPARE(QApplication::clipboard()->text().toLatin1(), dump.mid(s.first * 80, (s.last - s.first + 1) * 80));
+            const QByteArray selected = bytes.mid(qsizetype(d.start), qsizetype(d.end - d.start));
+            QCOMPARE(QApplication::clipboard()->text(), d.printable ? printables(selected) : hexPairs(selected));
         }
+        // A click drops the selection; the cursor is on the byte clicked, in either column.
+        for (const bool printable : {false, true}) {
+            QTest::mouseClick(form.Rich->viewport(), Qt::LeftButton, {}, pointOf(form.Rich, 0x47, printable));
+            QVERIFY(!form.Rich->hasSelection());
+            QCOMPARE(form.Rich->cursorOffset(), quint64(0x47));
+            QCOMPARE(form.Rich->inPrintable(), printable);
+            QCOMPARE(form.SelectionSize->text(), QString());
+            QCOMPARE(form.CursorOffset->text(), QStringLiteral("Offset $00047 (71)"));
+        }
+    }
+
+    // Shift with the keys extends the selection from where it began; a key
+    // without Shift moves the cursor and drops it.
+    void keysMoveAndExtend() {
+        THexForm form;
+        form.resize(900, 400);
+        form.show();
+        form.openFile(path("data.bin"));
+        const quint64 page = 16 * quint64(form.Rich->visibleLines()), size = quint64(bytes.size());
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; quint64 cursor, start, end; } steps[] = {
+            {Qt::Key_Right, {}, 1, 1, 1},
+            {Qt::Key_Right, Qt::ShiftModifier, 2, 1, 3},
+            {Qt::Key_End, Qt::ShiftModifier, 15, 1, 16},
+            {Qt::Key_Down, Qt::ShiftModifier, 31, 1, 32},
+            {Qt::Key_PageDown, Qt::ShiftModifier, 31 + page, 1, 32 + page},
+            {Qt::Key_Home, Qt::ShiftModifier, 16 + page, 1, 17 + page},
+            {Qt::Key_Up, {}, page, page, page},
+            {Qt::Key_Left, Qt::ShiftModifier, page - 1, page - 1, page + 1},
+            {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, size - 1, page, size},
+            {Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier, 0, 0, page + 1},
+            {Qt::Key_Left, {}, 0, 0, 0},
+            {Qt::Key_End, Qt::ControlModifier, size - 1, size - 1, size - 1},
+            {Qt::Key_Right, Qt::ShiftModifier, size - 1, size - 1, size},
+        };
+        for (const auto& s : steps) {
+            QTest::keyClick(form.Rich, s.key, s.mods);
+            QCOMPARE(form.Rich->cursorOffset(), s.cursor);
+            QCOMPARE(form.Rich->hasSelection(), s.end > s.start);
+            QCOMPARE(form.Rich->selectionStart(), s.start);
+            QCOMPARE(form.Rich->selectionEnd(), s.end);
+            // The cursor's line is in sight.
+            QVERIFY(form.Rich->currentLine() >= form.Rich->topLine());
+            QVERIFY(form.Rich->currentLine() < form.Rich->topLine() + form.Rich->visibleLines());
+        }
+    }
+
+    // In text the cursor and the selection go by characters; a line's end is one.
+    void textIsSelectedByCharacters() {
+        THexForm form;
+        form.resize(900, 400);
+        form.show();
+        const QByteArray text = "a\xC3\xA9\xE2\x82\xAC\xFFz\r\nnext\n\nend";
+        writeFile(path("chars.txt"), text);
+        form.openFile(path("chars.txt"));
+        const auto* lines = dynamic_cast<const hexview::TextLines*>(form.Rich->lines());
+        QVERIFY(lines);
+        QTRY_VERIFY(lines->index().complete());
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; quint64 cursor; QString copied; } steps[] = {
+            {Qt::Key_Right, {}, 1, QString()},
+            {Qt::Key_Right, Qt::ShiftModifier, 3, QStringLiteral("\u00E9\u20AC")},
+            {Qt::Key_Right, Qt::ShiftModifier, 6, QStringLiteral("\u00E9\u20AC\uFFFD")},
+            {Qt::Key_End, Qt::ShiftModifier, 8, QStringLiteral("\u00E9\u20AC\uFFFDz\r\n")},
+            {Qt::Key_Right, Qt::ShiftModifier, 10, QStringLiteral("\u00E9\u20AC\uFFFDz\r\nn")},
+            {Qt::Key_Up, {}, 0, QString()},
+            {Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier, 18, QStringLiteral("a\u00E9\u20AC\uFFFDz\r\nnext\n\nend")},
+            {Qt::Key_Up, {}, 15, QString()},  // the empty line's end
+            {Qt::Key_Left, Qt::ShiftModifier, 14, QStringLiteral("\n\n")},
+            {Qt::Key_Left, Qt::ShiftModifier, 13, QStringLiteral("t\n\n")},
+            {Qt::Key_Home, {}, 10, QString()},
+            {Qt::Key_Left, Qt::ShiftModifier, 8, QStringLiteral("\r\nn")},
+        };
+        for (const auto& s : steps) {
+            QTest::keyClick(form.Rich, s.key, s.mods);
+            QCOMPARE(form.Rich->cursorOffset(), s.cursor);
+            QCOMPARE(form.Rich->hasSelection(), !s.copied.isEmpty());
+            if (s.copied.isEmpty()) continue;
+            QTest::keyClick(form.Rich, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QApplication::clipboard()->text(), s.copied);
+        }
+    }
+
+    // The panel shows for the cursor's bytes what the inspect command prints
+    // for the same offset, in either byte order; a chosen field marks its
+    // bytes and copies its value; the panel's state outlasts the window.
+    void inspectorShowsTheCommandsFields() {
+        platform::FakeDesktop fakes;
+        THexForm form;
+        form.resize(1000, 400);
+        form.show();
+        form.openFile(path("data.bin"));
+        QVERIFY(!form.Inspector->isVisible());
+        QTest::keyClick(form.Rich, Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(form.Inspector->isVisible());
+        QCOMPARE(fakes.settings->groups["HexView"]["Inspector"], QStringLiteral("1"));
+        QTreeWidget* list = form.Inspector->InspectorList;
+        const struct { Qt::Key key; Qt::KeyboardModifiers mods; bool big; } moves[] = {
+            {Qt::Key_Right, {}, false}, {Qt::Key_Down, {}, true},   {Qt::Key_PageDown, {}, false},
+            {Qt::Key_End, Qt::ControlModifier, false}, {Qt::Key_Left, {}, true}, {Qt::Key_Left, Qt::ShiftModifier, false},
+        };
+        for (const auto& m : moves) {
+            if (form.Inspector->BigEndianCheck->isChecked() != m.big) form.Inspector->BigEndianCheck->click();
+            QTest::keyClick(form.Rich, m.key, m.mods);
+            QStringList shown;
+            for (int k = 0; k < list->topLevelItemCount(); ++k)
+                shown << list->topLevelItem(k)->text(0) + ": " + list->topLevelItem(k)->text(1);
+            QProcess command;
+            QStringList args = {"inspect", path("data.bin"), QString::number(form.Rich->cursorOffset())};
+            if (m.big) args << "--big-endian";
+            command.start(qEnvironmentVariable("KV_BIN_DIR") + "/Kvantor2", args);
+            QVERIFY(command.waitForFinished(20000));
+            QCOMPARE(shown, QString::fromUtf8(command.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts));
+        }
+        QCOMPARE(fakes.settings->groups["HexView"]["BigEndian"], QStringLiteral("0"));
+
+        // Choosing int32 marks the four bytes at the cursor (which follow it); its value is copied.
+        QTest::keyClick(form.Rich, Qt::Key_Home, Qt::ControlModifier);
+        const int int32 = 4;
+        QCOMPARE(list->topLevelItem(int32)->text(0), QStringLiteral("int32"));
+        list->setCurrentItem(list->topLevelItem(int32));
+        QCOMPARE(form.Rich->highlightFrom(), quint64(0));
+        QCOMPARE(form.Rich->highlightTo(), quint64(4));
+        QTest::keyClick(form.Rich, Qt::Key_Right);
+        QCOMPARE(form.Rich->highlightFrom(), quint64(1));
+        QCOMPARE(form.Rich->highlightTo(), quint64(5));
+        form.Inspector->MenuCopyValue->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), list->topLevelItem(int32)->text(1));
+        QVERIFY(!list->topLevelItem(int32)->text(1).isEmpty());
+
+        form.Inspector->BigEndianCheck->click();
+        THexForm again;
+        again.show();
+        QVERIFY(again.Inspector->isVisible());
+        QVERIFY(again.Inspector->BigEndianCheck->isChecked());
+        again.MenuInspector->trigger();
+        QVERIFY(!again.Inspector->isVisible());
+        QCOMPARE(fakes.settings->groups["HexView"]["Inspector"], QStringLiteral("0"));
+        // The README's picture: KV_SCREENSHOT=out.png [KV_SCREENSHOT_FILE=a program].
+        if (!qEnvironmentVariableIsEmpty("KV_SCREENSHOT")) {
+            form.openFile(qEnvironmentVariable("KV_SCREENSHOT_FILE", path("data.bin")));
+            form.Rich->select(0x18, 0x20);
+            form.Rich->setFocus();
+            QTest::qWait(50);
+            QVERIFY(form.grab().save(qEnvironmentVariable("KV_SCREENSHOT")));
+        }
+    }
+
+    // Selecting every byte of a file of 64 GiB takes no time and no memory;
+    // copying it is refused with the reason.
+    void selectsAllOfAHugeFile() {
+        writeFile(path("sparse.bin"), "", qint64(1) << 36);
+        THexForm form;
+        form.show();
+        form.openFile(path("sparse.bin"));
+        const qint64 before = residentKiB();
+        QTest::keyClick(form.Rich, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(form.Rich->selectionStart(), quint64(0));
+        QCOMPARE(form.Rich->selectionEnd(), quint64(1) << 36);
+        QCOMPARE(form.SelectionSize->text(), QStringLiteral("68719476736 bytes selected"));
+        ShownErrors shown;
+        QTest::keyClick(form.Rich, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(shown.messages.size(), 1);
+        QVERIFY2(shown.messages[0].contains("more than can be copied at once (64 MB)"), qPrintable(shown.messages[0]));
+        QVERIFY2(residentKiB() - before < 16 * 1024, qPrintable(QString::number(residentKiB() - before)));
     }
 
     void opensBinariesAsDumpAndSwitches() {
@@ -348,8 +561,8 @@ private slots:
             if (f.at < 0) whenModal([](QWidget* box) { box->close(); });
             QCOMPARE(form.find(f.typed, f.hex), f.at >= 0);
             if (f.at < 0) continue;
-            QCOMPARE(form.Rich->highlightFrom(), quint64(f.at));
-            QCOMPARE(form.Rich->highlightTo(), quint64(f.at) + (f.hex ? 4 : 5));
+            QCOMPARE(form.Rich->selectionStart(), quint64(f.at));
+            QCOMPARE(form.Rich->selectionEnd(), quint64(f.at) + (f.hex ? 4 : 5));
             QCOMPARE(form.Rich->cursorOffset(), quint64(f.at));
             QCOMPARE(form.Rich->currentLine(), quint64(f.at / 16));
         }
@@ -375,7 +588,7 @@ private slots:
         const quint64 lines32 = quint64(1) << 32;
         QCOMPARE(form.Rich->currentLine(), lines32 - 1);
         QCOMPARE(form.Rich->topLine(), lines32 - form.Rich->visibleLines());
-        QCOMPARE(form.CursorOffset->text(), QStringLiteral("Offset $FFFFFFFF0 (68719476720)"));
+        QCOMPARE(form.CursorOffset->text(), QStringLiteral("Offset $FFFFFFFFF (68719476735)"));
         QScrollBar* bar = form.Rich->verticalScrollBar();
         bar->setValue(bar->maximum() / 2);
         QVERIFY(qAbs(qint64(form.Rich->topLine()) - qint64(lines32 / 2)) < qint64(lines32 / 1000));
