@@ -21,6 +21,7 @@
 #include "tools/calc/Tabulation.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 #include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
@@ -52,13 +53,10 @@ QComboBox* combo(QWidget* parent, const char* name, QRect place, const QStringLi
 }  // namespace
 
 TForm9::TForm9(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)),
       Pars1(std::make_unique<TPars>()) {
-    setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("Graph and  calculator"));
+    forms::setUpDialog(this, "Form9", QStringLiteral("Graph and  calculator"), {544, 503});
     platform::helpOnF1(this, [this] { SpeedButton2Click(); });
-    setFixedSize(544, 503);
     buildGraph();
     buildGraphFormulas();
     buildCalculator();

@@ -17,6 +17,7 @@
 #include "platform/HelpKey.h"
 #include "tools/convert/Meas.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 namespace {
 
@@ -31,12 +32,9 @@ QFont serif(const QFont& base, bool italic) {
 }  // namespace
 
 TFindForm::TFindForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("FindForm"));
-    setWindowTitle(QStringLiteral("Find "));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "FindForm", QStringLiteral("Find "), {222, 348});
     platform::helpOnF1(this, QStringLiteral("40.html#finding"));
-    setFixedSize(222, 348);
     move(180, 123);
 
     Label1 = forms::label(this, "Label1", QStringLiteral("Input name "), {72, 0}, serif(font(), true));

@@ -24,6 +24,7 @@
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TMeasForm* MeasForm = nullptr;
 std::function<void()> TMeasForm::showPhysicalConstants;
@@ -64,13 +65,10 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TMeasForm::TMeasForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("MeasForm"));
-    setWindowTitle(QStringLiteral("Measure"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::FixedNoClose)) {
+    forms::setUpDialog(this, "MeasForm", QStringLiteral("Measure"), {515, 364});
     // F1: as the Help button, by the chosen category.
     platform::helpOnF1(this, [this] { SpeedButton4Click(); });
-    setFixedSize(515, 364);
     QPalette menuColour = palette();
     menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
     setPalette(menuColour);

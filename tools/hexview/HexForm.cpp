@@ -33,6 +33,7 @@
 #include "tools/hexview/ViewLines.h"
 #include "widgets/forms/FileDialog.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 THexForm* HexForm = nullptr;
 
@@ -51,11 +52,8 @@ auto busyCursor() {
 }  // namespace
 
 THexForm::THexForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowMinMaxButtonsHint) {
-    setObjectName(QStringLiteral("HexForm"));
-    setWindowTitle(QStringLiteral("Hex View"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::SizableMinMax)) {
+    forms::setUpDialog(this, "HexForm", QStringLiteral("Hex View"));
     setSizeGripEnabled(true);
     // 603 x 386 outside, less a usual frame and title.
     resize(595, 359);

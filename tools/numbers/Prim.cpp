@@ -19,6 +19,7 @@
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TPrimeForm* PrimeForm = nullptr;
 
@@ -39,13 +40,9 @@ QString now() {
 }  // namespace
 
 TPrimeForm::TPrimeForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("PrimeForm"));
-    setWindowTitle(QStringLiteral("Generate prime numbers"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "PrimeForm", QStringLiteral("Generate prime numbers"), {317, 253});
     platform::helpOnF1(this, QStringLiteral("primes.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(317, 253);
 
     model_ = new PrimeListModel(this);
     Memo1 = forms::placed(new PrimeListView(this), "Memo1", {8, 8, 129, 237});

@@ -24,6 +24,7 @@
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TPhisForm* PhisForm = nullptr;
 
@@ -141,15 +142,11 @@ private:
 }  // namespace
 
 TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)),
       dm_(dm ? dm : DM) {
     if (!dm_) throw kv::Error("The physical constants window needs the data module");
-    setObjectName(QStringLiteral("PhisForm"));
-    setWindowTitle(QStringLiteral("PhisForm"));
+    forms::setUpDialog(this, "PhisForm", QStringLiteral("PhisForm"), {532, 371});
     platform::helpOnF1(this, QStringLiteral("constants.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(532, 371);
     move(23, 113);
 
     Label1 = forms::label(this, "Label1", QStringLiteral("Phisical constants"), {163, 4}, timesFont(19, true));

@@ -21,6 +21,7 @@
 #include "tools/reference/HardnessTables.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TSteelForm* SteelForm = nullptr;
 
@@ -54,14 +55,10 @@ QFont boldOf(QFont f) {
 }  // namespace
 
 TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::FixedNoClose)),
       dm_(dm ? dm : DM) {
     if (!dm_) throw kv::Error("The steel hardness window needs the data module");
-    setObjectName(QStringLiteral("SteelForm"));
-    setWindowTitle(QStringLiteral("Reference: hardness number for steel"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(785, 447);
+    forms::setUpDialog(this, "SteelForm", QStringLiteral("Reference: hardness number for steel"), {785, 447});
     move(3, 26);
 
     ListBox1 = forms::placed(new QListWidget(this), "ListBox1", {4, 2, 652, 69});

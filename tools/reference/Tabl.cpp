@@ -18,6 +18,7 @@
 #include "tools/reference/ElementText.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TTableForm* TableForm = nullptr;
 
@@ -112,13 +113,9 @@ void TCaptionPanel::paintEvent(QPaintEvent* event) {
 // --- TTableForm --------------------------------------------------------------
 
 TTableForm::TTableForm(QWidget* parent, const QString& dir)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("TableForm"));
-    setWindowTitle(QStringLiteral("Chemical elements table"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
     // The client area of a 686 × 560 window with a dialog frame.
-    setFixedSize(680, 535);
+    forms::setUpDialog(this, "TableForm", QStringLiteral("Chemical elements table"), {680, 535});
     move(76, 2);
 
     const QString folder = dir.isEmpty() ? platform::programDir() : dir;
