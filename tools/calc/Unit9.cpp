@@ -1,7 +1,5 @@
 #include "tools/calc/Unit9.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -20,6 +18,7 @@
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 #include "parser/Parser10.h"
@@ -170,8 +169,7 @@ void TForm9::SpeedButton4Click() {
 }
 
 void TForm9::SpeedButton5Click() {
-    Edit6->selectAll();
-    QApplication::clipboard()->setText(Edit6->text());
+    forms::copyAll(Edit6);
 }
 
 void TForm9::SpeedButton6Click() {

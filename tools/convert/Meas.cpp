@@ -23,6 +23,7 @@
 #include "data/units/UnitCatalogue.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 
@@ -250,16 +251,14 @@ void TMeasForm::ListBox3Click() {
 }
 
 void TMeasForm::SpeedButton1Click() {
-    MaskEdit2->selectAll();
-    MaskEdit2->copy();
+    forms::copyAll(MaskEdit2);
 }
 
 void TMeasForm::SpeedButton5Click() {
     const int target = convert::selectedRow(ListBox3);
     if (target < 0) return;
     MaskEdit3->setText(MaskEdit2->text() + QLatin1Char(' ') + ListBox3->item(target)->text());
-    MaskEdit3->selectAll();
-    MaskEdit3->copy();
+    forms::copyAll(MaskEdit3);
 }
 
 void TMeasForm::SpeedButton2Click() {

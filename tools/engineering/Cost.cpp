@@ -23,6 +23,7 @@
 #include "platform/ProgramDir.h"
 #include "tools/engineering/TankCalculation.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 #include "widgets/gif/GIFImage.h"

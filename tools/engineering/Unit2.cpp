@@ -1,7 +1,5 @@
 #include "tools/engineering/Unit2.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +11,7 @@
 #include "platform/HelpKey.h"
 #include "tools/engineering/RadioWave.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 
@@ -103,4 +102,4 @@ void TForm2::SpeedButton2Click() { forms::copyAll(MaskEdit1); }
 
 void TForm2::SpeedButton3Click() { forms::copyAll(MaskEdit2); }
 
-void TForm2::SpeedButton4Click() { QApplication::clipboard()->setText(MaskEdit3->text()); }
+void TForm2::SpeedButton4Click() { forms::copyAll(MaskEdit3); }

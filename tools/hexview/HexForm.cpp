@@ -3,7 +3,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -31,6 +30,7 @@
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/MappedFile.h"
 #include "tools/hexview/ViewLines.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FileDialog.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
@@ -355,7 +355,7 @@ void THexForm::MenuCopyClick() {
                             .arg((size + (1 << 20) - 1) >> 20)
                             .toStdString());
     const auto busy = busyCursor();
-    QApplication::clipboard()->setText(lines_->copyText(Rich->selectionFirst(), Rich->selectionLast()));
+    forms::copyText(lines_->copyText(Rich->selectionFirst(), Rich->selectionLast()));
 }
 
 void THexForm::goTo(const QString& typed) {

@@ -15,6 +15,7 @@
 #include "platform/HelpPages.h"
 #include "tools/numbers/Numerals.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 

@@ -2,8 +2,6 @@
 
 #include <climits>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +16,7 @@
 #include "tools/numbers/PrimesCommand.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 
@@ -168,5 +167,5 @@ void TPrimeForm::Memo1Copy() {
                             .arg(QLocale().toString(last - first + 1), QLocale().toString(kMaxCopiedLines),
                                  QString::number(model_->rows().maximum()))
                             .toStdString());
-    QApplication::clipboard()->setText(model_->lines(first, last));
+    forms::copyText(model_->lines(first, last));
 }

@@ -1,7 +1,6 @@
 #include "tools/reference/Phis.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
@@ -23,6 +22,7 @@
 #include "tools/reference/PhisText.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 
@@ -231,8 +231,7 @@ void TPhisForm::DBGrid1CellClick(const QModelIndex& index) {
 }
 
 void TPhisForm::BitBtn2Click() {
-    Edit1->selectAll();
-    QApplication::clipboard()->setText(Edit1->text());
+    forms::copyAll(Edit1);
 }
 
 void TPhisForm::BitBtn1Click() {

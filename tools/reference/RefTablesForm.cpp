@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
 
@@ -217,8 +217,7 @@ void TForm5::StringGrid1SelectCell(int column, int row) {
 }
 
 void TForm5::SpeedButton5Click() {
-    RichEdit1->selectAll();
-    QApplication::clipboard()->setText(RichEdit1->text());
+    forms::copyAll(RichEdit1);
 }
 
 void TForm5::SpeedButton1Click() {
