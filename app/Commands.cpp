@@ -11,8 +11,8 @@
 #include "core/AppInfo.h"
 #include "core/Command.h"
 #include "core/NumberRead.h"
+#include "data/TableFolder.h"
 #include "data/TableReport.h"
-#include "platform/ProgramDir.h"
 #include "tools/calc/PlotCommand.h"
 #include "tools/convert/ConvertCommands.h"
 #include "tools/engineering/TankCommand.h"
@@ -37,7 +37,7 @@ using kv::CommandRow;
 using kv::kAnyCount;
 
 void tablesCommand(const QStringList&, std::ostream& out, std::ostream&) {
-    TableReport report = reportTables(platform::programDir());
+    TableReport report = reportTables(data::tableFolder());
     out << report.text;
     // The report says which table failed.
     if (!report.allOpen) throw kv::Error("");
