@@ -9,14 +9,12 @@
 #include "core/HandlerGuard.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/ToolDialog.h"
 
 TAbForm::TAbForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("AbForm"));
-    setWindowTitle(QStringLiteral("About"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "AbForm", QStringLiteral("About"), {310, 132});
     platform::helpOnF1(this, QStringLiteral("about.html"));
-    setFixedSize(310, 132);
     move(4, 109);
 
     auto* logo = new QLabel(this);

@@ -11,8 +11,8 @@
 #include "core/AppInfo.h"
 #include "core/Command.h"
 #include "core/NumberRead.h"
+#include "data/TableFolder.h"
 #include "data/TableReport.h"
-#include "platform/ProgramDir.h"
 #include "tools/calc/CommandRows.h"
 #include "tools/convert/CommandRows.h"
 #include "tools/engineering/CommandRows.h"
@@ -26,7 +26,7 @@ using kv::CommandRow;
 using kv::kAnyCount;
 
 void tablesCommand(const QStringList&, std::ostream& out, std::ostream&) {
-    TableReport report = reportTables(platform::programDir());
+    TableReport report = reportTables(data::tableFolder());
     out << report.text;
     // The report says which table failed.
     if (!report.allOpen) throw kv::Error("");

@@ -24,6 +24,7 @@
 #include "platform/KeyTable.h"
 #include "platform/ProgramDir.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/ToolDialog.h"
 
 THot* Hot = nullptr;
 
@@ -94,13 +95,9 @@ void removeHotKeys() {
 // --- The configuration window -------------------------------------------------
 
 THot::THot(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("Hot"));
-    setWindowTitle(QStringLiteral("Configuration"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "Hot", QStringLiteral("Configuration"), {389, 211});
     platform::helpOnF1(this, [this] { SpeedButton6Click(); });
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(389, 211);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 

@@ -1,13 +1,16 @@
 // Every window on a private X server, as the window system sees it: its
 // title exactly its own caption, the program's window class, and F1 opening
 // the window's own help page, whatever control has the focus.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -144,6 +147,38 @@ private slots:
         QStringList asked = world->fakes->help->pages;
         for (int context : world->fakes->help->contexts) asked << platform::helpPageName(context);
         QCOMPARE(asked, QStringList{w.help});
+        QCOMPARE(errors.messages, QStringList());
+    }
+
+    // Every copy button the same way: the whole box selected, its text on the
+    // clipboard and in the primary selection, so Ctrl+V and a middle click
+    // paste the same.
+    void copyButtonsFillTheClipboardAndTheSelection() {
+        ShownErrors errors;
+        TForm2 radio;
+        TForm3 numerals;
+        TVolForm tanks;
+        TForm9 graph;
+        TPhisForm constants(nullptr, DM);
+        TForm5 topics(nullptr, DM);
+        std::unique_ptr<TMeasForm> converter(converterOnItsFirstCategory());
+        const std::pair<QAbstractButton*, QLineEdit*> rows[] = {
+            {radio.SpeedButton2, radio.MaskEdit1},   {radio.SpeedButton4, radio.MaskEdit3},
+            {numerals.SpeedButton1, numerals.Edit2}, {tanks.SpeedButton1, tanks.Edit5},
+            {graph.SpeedButton5, graph.Edit6},       {constants.BitBtn2, constants.Edit1},
+            {topics.SpeedButton5, topics.RichEdit1}, {converter->SpeedButton1, converter->MaskEdit2}};
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QVERIFY(clipboard->supportsSelection());
+        for (const auto& [button, box] : rows) {
+            const QString text = button->objectName() + " of " + button->window()->objectName();
+            box->setText(text);
+            clipboard->setText("before", QClipboard::Clipboard);
+            clipboard->setText("before", QClipboard::Selection);
+            button->click();
+            QCOMPARE(clipboard->text(QClipboard::Clipboard), text);
+            QCOMPARE(clipboard->text(QClipboard::Selection), text);
+            QCOMPARE(box->selectedText(), text);
+        }
         QCOMPARE(errors.messages, QStringList());
     }
 };

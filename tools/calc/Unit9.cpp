@@ -1,7 +1,5 @@
 #include "tools/calc/Unit9.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -20,7 +18,9 @@
 #include "tools/calc/GraphPlot.h"
 #include "tools/calc/Tabulation.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 #include "parser/Parser10.h"
 #include "widgets/plot/Sgr_data.h"
 #include "widgets/plot/Sgr_def.h"
@@ -52,13 +52,10 @@ QComboBox* combo(QWidget* parent, const char* name, QRect place, const QStringLi
 }  // namespace
 
 TForm9::TForm9(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)),
       Pars1(std::make_unique<TPars>()) {
-    setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("Graph and  calculator"));
+    forms::setUpDialog(this, "Form9", QStringLiteral("Graph and  calculator"), {544, 503});
     platform::helpOnF1(this, [this] { SpeedButton2Click(); });
-    setFixedSize(544, 503);
     buildGraph();
     buildGraphFormulas();
     buildCalculator();
@@ -172,8 +169,7 @@ void TForm9::SpeedButton4Click() {
 }
 
 void TForm9::SpeedButton5Click() {
-    Edit6->selectAll();
-    QApplication::clipboard()->setText(Edit6->text());
+    forms::copyAll(Edit6);
 }
 
 void TForm9::SpeedButton6Click() {

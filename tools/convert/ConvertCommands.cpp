@@ -9,14 +9,14 @@
 #include "core/Error.h"
 #include "core/NumberFormat.h"
 #include "core/NumberRead.h"
-#include "platform/ProgramDir.h"
+#include "data/TableFolder.h"
 #include "data/units/Conversion.h"
 #include "data/units/UnitCatalogue.h"
 
 namespace convert {
 namespace {
 
-std::string programDir() { return platform::programDir().toStdString(); }
+std::string tableFolder() { return data::tableFolder().toStdString(); }
 
 std::string categoryName(const UnitCatalogue& cat, int number) {
     const Category* c = cat.category(number);
@@ -159,13 +159,13 @@ void findCommandIn(const std::string& dir, const QStringList& args, std::ostream
 }
 
 void runConvertCommand(const QStringList& args, std::ostream& out, std::ostream&) {
-    convertCommandIn(programDir(), args, out);
+    convertCommandIn(tableFolder(), args, out);
 }
 void runUnitsCommand(const QStringList& args, std::ostream& out, std::ostream&) {
-    unitsCommandIn(programDir(), args, out);
+    unitsCommandIn(tableFolder(), args, out);
 }
 void runFindCommand(const QStringList& args, std::ostream& out, std::ostream&) {
-    findCommandIn(programDir(), args, out);
+    findCommandIn(tableFolder(), args, out);
 }
 
 }  // namespace convert

@@ -1,14 +1,12 @@
 #include "tools/convert/Find.h"
 
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalBlocker>
-#include <QTableView>
 #include <memory>
 
 #include "core/HandlerGuard.h"
@@ -16,7 +14,9 @@
 #include "data/TableModel.h"
 #include "platform/HelpKey.h"
 #include "tools/convert/Meas.h"
+#include "widgets/forms/DBGrid.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 namespace {
 
@@ -31,12 +31,9 @@ QFont serif(const QFont& base, bool italic) {
 }  // namespace
 
 TFindForm::TFindForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("FindForm"));
-    setWindowTitle(QStringLiteral("Find "));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "FindForm", QStringLiteral("Find "), {222, 348});
     platform::helpOnF1(this, QStringLiteral("40.html#finding"));
-    setFixedSize(222, 348);
     move(180, 123);
 
     Label1 = forms::label(this, "Label1", QStringLiteral("Input name "), {72, 0}, serif(font(), true));
@@ -44,7 +41,7 @@ TFindForm::TFindForm(QWidget* parent)
     Edit1 = forms::placed(new QLineEdit(this), "Edit1", {8, 23, 201, 24});
     Edit1->setFont(serif(font(), false));
 
-    DBGrid1 = forms::placed(new QTableView(this), "DBGrid1", {8, 51, 201, 265});
+    DBGrid1 = forms::placed(new TDBGrid(this), "DBGrid1", {8, 51, 201, 265});
     DBGrid1->setFont(serif(font(), false));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -84,30 +81,14 @@ void TFindForm::attachGrid() {
     if (model_) return;
     model_ = new TableModel(&DM->DataSource1, {QStringLiteral("NAME")}, this);
     model_->setColumnTitle(0, QStringLiteral("Name of measure"));
-    DBGrid1->setModel(model_);
-    // The grid and the table share one current row, whichever of them moves it.
-    connect(model_, &TableModel::currentRowChanged, this, &TFindForm::followTable);
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { followTable(model_->currentRow()); });
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (model_ && current.isValid()) model_->setCurrentRow(current.row());
-            });
-    followTable(model_->currentRow());
+    DBGrid1->setSource(model_);
 }
 
 void TFindForm::detachGrid() {
     if (!model_) return;
-    DBGrid1->setModel(nullptr);
+    DBGrid1->setSource(nullptr);
     delete model_;
     model_ = nullptr;
-}
-
-void TFindForm::followTable(int row) {
-    if (!model_ || row < 0 || row >= model_->rowCount()) return;
-    const QModelIndex at = model_->index(row, 0);
-    if (DBGrid1->currentIndex() == at) return;
-    DBGrid1->selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    DBGrid1->scrollTo(at);
 }
 
 void TFindForm::Edit1Change() {

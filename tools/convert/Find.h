@@ -7,10 +7,11 @@
 // order and filtering back.
 #include <QDialog>
 
+#include "widgets/forms/DBGrid.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableView;
 class TableModel;
 
 class TFindForm : public QDialog {
@@ -21,7 +22,7 @@ public:
 
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
-    QTableView* DBGrid1 = nullptr;
+    TDBGrid* DBGrid1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 
@@ -37,7 +38,6 @@ public:
 private:
     void attachGrid();
     void detachGrid();
-    void followTable(int row);
 
     TableModel* model_ = nullptr;
     bool tableTaken_ = false;  // the shared table is in this window's order

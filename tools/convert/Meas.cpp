@@ -23,7 +23,9 @@
 #include "data/units/UnitCatalogue.h"
 #include "tools/reference/Phis.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TMeasForm* MeasForm = nullptr;
 std::function<void()> TMeasForm::showPhysicalConstants;
@@ -64,13 +66,10 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TMeasForm::TMeasForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("MeasForm"));
-    setWindowTitle(QStringLiteral("Measure"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::FixedNoClose)) {
+    forms::setUpDialog(this, "MeasForm", QStringLiteral("Measure"), {515, 364});
     // F1: as the Help button, by the chosen category.
     platform::helpOnF1(this, [this] { SpeedButton4Click(); });
-    setFixedSize(515, 364);
     QPalette menuColour = palette();
     menuColour.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
     setPalette(menuColour);
@@ -252,16 +251,14 @@ void TMeasForm::ListBox3Click() {
 }
 
 void TMeasForm::SpeedButton1Click() {
-    MaskEdit2->selectAll();
-    MaskEdit2->copy();
+    forms::copyAll(MaskEdit2);
 }
 
 void TMeasForm::SpeedButton5Click() {
     const int target = convert::selectedRow(ListBox3);
     if (target < 0) return;
     MaskEdit3->setText(MaskEdit2->text() + QLatin1Char(' ') + ListBox3->item(target)->text());
-    MaskEdit3->selectAll();
-    MaskEdit3->copy();
+    forms::copyAll(MaskEdit3);
 }
 
 void TMeasForm::SpeedButton2Click() {

@@ -21,6 +21,7 @@
 #include "tools/engineering/RgbDesktop.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 namespace {
 
@@ -49,13 +50,9 @@ void setBox(QLineEdit* box, const QString& text) {
 }  // namespace
 
 TForm4::TForm4(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("RGB color"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "Form4", QStringLiteral("RGB color"), {318, 292});
     platform::helpOnF1(this, QStringLiteral("rgb.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(318, 292);
 
     // The picture top left, the boxes beside it, the buttons and the value on
     // the right; the grey scale and the list below; the sliders at the bottom.

@@ -23,7 +23,9 @@
 #include "platform/ProgramDir.h"
 #include "tools/engineering/TankCalculation.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 #include "widgets/gif/GIFImage.h"
 
 using engineering::TankUnitKind;
@@ -64,13 +66,11 @@ void resultRow(QFrame* row, const QString& caption, const char* labelName, const
 }  // namespace
 
 TVolForm::TVolForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setObjectName(QStringLiteral("VolForm"));
-    setWindowTitle(QStringLiteral("Volume"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::FixedNoClose)) {
     // The unit lists are as wide as their longest names ("dalton (unified
     // atomic mass unit)"): the density and result rows span the window, which
     // is taller than its first design for them.
-    setFixedSize(479, 324);
+    forms::setUpDialog(this, "VolForm", QStringLiteral("Volume"), {479, 324});
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 

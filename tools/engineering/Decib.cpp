@@ -10,6 +10,7 @@
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TDecForm* DecForm = nullptr;
 
@@ -27,13 +28,9 @@ QPushButton* glyphButton(QWidget* parent, const char* name, QRect place, const c
 }  // namespace
 
 TDecForm::TDecForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("DecForm"));
-    setWindowTitle(QStringLiteral("Decibel"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "DecForm", QStringLiteral("Decibel"), {406, 113});
     platform::helpOnF1(this, QStringLiteral("decibel.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(406, 113);
 
     // The two values on the left, the result to their right, the kind of
     // quantity across the bottom.

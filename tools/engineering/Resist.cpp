@@ -22,6 +22,7 @@
 #include "tools/engineering/ColorCode.h"
 #include "tools/engineering/OhmsLaw.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TForm6* Form6 = nullptr;
 
@@ -50,10 +51,8 @@ void showSum(QLineEdit* result, std::optional<double> sum) {
 
 }  // namespace
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Resistors,capicitors values, Ohm's Law"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+TForm6::TForm6(QWidget* parent) : QDialog(parent, forms::dialogFrame(forms::Frame::Sizable)) {
+    forms::setUpDialog(this, "Form6", QStringLiteral("Resistors,capicitors values, Ohm's Law"));
     resize(523, 346);
     setMinimumSize(523, 346);
 

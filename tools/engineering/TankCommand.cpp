@@ -5,7 +5,7 @@
 
 #include "core/Command.h"
 #include "core/NumberFormat.h"
-#include "platform/ProgramDir.h"
+#include "data/TableFolder.h"
 #include "tools/engineering/TankCalculation.h"
 #include "tools/engineering/TankUnits.h"
 
@@ -97,7 +97,7 @@ void tankCommandIn(const std::string& dir, const QStringList& args, std::ostream
 }
 
 void runTankCommand(const QStringList& args, std::ostream& out, std::ostream&) {
-    tankCommandIn(platform::programDir().toStdString(), args, out);
+    tankCommandIn(data::tableFolder().toStdString(), args, out);
 }
 
 }  // namespace engineering

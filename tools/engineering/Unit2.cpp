@@ -1,7 +1,5 @@
 #include "tools/engineering/Unit2.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +11,9 @@
 #include "platform/HelpKey.h"
 #include "tools/engineering/RadioWave.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 namespace {
 
@@ -46,13 +46,9 @@ engineering::RadioBoxes boxesOf(const TForm2& form) {
 }  // namespace
 
 TForm2::TForm2(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Radio frequency to Wavelength"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "Form2", QStringLiteral("Radio frequency to Wavelength"), {351, 105});
     platform::helpOnF1(this, QStringLiteral("radio.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(351, 105);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -106,4 +102,4 @@ void TForm2::SpeedButton2Click() { forms::copyAll(MaskEdit1); }
 
 void TForm2::SpeedButton3Click() { forms::copyAll(MaskEdit2); }
 
-void TForm2::SpeedButton4Click() { QApplication::clipboard()->setText(MaskEdit3->text()); }
+void TForm2::SpeedButton4Click() { forms::copyAll(MaskEdit3); }

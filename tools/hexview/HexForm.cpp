@@ -3,7 +3,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -34,8 +33,10 @@
 #include "tools/hexview/LineIndex.h"
 #include "tools/hexview/MappedFile.h"
 #include "tools/hexview/ViewLines.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FileDialog.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 THexForm* HexForm = nullptr;
 
@@ -54,11 +55,8 @@ auto busyCursor() {
 }  // namespace
 
 THexForm::THexForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowMinMaxButtonsHint) {
-    setObjectName(QStringLiteral("HexForm"));
-    setWindowTitle(QStringLiteral("Hex View"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::SizableMinMax)) {
+    forms::setUpDialog(this, "HexForm", QStringLiteral("Hex View"));
     setSizeGripEnabled(true);
     // 603 x 386 outside, less a usual frame and title.
     resize(595, 359);
@@ -420,7 +418,7 @@ void THexForm::MenuCopyClick() {
                             .arg((size + (1 << 20) - 1) >> 20)
                             .toStdString());
     const auto busy = busyCursor();
-    QApplication::clipboard()->setText(lines_->copyText(from, to, printable));
+    forms::copyText(lines_->copyText(from, to, printable));
 }
 
 void THexForm::goTo(const QString& typed) {

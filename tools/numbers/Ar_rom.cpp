@@ -15,7 +15,9 @@
 #include "platform/HelpPages.h"
 #include "tools/numbers/Numerals.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TForm3* Form3 = nullptr;
 
@@ -32,13 +34,9 @@ QLineEdit* resultBox(QWidget* parent, const char* name, QRect place) {
 }  // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)),
       beep(&QApplication::beep) {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("converter arabic to roman numeral"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(484, 139);
+    forms::setUpDialog(this, "Form3", QStringLiteral("converter arabic to roman numeral"), {484, 139});
 
     // The number and the buttons on the left, the Roman numeral and the base
     // to their right, the words across the bottom.

@@ -14,6 +14,7 @@
 #include "tools/numbers/TypedDateEdit.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 namespace {
 
@@ -47,12 +48,9 @@ double pickedTime(const QDateTimeEdit* picker) {
 }  // namespace
 
 TFormDate::TFormDate(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("FormDate"));
-    setWindowTitle(QStringLiteral("Date-Date= Years, Mouths, Days, Hours"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "FormDate", QStringLiteral("Date-Date= Years, Mouths, Days, Hours"), {332, 157});
     platform::helpOnF1(this, QStringLiteral("dates.html"));
-    setFixedSize(332, 157);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 

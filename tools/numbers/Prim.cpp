@@ -2,8 +2,6 @@
 
 #include <climits>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +16,9 @@
 #include "tools/numbers/PrimesCommand.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TPrimeForm* PrimeForm = nullptr;
 
@@ -39,13 +39,9 @@ QString now() {
 }  // namespace
 
 TPrimeForm::TPrimeForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("PrimeForm"));
-    setWindowTitle(QStringLiteral("Generate prime numbers"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "PrimeForm", QStringLiteral("Generate prime numbers"), {317, 253});
     platform::helpOnF1(this, QStringLiteral("primes.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(317, 253);
 
     model_ = new PrimeListModel(this);
     Memo1 = forms::placed(new PrimeListView(this), "Memo1", {8, 8, 129, 237});
@@ -171,5 +167,5 @@ void TPrimeForm::Memo1Copy() {
                             .arg(QLocale().toString(last - first + 1), QLocale().toString(kMaxCopiedLines),
                                  QString::number(model_->rows().maximum()))
                             .toStdString());
-    QApplication::clipboard()->setText(model_->lines(first, last));
+    forms::copyText(model_->lines(first, last));
 }

@@ -7,7 +7,7 @@
 
 #include "core/Error.h"
 #include "core/NumberFormat.h"
-#include "platform/ProgramDir.h"
+#include "data/TableFolder.h"
 
 namespace reference {
 
@@ -15,10 +15,6 @@ namespace {
 
 // The mass of one atomic mass unit as the window has always counted it.
 constexpr double kAtomicMassUnit = 1.66e-27;
-
-std::string tablePath(const char* file) {
-    return (platform::programDir() + QLatin1String(file)).toStdString();
-}
 
 }  // namespace
 
@@ -69,14 +65,12 @@ QStringList elementLines(const ElementRecord& r, const ElementDetails& d, QChar 
 void runElementCommand(const QStringList& args, std::ostream& out, std::ostream&) {
     const QString key = args.join(QLatin1Char(' '));
     dbase::Table elements;
-    elements.setFileName(tablePath("elements.dbf"));
-    elements.open();
+    data::openTable(elements, "elements.dbf");
     const std::map<int, ElementRecord> records = readElementRecords(elements);
     const ElementRecord* record = findElement(records, key);
     if (!record) throw kv::Error("No element has the symbol, name or number \"" + key.toStdString() + "\"");
     dbase::Table details;
-    details.setFileName(tablePath("all.dbf"));
-    details.open();
+    data::openTable(details, "all.dbf");
     details.setIndexName("NUMBER");
     if (!details.findKey(static_cast<double>(record->number)))
         throw kv::Error("all.dbf holds no details of element " + std::to_string(record->number));
@@ -86,8 +80,7 @@ void runElementCommand(const QStringList& args, std::ostream& out, std::ostream&
 
 void runElementsCommand(const QStringList&, std::ostream& out, std::ostream&) {
     dbase::Table elements;
-    elements.setFileName(tablePath("elements.dbf"));
-    elements.open();
+    data::openTable(elements, "elements.dbf");
     for (const auto& [number, r] : readElementRecords(elements)) {
         out << QStringLiteral("%1 %2 %3 %4")
                    .arg(number, 3)

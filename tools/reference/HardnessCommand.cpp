@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/Command.h"
-#include "platform/ProgramDir.h"
+#include "data/TableFolder.h"
 #include "tools/reference/HardnessTables.h"
 
 namespace reference {
@@ -12,8 +12,7 @@ namespace reference {
 namespace {
 
 void openBeside(dbase::Table& t, const char* file, const char* order) {
-    t.setFileName((platform::programDir() + QString::fromLatin1(file)).toStdString());
-    t.open();
+    data::openTable(t, file);
     t.setIndexFieldNames(order);
 }
 

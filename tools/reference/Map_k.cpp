@@ -18,6 +18,7 @@
 #include "tools/reference/UnicodeNames.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TMap* Map = nullptr;
 
@@ -64,13 +65,9 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
 }  // namespace
 
 TMap::TMap(QWidget* parent, std::optional<std::vector<reference::FontFamily>> families)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("Map"));
-    setWindowTitle(QStringLiteral("Character code and viewer fonts"));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
+    forms::setUpDialog(this, "Map", QStringLiteral("Character code and viewer fonts"), {676, 398});
     platform::helpOnF1(this, QStringLiteral("10.html#charmap"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(676, 398);
     move(2, 107);
 
     QFont bold = font();

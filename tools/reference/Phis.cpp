@@ -1,7 +1,6 @@
 #include "tools/reference/Phis.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
@@ -23,7 +22,10 @@
 #include "tools/reference/PhisText.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
+#include "widgets/forms/DBGrid.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TPhisForm* PhisForm = nullptr;
 
@@ -45,9 +47,9 @@ QFont timesFont(int pixelSize, bool bold) {
 // The columns share the grid's width, so the names stay in view beside the
 // values and symbols and the grid never scrolls sideways; a text cut short
 // shows whole in its tooltip.
-class ConstantsGrid : public QTableView {
+class ConstantsGrid : public TDBGrid {
 public:
-    using QTableView::QTableView;
+    using TDBGrid::TDBGrid;
 
     // The symbols take what they need (up to a fifth of the width); names and
     // values share the rest in proportion to their longest texts, the values
@@ -141,15 +143,11 @@ private:
 }  // namespace
 
 TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)),
       dm_(dm ? dm : DM) {
     if (!dm_) throw kv::Error("The physical constants window needs the data module");
-    setObjectName(QStringLiteral("PhisForm"));
-    setWindowTitle(QStringLiteral("PhisForm"));
+    forms::setUpDialog(this, "PhisForm", QStringLiteral("PhisForm"), {532, 371});
     platform::helpOnF1(this, QStringLiteral("constants.html"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(532, 371);
     move(23, 113);
 
     Label1 = forms::label(this, "Label1", QStringLiteral("Phisical constants"), {163, 4}, timesFont(19, true));
@@ -161,7 +159,7 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
 
     auto* grid = new ConstantsGrid(this);
     DBGrid1 = forms::placed(grid, "DBGrid1", {3, 32, 524, 305});
-    DBGrid1->setModel(model_);
+    DBGrid1->setSource(model_);
     DBGrid1->setItemDelegate(new ConstantsDelegate(DBGrid1));
     DBGrid1->setFont(timesFont(13, true));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -204,25 +202,11 @@ TPhisForm::TPhisForm(QWidget* parent, TDM* dm)
     connect(DBGrid1, &QTableView::clicked, this, kv::guard(this, &TPhisForm::DBGrid1CellClick));
     connect(BitBtn2, &QPushButton::clicked, this, kv::guard(this, &TPhisForm::BitBtn2Click));
     connect(BitBtn1, &QPushButton::clicked, this, kv::guard(this, &TPhisForm::BitBtn1Click));
-    // The table's cursor and the grid's current cell move together, as a
-    // bound grid's do; the keyboard moves the cursor but leaves Edit1 alone.
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            kv::guard([this](const QModelIndex& current, const QModelIndex&) {
-                if (current.isValid()) model_->setCurrentRow(current.row());
-            }));
-    connect(model_, &TableModel::currentRowChanged, this, kv::guard(this, &TPhisForm::followTableRow));
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { kv::guarded([this] { followTableRow(model_->currentRow()); }); });
-    // The window opens on the first constant by name, wherever the table's
-    // cursor was left when the table was opened and ordered.
+    // The grid moves the table's cursor and follows it; the keyboard moves
+    // the cursor but leaves Edit1 alone. The window opens on the first
+    // constant by name, wherever the cursor was left when the table was
+    // opened and ordered.
     if (dm_->Table3.active()) dm_->Table3.first();
-    followTableRow(model_->currentRow());
-}
-
-void TPhisForm::followTableRow(int row) {
-    const QModelIndex current = DBGrid1->currentIndex();
-    if (row < 0 || (current.isValid() && current.row() == row)) return;
-    DBGrid1->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : 0));
 }
 
 void TPhisForm::DBGrid1CellClick(const QModelIndex& index) {
@@ -234,8 +218,7 @@ void TPhisForm::DBGrid1CellClick(const QModelIndex& index) {
 }
 
 void TPhisForm::BitBtn2Click() {
-    Edit1->selectAll();
-    QApplication::clipboard()->setText(Edit1->text());
+    forms::copyAll(Edit1);
 }
 
 void TPhisForm::BitBtn1Click() {

@@ -3,11 +3,12 @@
 // as a line of text to copy.
 #include <QDialog>
 
+#include "widgets/forms/DBGrid.h"
+
 class QLabel;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
-class QTableView;
 class TDM;
 class TableModel;
 
@@ -18,7 +19,7 @@ public:
     explicit TPhisForm(QWidget* parent = nullptr, TDM* dm = nullptr);
 
     QLabel* Label1;
-    QTableView* DBGrid1;
+    TDBGrid* DBGrid1;
     QLineEdit* Edit1;
     QPushButton* BitBtn2;
     QPushButton* BitBtn1;
@@ -31,8 +32,6 @@ public:
     void BitBtn1Click();
 
 private:
-    void followTableRow(int row);
-
     TDM* dm_;
     TableModel* model_;
 };

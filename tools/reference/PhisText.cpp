@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "core/Error.h"
+#include "data/TableFolder.h"
 #include "data/UserTables.h"
-#include "platform/ProgramDir.h"
 
 namespace reference {
 
@@ -31,7 +31,7 @@ void runConstantsCommand(const QStringList& args, std::ostream& out, std::ostrea
     const QString text = args.join(QLatin1Char(' '));
     // The user's edited copy, when there is one, is what the window shows too.
     const QStringList lines =
-        constantLines(data::tableFile(platform::programDir(), QStringLiteral("phcont.dbf")).toStdString(), text);
+        constantLines(data::tableFile(data::tableFolder(), QStringLiteral("phcont.dbf")).toStdString(), text);
     if (lines.isEmpty()) throw kv::Error("No constant's name contains \"" + text.toStdString() + "\"");
     for (const QString& line : lines) out << line.toStdString() << "\n";
 }

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "core/Error.h"
-#include "platform/ProgramDir.h"
+#include "data/TableFolder.h"
 
 namespace reference {
 
@@ -103,8 +103,7 @@ QString pickTitle(const QStringList& titles, const QString& wanted) {
 }
 
 void openTable(dbase::Table& table, const char* file, const std::string& order) {
-    table.setFileName((platform::programDir() + QString::fromLatin1(file)).toStdString());
-    table.open();
+    data::openTable(table, file);
     table.setIndexFieldNames(order);
 }
 

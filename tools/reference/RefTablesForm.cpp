@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +18,9 @@
 #include "platform/DesktopServices.h"
 #include "platform/HelpKey.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/Clipboard.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TForm5* Form5 = nullptr;
 
@@ -40,15 +41,11 @@ constexpr int kRowHeight = 18;
 }  // namespace
 
 TForm5::TForm5(QWidget* parent, TDM* dm)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)),
       dm_(dm ? dm : DM) {
     if (!dm_) throw kv::Error("The reference tables window needs the data module");
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Reference tables"));
+    forms::setUpDialog(this, "Form5", QStringLiteral("Reference tables"), {597, 368});
     platform::helpOnF1(this, QStringLiteral("10.html#reference-tables"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(597, 368);
 
     ListBox1 = forms::placed(new QListWidget(this), "ListBox1", {1, 3, 594, 93});
     ListBox1->setToolTip(QStringLiteral("Click to select "));
@@ -220,8 +217,7 @@ void TForm5::StringGrid1SelectCell(int column, int row) {
 }
 
 void TForm5::SpeedButton5Click() {
-    RichEdit1->selectAll();
-    QApplication::clipboard()->setText(RichEdit1->text());
+    forms::copyAll(RichEdit1);
 }
 
 void TForm5::SpeedButton1Click() {

@@ -4,13 +4,11 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
-#include <QTableView>
 
 #include "core/Error.h"
 #include "core/HandlerGuard.h"
@@ -20,7 +18,9 @@
 #include "tools/reference/DbNavigator.h"
 #include "tools/reference/HardnessTables.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/DBGrid.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TSteelForm* SteelForm = nullptr;
 
@@ -54,14 +54,10 @@ QFont boldOf(QFont f) {
 }  // namespace
 
 TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, forms::dialogFrame(forms::Frame::FixedNoClose)),
       dm_(dm ? dm : DM) {
     if (!dm_) throw kv::Error("The steel hardness window needs the data module");
-    setObjectName(QStringLiteral("SteelForm"));
-    setWindowTitle(QStringLiteral("Reference: hardness number for steel"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    setFixedSize(785, 447);
+    forms::setUpDialog(this, "SteelForm", QStringLiteral("Reference: hardness number for steel"), {785, 447});
     move(3, 26);
 
     ListBox1 = forms::placed(new QListWidget(this), "ListBox1", {4, 2, 652, 69});
@@ -82,7 +78,7 @@ TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
 
     // One pixel of plain frame, so the first column starts where the heading
     // boxes expect it (x = 6 in the panel).
-    DBGrid1 = forms::placed(new QTableView(Panel1), "DBGrid1", {5, 124, 777, 200});
+    DBGrid1 = forms::placed(new TDBGrid(Panel1), "DBGrid1", {5, 124, 777, 200});
     DBGrid1->setFrameStyle(QFrame::Box | QFrame::Plain);
     DBGrid1->setLineWidth(1);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,9 +155,7 @@ void TSteelForm::reject() {
 }
 
 void TSteelForm::removeColumns() {
-    QItemSelectionModel* selection = DBGrid1->selectionModel();  // the view does not delete it
-    DBGrid1->setModel(nullptr);
-    delete selection;
+    DBGrid1->setSource(nullptr);
     delete model_;
     model_ = nullptr;
     delegate_->colours.clear();
@@ -204,7 +198,7 @@ void TSteelForm::showTable(int item) {
     reference::selectHardnessTable(rvb, item);
     model_ = new TableModel(&dm_->DataSource7, fields, this);
     for (int c = 0; c < columns; ++c) model_->setColumnTitle(c, QString::number(c + 1));
-    DBGrid1->setModel(model_);
+    DBGrid1->setSource(model_);
     const int width = reference::hardnessColumnWidth(item, DBGrid1->width());
     for (int c = 0; c < columns; ++c) DBGrid1->setColumnWidth(c, width);
     delegate_->colours.assign(static_cast<size_t>(columns), QColor());
@@ -230,20 +224,5 @@ void TSteelForm::showTable(int item) {
     }
     for (; i < boxes.size(); ++i) boxes[i]->hide();
 
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            kv::guard([this](const QModelIndex& current, const QModelIndex&) {
-                if (current.isValid() && model_) model_->setCurrentRow(current.row());
-            }));
-    connect(model_, &TableModel::currentRowChanged, this, kv::guard(this, &TSteelForm::followTableRow));
-    followTableRow(model_->currentRow());
     DBGrid1->viewport()->update();
-}
-
-void TSteelForm::followTableRow(int row) {
-    if (!model_ || row < 0) return;
-    const QModelIndex current = DBGrid1->currentIndex();
-    if (current.isValid() && current.row() == row) return;
-    const QModelIndex to = model_->index(row, current.isValid() ? current.column() : 0);
-    DBGrid1->setCurrentIndex(to);
-    DBGrid1->scrollTo(to);
 }

@@ -6,11 +6,12 @@
 #include <QDialog>
 #include <vector>
 
+#include "widgets/forms/DBGrid.h"
+
 class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTableView;
 class TDBNavigator;
 class TDM;
 class TableModel;
@@ -25,7 +26,7 @@ public:
     QListWidget* ListBox1;
     QPushButton* BitBtn1;
     QFrame* Panel1;
-    QTableView* DBGrid1;
+    TDBGrid* DBGrid1;
     TDBNavigator* DBNavigator1;
     // The heading boxes 0..10 and their labels, made once with the window.
     std::vector<QFrame*> boxes;
@@ -52,7 +53,6 @@ protected:
 
 private:
     void removeColumns();
-    void followTableRow(int row);
 
     TDM* dm_;
     TableModel* model_ = nullptr;

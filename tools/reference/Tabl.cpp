@@ -1,12 +1,10 @@
 #include "tools/reference/Tabl.h"
 
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTableView>
 #include <QToolButton>
 
 #include "core/HandlerGuard.h"
@@ -17,7 +15,9 @@
 #include "platform/ProgramDir.h"
 #include "tools/reference/ElementText.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/DBGrid.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ToolDialog.h"
 
 TTableForm* TableForm = nullptr;
 
@@ -112,13 +112,9 @@ void TCaptionPanel::paintEvent(QPaintEvent* event) {
 // --- TTableForm --------------------------------------------------------------
 
 TTableForm::TTableForm(QWidget* parent, const QString& dir)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("TableForm"));
-    setWindowTitle(QStringLiteral("Chemical elements table"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    : QDialog(parent, forms::dialogFrame(forms::Frame::Fixed)) {
     // The client area of a 686 × 560 window with a dialog frame.
-    setFixedSize(680, 535);
+    forms::setUpDialog(this, "TableForm", QStringLiteral("Chemical elements table"), {680, 535});
     move(76, 2);
 
     const QString folder = dir.isEmpty() ? platform::programDir() : dir;
@@ -140,8 +136,9 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
                             this);
     model_->setColumnTitle(0, QStringLiteral("NU"));
     model_->setColumnTitle(1, QStringLiteral("Sing"));
-    DBGrid1 = forms::placed(new QTableView(this), "DBGrid1", {1, 393, 201, 120});
-    DBGrid1->setModel(model_);
+    DBGrid1 = forms::placed(new TDBGrid(this), "DBGrid1", {1, 393, 201, 120});
+    // The grid and the table's cursor move together.
+    DBGrid1->setSource(model_);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -245,15 +242,7 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     connect(BitBtn2, &QToolButton::clicked, this, kv::guard(this, &TTableForm::BitBtn2Click));
     connect(SpeedButton7, &QToolButton::clicked, this, kv::guard(this, &TTableForm::SpeedButton7Click));
     platform::helpOnF1(this, QStringLiteral("elements.html"));
-    // The grid and the table's cursor move together, and every value on the
-    // window follows the current element, however it became current.
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            kv::guard([this](const QModelIndex& current, const QModelIndex&) {
-                if (current.isValid()) model_->setCurrentRow(current.row());
-            }));
-    connect(model_, &TableModel::currentRowChanged, this, kv::guard(this, &TTableForm::followTableRow));
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { kv::guarded([this] { followTableRow(model_->currentRow()); }); });
+    // Every value on the window follows the current element, however it became current.
     for (TDataSource* source : {&DataSource1, &DataSource2}) {
         connect(source, &TDataSource::currentChanged, this, kv::guard(this, &TTableForm::showBoundValues));
         connect(source, &TDataSource::rowsChanged, this, kv::guard(this, &TTableForm::showBoundValues));
@@ -262,7 +251,6 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     connect(&DataSource1, &TDataSource::rowsChanged, this, kv::guard(this, &TTableForm::OnDBChange));
 
     Table1.first();
-    followTableRow(model_->currentRow());
     showBoundValues();
     OnDBChange();
 }
@@ -404,10 +392,4 @@ void TTableForm::showBoundValues() {
         {DBText8, &d.density},   {DBText5, &d.boilPoint}, {DBText6, &d.melPoint}, {DBText9, &d.electro},
         {DBText10, &d.energ},    {DBText12, &d.oxi}};
     for (const auto& [label, text] : fields) showValue(label, *text);
-}
-
-void TTableForm::followTableRow(int row) {
-    const QModelIndex current = DBGrid1->currentIndex();
-    if (row < 0 || (current.isValid() && current.row() == row)) return;
-    DBGrid1->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : 0));
 }

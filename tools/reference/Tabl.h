@@ -9,9 +9,9 @@
 #include "data/DataSource.h"
 #include "data/dbase/Table.h"
 #include "tools/reference/ElementData.h"
+#include "widgets/forms/DBGrid.h"
 
 class QLabel;
-class QTableView;
 class QToolButton;
 class QPushButton;
 class TableModel;
@@ -47,7 +47,7 @@ public:
     dbase::Table Table1, Table2;
     TDataSource DataSource1{&Table1}, DataSource2{&Table2};
 
-    QTableView* DBGrid1;
+    TDBGrid* DBGrid1;
     QToolButton *SB1, *SB2;
     TCaptionPanel *PAr, *PMass, *PVal, *PO;
     QLabel *DBText1, *LMass, *Label3, *Label2, *DBText3, *Label1, *PVal1;
@@ -75,7 +75,6 @@ private:
     void buildTable();
     void addElementButton(QWidget* cell, const reference::ElementRecord& r, QSize size);
     void showBoundValues();
-    void followTableRow(int row);
 
     std::map<int, QToolButton*> buttons_;
     TableModel* model_ = nullptr;

@@ -1,10 +1,7 @@
 #include "widgets/forms/FormControls.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QToolButton>
 
 namespace forms {
@@ -47,11 +44,6 @@ QToolButton* pictureButton(QWidget* parent, const char* objectName, QRect place,
     b->setToolTip(hint);
     b->setAutoRaise(flat);
     return b;
-}
-
-void copyAll(QLineEdit* box) {
-    box->selectAll();
-    QApplication::clipboard()->setText(box->text());
 }
 
 }  // namespace forms

@@ -16,8 +16,6 @@ class QLabel;
 class QToolButton;
 class QWidget;
 
-class QLineEdit;
-
 namespace forms {
 
 void name(QWidget* w, const char* objectName);
@@ -41,9 +39,5 @@ QFrame* bevel(QWidget* parent, const char* objectName, QRect place);
 // frame under the mouse only.
 QToolButton* pictureButton(QWidget* parent, const char* objectName, QRect place, const QIcon& icon,
                            const QString& hint, bool flat = false);
-
-// A copy button's work: the whole box selected, so the user sees what was
-// taken, and its text on the clipboard.
-void copyAll(QLineEdit* box);
 
 }  // namespace forms

@@ -22,6 +22,7 @@
 #include "tests/tools/reference/HardnessTestTables.h"
 #include "tools/reference/DbNavigator.h"
 #include "tools/reference/Steel.h"
+#include "widgets/forms/ProgramFonts.h"
 
 class SteelFormTest : public QObject {
     Q_OBJECT
@@ -52,6 +53,7 @@ class SteelFormTest : public QObject {
 
 private slots:
     void initTestCase() {
+        forms::useProgramFonts();  // the headings are laid out for the program's face
         QCOMPARE(testsupport::copyBuiltTables(shipped.path()), QStringList());
         QCOMPARE(testsupport::copyBuiltTables(made.path()), QStringList());
         // Table 1: three boxes for four columns, the second hidden, the third of no known colour.
