@@ -1,6 +1,6 @@
 // The fast general format against the first implementation on many random
-// doubles of every exponent (random bit patterns, half of them next to a
-// midpoint between two 15-digit decimals):
+// doubles of every exponent (random bit patterns, whole numbers, and half of
+// them next to a midpoint between two 15-digit decimals):
 //   build/bench/format_equality 50000000
 // Prints the count compared and exits 1 at the first difference.
 #include <cstdint>
@@ -22,7 +22,9 @@ int main(int argc, char** argv) {
     char buf[kv::kGeneralMaxLength];
     for (long long k = 0; k < n; ++k) {
         double v;
-        if (k % 2 == 0) {
+        if (k % 16 == 0) {  // whole numbers of every size
+            v = static_cast<double>(random() >> (random() % 64));
+        } else if (k % 2 == 0) {
             const std::uint64_t bits = random();
             std::memcpy(&v, &bits, sizeof v);
         } else {

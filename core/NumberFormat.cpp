@@ -75,6 +75,16 @@ std::optional<std::uint64_t> scaledRounded(std::uint64_t m, int q, int k) {
     return std::nullopt;
 }
 
+// The digits of n, which has `count` of them, without its trailing zeros.
+void setDigits(Decimal& d, std::uint64_t n, int count) {
+    if (n % 100000000 == 0) n /= 100000000, count -= 8;
+    if (n % 10000 == 0) n /= 10000, count -= 4;
+    if (n % 100 == 0) n /= 100, count -= 2;
+    if (n % 10 == 0) n /= 10, count -= 1;
+    std::to_chars(d.digits, d.digits + sizeof d.digits, n);
+    d.count = count;
+}
+
 // The decimal of v rounded to 15 significant digits, trailing zeros
 // dropped, as the correctly rounding conversion to_chars gives it; directly
 // from v's bits times a power of ten where the rounding is certain.
@@ -88,6 +98,16 @@ void roundedDecimal(double magnitude, Decimal& d) {
     };
     // Subnormals have fewer bits than the product needs: they are rare enough to take the slow way.
     if (magnitude < std::numeric_limits<double>::min()) return exactRounding();
+    // Whole numbers below 10^15 are their own digits.
+    if (magnitude < static_cast<double>(kFifteenDigits) && magnitude >= 1) {
+        const auto whole = static_cast<std::uint64_t>(magnitude);
+        if (static_cast<double>(whole) == magnitude) {
+            char* end = std::to_chars(d.digits, d.digits + sizeof d.digits, whole).ptr;
+            d.e = static_cast<int>(end - d.digits);
+            setDigits(d, whole, d.e);
+            return;
+        }
+    }
     std::uint64_t bits;
     std::memcpy(&bits, &magnitude, sizeof bits);
     const int biased = static_cast<int>(bits >> 52);
@@ -105,10 +125,8 @@ void roundedDecimal(double magnitude, Decimal& d) {
         *n /= 10;
         ++e10;
     }
-    std::to_chars(d.digits, d.digits + sizeof d.digits, *n);
-    d.count = kSignificantDigits;
     d.e = e10 + 1;
-    dropTrailingZeros(d);
+    setDigits(d, *n, kSignificantDigits);
 }
 
 char* put(char* out, const char* from, int n) {

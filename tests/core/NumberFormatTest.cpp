@@ -188,6 +188,17 @@ TEST(FormatGeneralReference, AgreesOnRandomBitPatterns) {
     }
 }
 
+TEST(FormatGeneralReference, AgreesOnWholeNumbers) {
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 200000; ++i) {
+        const int bits = 1 + i % 60;  // whole numbers of every size, past 10^15 and 2^53
+        const double v = static_cast<double>(random() >> (64 - bits)) * (i % 3 == 0 ? -1 : 1);
+        ASSERT_EQ(kv::formatGeneral(v, '.'), referenceFormatGeneral(v, '.')) << "bits " << bitsText(v);
+    }
+    for (double v : {1.0, 10.0, 100.0, 1e14, 1e15 - 1, 1e15, 1e15 + 2, 1e16, 123456789012345.0, 100000000000001.0})
+        expectSameAsReference(v);
+}
+
 TEST(FormatGeneralReference, AgreesNextToTheRoundingMidpoints) {
     std::mt19937_64 random(5);
     std::uniform_int_distribution<std::int64_t> digits(100000000000000, 999999999999999);
