@@ -15,7 +15,7 @@ struct BatchOutcome {
 
     bool operator==(const BatchOutcome& o) const {
         return error == o.error && lastX == o.lastX && values.size() == o.values.size() &&
-               std::memcmp(values.data(), o.values.data(), values.size() * sizeof(double)) == 0;
+               (values.empty() || std::memcmp(values.data(), o.values.data(), values.size() * sizeof(double)) == 0);
     }
 };
 
