@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 
 #include "parser/BuiltInFunctions.h"
 #include "parser/StepRun.h"
@@ -9,6 +10,12 @@
 namespace {
 
 StepKind kindOf(const TOperation& op) {
+    static const std::pair<TMathProcedure, StepKind> kFunctions[] = {
+        {builtInFunction("SQRT"), StepKind::sqrt}, {builtInFunction("ABS"), StepKind::abs},
+        {builtInFunction("SQR"), StepKind::square}, {builtInFunction("SIN"), StepKind::sin},
+        {builtInFunction("COS"), StepKind::cos},    {builtInFunction("EXP"), StepKind::exp},
+        {builtInFunction("LN"), StepKind::ln},
+    };
     switch (op.Token) {
         case TToken::sum: return StepKind::sum;
         case TToken::diff: return StepKind::diff;
@@ -17,13 +24,9 @@ StepKind kindOf(const TOperation& op) {
         case TToken::minus: return StepKind::minus;
         case TToken::square: return StepKind::square;
         case TToken::FuncOneVar:
-            if (op.Operation == builtInFunction("SQRT")) return StepKind::sqrt;
-            if (op.Operation == builtInFunction("ABS")) return StepKind::abs;
-            if (op.Operation == builtInFunction("SQR")) return StepKind::square;
-            if (op.Operation == builtInFunction("SIN")) return StepKind::sin;
-            if (op.Operation == builtInFunction("COS")) return StepKind::cos;
-            if (op.Operation == builtInFunction("EXP")) return StepKind::exp;
-            if (op.Operation == builtInFunction("LN")) return StepKind::ln;
+            for (const auto& [routine, kind] : kFunctions) {
+                if (op.Operation == routine) return kind;
+            }
             return StepKind::call;
         default: return StepKind::call;
     }
