@@ -4,7 +4,8 @@
 Reads the JSON a benchmark writes with repetitions (--benchmark_format=json
 --benchmark_repetitions=N) and, for every benchmark "Kvantor<What>/<case>"
 that has a peer "<Peer><What>/<case>", prints both medians of the CPU time
-and their ratio. Benchmarks without a peer are printed alone.
+and their ratio. Benchmarks without a peer are printed alone. A benchmark
+with a "points" counter is shown per point (its time divided by it).
 
   build/bench/parser_bench --benchmark_enable_random_interleaving=true \\
       --benchmark_repetitions=15 --benchmark_min_time=0.1 --benchmark_format=json \\
@@ -24,7 +25,8 @@ def medians(report):
         if run.get("run_type") == "aggregate":
             continue
         name = run.get("run_name", run["name"])
-        times.setdefault(name, []).append(run["cpu_time"] * UNITS[run["time_unit"]])
+        per = run.get("points", 1)
+        times.setdefault(name, []).append(run["cpu_time"] * UNITS[run["time_unit"]] / per)
     return {name: (statistics.median(t), len(t)) for name, t in times.items()}
 
 

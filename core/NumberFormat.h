@@ -1,6 +1,8 @@
 #pragma once
 // The general number format: how every window shows a computed double.
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include <QChar>
 
@@ -18,5 +20,16 @@ std::string formatGeneral(double v);
 
 // The same with an explicit decimal separator.
 std::string formatGeneral(double v, QChar decimalPoint);
+
+// The separator as the UTF-8 bytes writeGeneral takes.
+std::string decimalPointBytes(QChar decimalPoint);
+
+// The most bytes writeGeneral writes with a separator of up to 4 bytes.
+inline constexpr std::size_t kGeneralMaxLength = 32;
+
+// Writes formatGeneral's text of v at `out` (room for kGeneralMaxLength
+// bytes) with the given separator bytes, without allocating, and returns the
+// end of the text: for writers of many numbers, such as a plot's table.
+char* writeGeneral(char* out, double v, std::string_view decimalPoint);
 
 }  // namespace kv

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
+#include "parser/DoubleFunctions.h"
 #include "parser/ProcessRandom.h"
 #include "parser/TokenRoutines.h"
 
@@ -27,11 +29,8 @@ constexpr Ext kPiExt = 3.14159265358979323851L;
 constexpr Ext kTwoOverPiExt = 0.63661977236758134308L;
 constexpr Ext kTwoPiExt = 6.28318530717958647703L;
 constexpr double kHalfPi = 1.5707963267948966;
-// Beyond this magnitude the hardware sine gives up; the program shows 0 there.
-constexpr double kTrigLimit = 0x1p63;
-
-void sinFn(TOperation* op) { *op->Dest = std::fabs(x1(op)) >= kTrigLimit ? 0.0 : std::sin(x1(op)); }
-void cosFn(TOperation* op) { *op->Dest = std::fabs(x1(op)) >= kTrigLimit ? 0.0 : std::cos(x1(op)); }
+void sinFn(TOperation* op) { *op->Dest = sineOf(x1(op)); }
+void cosFn(TOperation* op) { *op->Dest = cosineOf(x1(op)); }
 void tanFn(TOperation* op) { *op->Dest = std::tan(x1(op)); }
 void cotanFn(TOperation* op) { store(op, 1 / static_cast<Ext>(std::tan(x1(op)))); }
 void arctanFn(TOperation* op) { *op->Dest = std::atan(x1(op)); }
@@ -126,6 +125,16 @@ bool isBuiltInFunction(TMathProcedure routine) {
     auto same = [routine](const NamedFunction& f) { return f.routine == routine; };
     return std::any_of(kFunctionsOne.begin(), kFunctionsOne.end(), same) ||
            std::any_of(kFunctionsTwo.begin(), kFunctionsTwo.end(), same);
+}
+
+TMathProcedure builtInFunction(const char* name) {
+    const std::string_view wanted(name);
+    for (const auto& table : {std::span<const NamedFunction>(kFunctionsOne), std::span<const NamedFunction>(kFunctionsTwo)}) {
+        for (const NamedFunction& f : table) {
+            if (f.name == wanted) return f.routine;
+        }
+    }
+    return nullptr;
 }
 
 bool isPureBuiltInFunction(TMathProcedure routine) {

@@ -21,3 +21,6 @@ bool isBuiltInFunction(TMathProcedure routine);
 // Built in and free of state: the same arguments always give the same result
 // (all but the random functions).
 bool isPureBuiltInFunction(TMathProcedure routine);
+
+// The routine of a built-in function by its upper-case name, null for none.
+TMathProcedure builtInFunction(const char* name);

@@ -5,37 +5,11 @@
 #include "core/FloatErrors.h"
 #include "parser/BuiltInFunctions.h"
 #include "parser/ProcessRandom.h"
+#include "parser/SseFaults.h"
+#include "parser/StepRun.h"
 #include "parser/TokenRoutines.h"
 
 namespace {
-
-constexpr int kFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
-
-// Fault flags of the SSE unit, where the double routines compute. Reading
-// them costs a cycle or two, while reading the x87 status word waits for
-// every x87 instruction in flight and would double the time of a short
-// evaluation; the extended-precision routines note their faults instead
-// (storeExtended).
-inline int sseFaults() {
-#if defined(__x86_64__) && defined(__GNUC__)
-    unsigned int csr = 0;
-    asm volatile("stmxcsr %0" : "=m"(csr)::"memory");
-    return static_cast<int>(csr) & kFaults;  // same bit positions as FE_*
-#else
-    return std::fetestexcept(kFaults);
-#endif
-}
-
-void clearSseFaults() {
-#if defined(__x86_64__) && defined(__GNUC__)
-    unsigned int csr = 0;
-    asm volatile("stmxcsr %0" : "=m"(csr)::"memory");
-    csr &= ~static_cast<unsigned int>(kFaults);
-    asm volatile("ldmxcsr %0" ::"m"(csr) : "memory");
-#else
-    std::feclearexcept(kFaults);
-#endif
-}
 
 // Clears the fault flags for a careful run and puts the ones that were up
 // before back afterwards.
@@ -78,12 +52,13 @@ void OperationList::assignBuiltInRoutines() {
             op.Operation = builtInRoutine(op.Token);
         } else if (!isBuiltInFunction(op.Operation)) {
             checkEachStep_ = true;
+        } else if (!isPureBuiltInFunction(op.Operation)) {
+            drawsRandom_ = true;
         }
     }
     // Cells no operation writes are constants; an operation is constant when
     // it is pure and reads only constants. Producers come before consumers.
-    allSteps_.clear();
-    varyingSteps_.clear();
+    std::vector<TOperation*> all, varying;
     std::vector<bool> constantCell(cellCount_, true);
     auto cellIndex = [this](const double* p) -> std::ptrdiff_t {
         return p >= cells_.get() && p < cells_.get() + cellCount_ ? p - cells_.get() : -1;
@@ -96,36 +71,49 @@ void OperationList::assignBuiltInRoutines() {
         return p == nullptr || (k >= 0 && constantCell[static_cast<size_t>(k)]);
     };
     for (TOperation& op : operations_) {
-        allSteps_.push_back(&op);
+        all.push_back(&op);
         if (isPure(op) && isConstant(op.Arg1) && isConstant(op.Arg2)) {
             constantCell[static_cast<size_t>(cellIndex(op.Dest))] = true;
         } else {
-            varyingSteps_.push_back(&op);
+            varying.push_back(&op);
         }
     }
+    // Steps with effects (host functions, random draws) keep the list's order.
+    const bool reorder = !checkEachStep_ && !drawsRandom_;
+    allSteps_ = decodeSteps(all, reorder);
+    varyingSteps_ = decodeSteps(varying, reorder);
+    allProgram_ = threadSteps(allSteps_);
+    varyingProgram_ = threadSteps(varyingSteps_);
+    program_ = checkEachStep_ ? nullptr : constantsSettled_ ? varyingProgram_.data() : allProgram_.data();
 }
 
-bool OperationList::faultSuspected() const {
-    return sseFaults() != 0 || hiddenFaultNoted();
+void OperationList::settleConstants() {
+    constantsSettled_ = true;
+    if (program_) program_ = varyingProgram_.data();
 }
+
 
 double OperationList::evaluate() {
     // Fast path: run everything, then look for signs of a fault: an SSE flag
     // or an extended routine's note. Only then is the list run again step by
     // step to find the operation that faulted first (later steps may add
-    // other faults, such as inf - inf after a division by zero).
-    if (checkEachStep_ || sseFaults() != 0) return evaluateCheckingEachStep();
+    // other faults, such as inf - inf after a division by zero). Lists with
+    // host functions have no fast program.
+    if (!program_ || sseFaults() != 0) [[unlikely]]
+        return evaluateCheckingEachStep();
     const std::uint32_t seed = kv::randomSeed();
     clearHiddenFault();
-    const std::vector<TOperation*>& steps = constantsSettled_ ? varyingSteps_ : allSteps_;
     try {
-        for (TOperation* op : steps) op->Operation(op);
+        runSteps(program_);
     } catch (...) {
-        if (!faultSuspected()) throw;  // the throwing step was the first to fail
+        // The steps may run in another order than the list's, so a step
+        // that throws need not be the list's first to fail.
         return runAgainCheckingEachStep(seed);
     }
-    if (faultSuspected()) return runAgainCheckingEachStep(seed);
-    constantsSettled_ = true;
+    if (sseFaults() != 0 || hiddenFaultNoted()) [[unlikely]]
+        return runAgainCheckingEachStep(seed);
+    if (!constantsSettled_) [[unlikely]]
+        settleConstants();
     return *operations_.back().Dest;
 }
 
@@ -145,6 +133,6 @@ double OperationList::evaluateCheckingEachStep() {
         op->Operation(op);
         if (std::fetestexcept(kFaults) != 0) kv::throwIfFloatFault();
     }
-    constantsSettled_ = true;
+    settleConstants();
     return *operations_.back().Dest;
 }

@@ -23,6 +23,13 @@ TCustomParser::~TCustomParser() = default;  // the list goes before the cells it
 
 double TCustomParser::Value() { return list_ ? list_->evaluate() : 0.0; }
 
+void TCustomParser::Values(const double* xs, double* ys, size_t n, size_t& done) {
+    if (list_) return list_->evaluateOver(&X, xs, ys, n, done);
+    std::fill(ys, ys + n, 0.0);
+    if (n > 0) X = xs[n - 1];
+    done = n;
+}
+
 void TCustomParser::SetExpression(const std::string& text) { ParseExpression(text); }
 
 bool TCustomParser::ParseExpression(const std::string& text) {

@@ -47,6 +47,14 @@ public:
     // "Division by zero". The list stays valid after an error.
     double Value();
 
+    // Value() for X = xs[k] into ys[k], k from 0 to n - 1, the other
+    // variables as they are: the same values bit for bit, many times faster
+    // for long runs (the list is run over blocks of X values). Stops with
+    // the error Value() gives for the first X that fails, after writing the
+    // values before it; `done` counts the values written. X is left at the
+    // last value evaluated.
+    void Values(const double* xs, double* ys, size_t n, size_t& done);
+
     const std::string& Expression() const { return expression_; }
     // Compiles `text`; see ParseExpression.
     void SetExpression(const std::string& text);

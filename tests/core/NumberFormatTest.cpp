@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -12,6 +13,7 @@
 
 #include "core/NumberRead.h"
 #include "tests/core/DefaultLocale.h"
+#include "tests/core/NumberFormatReference.h"
 
 namespace {
 
@@ -148,6 +150,79 @@ TEST(FormatGeneralRandom, ReadsBackToTheSameText) {
             const std::string shown = kv::formatGeneral(v);
             ASSERT_EQ(kv::formatGeneral(kv::readFloat(shown)), shown) << v;
         }
+    }
+}
+
+// The fast formatter against the plain reference, byte for byte: random bit
+// patterns (every exponent, subnormals included), values next to the
+// midpoints between two 15-digit decimals, where the shortest text and the
+// 15-digit rounding part, and the edges below.
+std::string bitsText(double v) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return std::to_string(bits);
+}
+
+void expectSameAsReference(double v) {
+    for (QChar sep : {QChar('.'), QChar(','), QChar(0x066B)})
+        ASSERT_EQ(kv::formatGeneral(v, sep), referenceFormatGeneral(v, sep)) << "bits " << bitsText(v);
+}
+
+TEST(FormatGeneralReference, AgreesOnEdges) {
+    const double edges[] = {0.0, -0.0, std::numeric_limits<double>::denorm_min(), DBL_MIN, DBL_MAX,
+                            9.99999999999999950e22, 0.1 + 0.2, 1e-4, 9.99999999999999e-5, 1e15,
+                            999999999999999.5, 0.5e-323, 1.0000000000000005, 123456789012345.65,
+                            std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()};
+    for (double v : edges) {
+        for (double w : {v, -v, std::nextafter(v, 0.0), std::nextafter(v, HUGE_VAL)}) expectSameAsReference(w);
+    }
+}
+
+TEST(FormatGeneralReference, AgreesOnRandomBitPatterns) {
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 1000000; ++i) {
+        double v;
+        const std::uint64_t bits = random();
+        std::memcpy(&v, &bits, sizeof v);
+        ASSERT_EQ(kv::formatGeneral(v, '.'), referenceFormatGeneral(v, '.')) << "bits " << bits;
+    }
+}
+
+TEST(FormatGeneralReference, AgreesOnWholeNumbers) {
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 200000; ++i) {
+        const int bits = 1 + i % 60;  // whole numbers of every size, past 10^15 and 2^53
+        const double v = static_cast<double>(random() >> (64 - bits)) * (i % 3 == 0 ? -1 : 1);
+        ASSERT_EQ(kv::formatGeneral(v, '.'), referenceFormatGeneral(v, '.')) << "bits " << bitsText(v);
+    }
+    for (double v : {1.0, 10.0, 100.0, 1e14, 1e15 - 1, 1e15, 1e15 + 2, 1e16, 123456789012345.0, 100000000000001.0})
+        expectSameAsReference(v);
+}
+
+TEST(FormatGeneralReference, AgreesNextToTheRoundingMidpoints) {
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<std::int64_t> digits(100000000000000, 999999999999999);
+    std::uniform_int_distribution<int> exponent(-330, 310);
+    for (int i = 0; i < 200000; ++i) {
+        // d.dddddddddddddd5 x 10^e, and its neighbouring doubles
+        const std::string text = std::to_string(digits(random)) + "5e" + std::to_string(exponent(random) - 15);
+        const double v = std::strtod(text.c_str(), nullptr);
+        double w = std::nextafter(std::nextafter(v, 0.0), 0.0);
+        for (int k = 0; k < 5; ++k, w = std::nextafter(w, HUGE_VAL))
+            ASSERT_EQ(kv::formatGeneral(w, '.'), referenceFormatGeneral(w, '.')) << text << " bits " << bitsText(w);
+    }
+}
+
+TEST(FormatGeneralReference, WritesTheSameWithoutAllocating) {
+    std::mt19937_64 random(11);
+    char buf[kv::kGeneralMaxLength];
+    for (int i = 0; i < 100000; ++i) {
+        double v;
+        const std::uint64_t bits = random();
+        std::memcpy(&v, &bits, sizeof v);
+        const std::string_view sep = i % 2 ? "," : "\xD9\xAB";
+        const std::string written(buf, kv::writeGeneral(buf, v, sep));
+        ASSERT_EQ(written, referenceFormatGeneral(v, i % 2 ? QChar(',') : QChar(0x066B))) << "bits " << bits;
     }
 }
 

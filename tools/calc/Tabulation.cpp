@@ -35,20 +35,44 @@ Tabulation tabulate(TPars& parser, const std::string& formula, const SamplingRan
     // The formula does not change while sampling: one compile serves every sample.
     parser.SetExpression(formula);
     t.ymin = t.ymax = parser.Value();
-    for (double x = range.minX; x <= range.maxX;) {
-        parser.X = x;
-        const double y = parser.Value();
-        if (y < t.ymin) t.ymin = y;
-        if (y > t.ymax) t.ymax = y;
-        sink(x, y);
-        ++t.count;
-        const double next = x + range.step;
-        // Far from zero a small step can be lost in rounding and X would stay put.
-        if (next == x)
-            throw kv::Error("Step (interval) " + kv::formatGeneral(range.step) + " is too small to advance X beyond " +
-                            kv::formatGeneral(x) + ".");
-        x = next;
+    // The samples are evaluated a block of X values at a time; the points
+    // before a failing X still reach the sink, as they would one by one.
+    constexpr size_t kBlock = 1024;
+    double xs[kBlock], ys[kBlock];
+    double x = range.minX;
+    bool stuck = false;
+    while (x <= range.maxX && !stuck) {
+        size_t n = 0;
+        while (n < kBlock && x <= range.maxX) {
+            xs[n++] = x;
+            const double next = x + range.step;
+            // Far from zero a small step can be lost in rounding and X would stay put.
+            if (next == x) {
+                stuck = true;
+                break;
+            }
+            x = next;
+        }
+        size_t done = 0;
+        auto handOut = [&] {
+            for (size_t k = 0; k < done; ++k) {
+                if (ys[k] < t.ymin) t.ymin = ys[k];
+                if (ys[k] > t.ymax) t.ymax = ys[k];
+                sink(xs[k], ys[k]);
+                ++t.count;
+            }
+        };
+        try {
+            parser.Values(xs, ys, n, done);
+        } catch (...) {
+            handOut();
+            throw;
+        }
+        handOut();
     }
+    if (stuck)
+        throw kv::Error("Step (interval) " + kv::formatGeneral(range.step) + " is too small to advance X beyond " +
+                        kv::formatGeneral(x) + ".");
     return t;
 }
 

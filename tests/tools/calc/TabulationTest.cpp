@@ -111,6 +111,41 @@ TEST_F(Tabulation, FailureLaterKeepsTheEarlierPoints) {
     EXPECT_EQ(points.y, (std::vector<double>{-1, -2}));
 }
 
+// Thousands of samples are evaluated in blocks: the points and the failure are those of one X at a time.
+TEST_F(Tabulation, ManyPointsAreThoseOfOneXAtATime) {
+    const struct {
+        const char* formula;
+        calc::SamplingRange range;
+        const char* message;
+    } cases[] = {
+        {"sin(x)*exp(-x/10)+sqrt(abs(x))", {-30, 30, 0.01}, "(no error)"},
+        {"1/(x-20)", {-30, 30, 0.01}, "(no error)"},  // 20 is never reached exactly
+        {"LN(25-x)", {-50, 30, 0.0625}, "Floating point division by zero"},  // x = 25 is, in the 1201st point
+        {"SQRT(x-7)", {-30, 30, 0.5}, "Invalid floating point operation"},  // fails at the first point
+    };
+    for (const auto& c : cases) {
+        Points batch;
+        const std::string message = messageOf([&] { sample(parser, c.formula, c.range, batch); });
+        std::vector<double> single;
+        std::string singleMessage = "(no error)";
+        TPars one;
+        one.SetExpression(c.formula);
+        for (double x = c.range.minX; x <= c.range.maxX; x += c.range.step) {
+            one.X = x;
+            try {
+                single.push_back(one.Value());
+            } catch (const kv::Error& e) {
+                singleMessage = e.what();
+                break;
+            }
+        }
+        EXPECT_EQ(message, c.message) << c.formula;
+        EXPECT_EQ(singleMessage, c.message) << c.formula;
+        EXPECT_EQ(batch.y, single) << c.formula;
+        EXPECT_EQ(batch.x.size(), single.size()) << c.formula;
+    }
+}
+
 TEST_F(Tabulation, FormulaThatDoesNotCompile) {
     EXPECT_THROW(sample(parser, "xSIN", {0, 1, 0.5}, points), EMathParserError);
     EXPECT_EQ(messageOf([&] { sample(parser, "xSIN", {0, 1, 0.5}, points); }).rfind("Error parsing expression", 0),
