@@ -24,6 +24,7 @@
 #include "platform/KeyTable.h"
 #include "platform/ProgramDir.h"
 #include "widgets/forms/ButtonGlyphs.h"
+#include "widgets/forms/ReadableColours.h"
 
 THot* Hot = nullptr;
 
@@ -224,9 +225,7 @@ QWidget* THot::addTab(QWidget*& sheet, const char* name, const QString& caption,
     QFont bold = explanation->font();
     bold.setBold(true);
     explanation->setFont(bold);
-    QPalette red = explanation->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    explanation->setPalette(red);
+    forms::setTextColour(explanation, Qt::red);
 
     PageControl1->addTab(sheet, caption);
     return sheet;

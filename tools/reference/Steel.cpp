@@ -21,6 +21,7 @@
 #include "tools/reference/HardnessTables.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ReadableColours.h"
 
 TSteelForm* SteelForm = nullptr;
 
@@ -216,7 +217,7 @@ void TSteelForm::showTable(int item) {
         box->setGeometry(h.left, h.top, h.width, h.height);
         QPalette colours = box->palette();
         colours.setColor(QPalette::Window, headingColour(h.colour));
-        colours.setColor(QPalette::WindowText, Qt::black);
+        colours.setColor(QPalette::WindowText, forms::inkFor(headingColour(h.colour)));
         box->setPalette(colours);
         const bool known = h.colour >= 0 && h.colour <= 5;
         if (static_cast<int>(i) < columns) delegate_->colours[i] = known ? headingColour(h.colour) : QColor();
