@@ -32,6 +32,7 @@
 #include "tools/reference/Map_k.h"
 #include "tools/reference/Tabl.h"
 #include "tools/reference/RefTablesForm.h"
+#include "widgets/forms/AccessibleNames.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
     // One bar per user session: a second start brings the first forward and ends.
     if (platform::SingleInstance::handOver()) return 0;
     forms::useProgramFonts();
+    forms::nameControlsWhenShown(app);  // for screen readers
     int status = 0;
     kv::guarded([&] {
         // The help set keeps the name it always had; the viewer maps its

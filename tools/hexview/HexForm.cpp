@@ -92,6 +92,7 @@ THexForm::THexForm(QWidget* parent)
     layout->setMenuBar(MainMenu1);
 
     Rich = new HexView(this);
+    Rich->setAccessibleName(QStringLiteral("File contents"));
     forms::name(Rich, "Rich");
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);

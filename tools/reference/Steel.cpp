@@ -84,6 +84,7 @@ TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
     // One pixel of plain frame, so the first column starts where the heading
     // boxes expect it (x = 6 in the panel).
     DBGrid1 = forms::placed(new QTableView(Panel1), "DBGrid1", {5, 124, 777, 200});
+    DBGrid1->setAccessibleName(QStringLiteral("Hardness numbers"));
     DBGrid1->setFrameStyle(QFrame::Box | QFrame::Plain);
     DBGrid1->setLineWidth(1);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);

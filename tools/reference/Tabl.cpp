@@ -142,6 +142,7 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     model_->setColumnTitle(1, QStringLiteral("Sing"));
     DBGrid1 = forms::placed(new QTableView(this), "DBGrid1", {1, 393, 201, 120});
     DBGrid1->setModel(model_);
+    DBGrid1->setAccessibleName(QStringLiteral("Elements"));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
