@@ -21,6 +21,7 @@
 #include "core/HandlerGuard.h"
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
+#include "platform/WindowSystem.h"
 #include "tools/convert/Meas.h"
 #include "tools/engineering/Decib.h"
 #include "tools/engineering/Resist.h"
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return runCommand(args, std::cout, std::cerr);
     }
+    platform::chooseWindowSystem();
     startNotesHeld(true);
     kv::GuardedApplication app(argc, argv);
     startNotesHeld(false);
