@@ -31,6 +31,8 @@ TOOLS = ["Measure units", "Volume of tanks", "Clothing size", "Radio frequency t
 # Nodes named by what they show, one by one: the rows and cells of grids and lists.
 ITEM_ROLES = {"list item", "table cell", "tree item", "table column header", "table row header"}
 VIEW_ROLES = {"list", "table", "tree table", "list box"}
+# Pictures a screen reader must be able to tell about: window, the picture's name.
+DESCRIBED_PICTURES = {"Graph functions": "Graph", "Clothing size": "Picture", "Geometric formulas": "Picture"}
 
 
 def application():
@@ -128,6 +130,10 @@ def run_checks(app, pid, failures):
             failures.append(str(e))
             continue
         failures += faults_of(window, tool.strip(), seen)
+        if tool in DESCRIBED_PICTURES:
+            named = [n for n in nodes(window) if n.name == DESCRIBED_PICTURES[tool] and n.description.strip()]
+            if not named:
+                failures.append(f"{tool}: no {DESCRIBED_PICTURES[tool]!r} with a description")
         # Its Close button closes it, or else Escape (given the keys, with no
         # window manager to give them).
         closers = [n for n in nodes(window) if n.getRoleName() == "push button"
