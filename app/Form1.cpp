@@ -21,6 +21,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
 #include "platform/SingleInstance.h"
+#include "platform/WindowSystem.h"
 #include "widgets/gif/GIFImage.h"
 
 #if QT_CONFIG(xcb) && __has_include(<xcb/xcb.h>)
@@ -261,6 +262,8 @@ void TForm1::PlaceBar(int x, int y) {
 }
 
 void TForm1::dropBar() {
+    // Where the compositor puts the bar is its own secret: nothing to dock or save.
+    if (!platform::windowsHavePlaces()) return;
     QSize screen = screenSize();
     applyMove(::dropBar(place(), screen.width(), screen.height()));
     auto key = platform::desktop().settings->openKey(QStringLiteral("Screen"), true);
@@ -325,6 +328,7 @@ void TForm1::FormActivate() {
     } else {
         BarShown = true;
     }
+    if (!platform::windowsHavePlaces()) return;
     int left = x();
     int top = y();
     if (auto ySc = key->readInt(QStringLiteral("Y_SC")); ySc && *ySc >= 0) top = *ySc;

@@ -25,6 +25,7 @@
 #include "platform/ProgramDir.h"
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/ToolDialog.h"
+#include "widgets/forms/ReadableColours.h"
 
 THot* Hot = nullptr;
 
@@ -221,9 +222,7 @@ QWidget* THot::addTab(QWidget*& sheet, const char* name, const QString& caption,
     QFont bold = explanation->font();
     bold.setBold(true);
     explanation->setFont(bold);
-    QPalette red = explanation->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    explanation->setPalette(red);
+    forms::setTextColour(explanation, Qt::red);
 
     PageControl1->addTab(sheet, caption);
     return sheet;

@@ -30,6 +30,8 @@ TPictureWindow::TPictureWindow(const QString& file, QWidget* owner, const QStrin
     ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
     ScrollBox->setFrameShape(QFrame::NoFrame);
     ScrollBox->setWidget(page);
+    ScrollBox->setAccessibleName(QStringLiteral("Picture"));
+    ScrollBox->setAccessibleDescription(file);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ScrollBox);

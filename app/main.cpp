@@ -23,6 +23,8 @@
 #include "tools/calc/PlotPicture.h"
 #include "tools/engineering/RgbCommand.h"
 #include "tools/engineering/RgbDesktop.h"
+#include "platform/WindowSystem.h"
+#include "widgets/forms/AccessibleNames.h"
 #include "widgets/forms/ProgramFonts.h"
 
 namespace {
@@ -104,12 +106,14 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return runCommand(args, std::cout, std::cerr);
     }
+    platform::chooseWindowSystem();
     startNotesHeld(true);
     kv::GuardedApplication app(argc, argv);
     startNotesHeld(false);
     // One bar per user session: a second start brings the first forward and ends.
     if (platform::SingleInstance::handOver()) return 0;
     forms::useProgramFonts();
+    forms::nameControlsWhenShown(app);  // for screen readers
     int status = 0;
     kv::guarded([&] {
         // The help set keeps the name it always had; the viewer maps its

@@ -61,8 +61,13 @@ QList<std::uint8_t> keycodesOf(xcb_connection_t* c, std::uint32_t keysym) {
 XcbHotKeys::XcbHotKeys() {
     auto* c = qtConnection();
     if (!c) {
-        reason_ = QStringLiteral(
-            "Global hot keys are not available in this session: the program is not running on an X11 display.");
+        reason_ = isWaylandSession()
+                      ? QStringLiteral(
+                            "On this Wayland desktop the desktop itself assigns global hot keys (in its keyboard "
+                            "settings): a program cannot catch keys pressed in other programs' windows, so the keys "
+                            "saved here are kept but do nothing.")
+                      : QStringLiteral("Global hot keys are not available in this session: the program is not "
+                                       "running on an X11 display.");
         return;
     }
     connection_ = c;

@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +19,7 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QToolButton>
@@ -25,12 +30,16 @@
 #include "app/AbForm.h"
 #include "app/Form1.h"
 #include "app/Hot.h"
+#include "app/BarGlyphs.h"
+#include "app/PictureWindow.h"
+#include "widgets/gif/GIFImage.h"
 #include "data/DM.h"
 #include "tests/support/WindowWorld.h"
 #include "platform/HelpDialog.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
 #include "tests/support/ShownErrors.h"
+#include "tests/support/TextContrast.h"
 #include "tools/calc/Unit9.h"
 #include "tools/convert/Find.h"
 #include "tools/convert/Meas.h"
@@ -51,6 +60,7 @@
 #include "widgets/forms/ButtonGlyphs.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ProgramFonts.h"
+#include "widgets/forms/ReadableColours.h"
 
 namespace {
 
@@ -88,6 +98,9 @@ const Window kWindows[] = {
     {"fonts and character codes", [] { return new TMap; }},
     {"hex view", [] { return new THexForm; }},
     {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
+    {"picture geometr.gif", [] { return new TPictureWindow("geometr.gif", nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
+    {"picture Shoes.gif", [] { return new TPictureWindow("Shoes.gif", nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
+    {"picture t_res.gif", [] { return new TPictureWindow("t_res.gif", nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
 };
 
 QString fault(const QWidget* w, const QString& what, int need, int room) {
@@ -244,6 +257,183 @@ QStringList clippedTexts(QWidget* window) {
     return faults;
 }
 
+// A picture window shows its picture at its own size, and every part of it
+// can be scrolled into view.
+QStringList cutPicture(QWidget* window) {
+    auto* w = qobject_cast<TPictureWindow*>(window);
+    if (!w) return {};
+    QStringList faults;
+    const QSize picture = w->GIFImage1->pictureSize();
+    if (picture.isEmpty()) faults << "no picture";
+    if (w->GIFImage1->size() != picture) faults << QString("picture shown at %1 x %2").arg(w->GIFImage1->width()).arg(w->GIFImage1->height());
+    const QSize page = w->ScrollBox->widget()->size();
+    const QSize view = w->ScrollBox->viewport()->size();
+    const QSize reach = view + QSize(w->ScrollBox->horizontalScrollBar()->maximum(), w->ScrollBox->verticalScrollBar()->maximum());
+    if (reach != page.expandedTo(view)) faults << QString("%1 x %2 of the page can be seen").arg(reach.width()).arg(reach.height());
+    return faults;
+}
+
+// Where a window draws text: each area named by its control, in the
+// window's own pixels.
+struct TextArea {
+    QString name;
+    QRect area;
+};
+
+QRect inWindow(const QWidget* w, const QWidget* window, const QRect& r) {
+    return QRect(w->mapTo(window, r.topLeft()), r.size());
+}
+
+QRect labelText(const QLabel* l) {
+    const int m = l->margin();
+    const QRect box = l->contentsRect().adjusted(m, m, -m, -m);
+    if (l->textFormat() == Qt::RichText || (l->textFormat() == Qt::AutoText && Qt::mightBeRichText(l->text()))) return box;
+    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0) | Qt::TextShowMnemonic;
+    return l->fontMetrics().boundingRect(box, flags, l->text()).intersected(box);
+}
+
+void viewCells(const QAbstractItemView* v, const QWidget* window, QList<TextArea>& areas) {
+    const QAbstractItemModel* m = v->model();
+    if (!m) return;
+    const QRect shown = v->viewport()->rect();
+    for (int row = 0; row < std::min(m->rowCount(), 60); ++row)
+        for (int column = 0; column < m->columnCount(); ++column) {
+            const QModelIndex i = m->index(row, column);
+            if (m->data(i).toString().trimmed().isEmpty()) continue;
+            // Only whole cells: the edge of a cell cut by the view may hold any sliver.
+            const QRect cell = v->visualRect(i);
+            if (cell.isEmpty() || !shown.contains(cell)) continue;
+            areas.append({QString("%1 cell %2,%3").arg(v->objectName()).arg(row).arg(column), inWindow(v->viewport(), window, cell)});
+        }
+}
+
+void headerSections(const QHeaderView* h, const QWidget* window, QList<TextArea>& areas) {
+    const QAbstractItemModel* m = h->model();
+    if (!m) return;
+    for (int i = 0; i < h->count(); ++i) {
+        if (h->isSectionHidden(i) || m->headerData(i, h->orientation()).toString().trimmed().isEmpty()) continue;
+        const int at = h->sectionViewportPosition(i);
+        const QRect section = h->orientation() == Qt::Horizontal ? QRect(at, 0, h->sectionSize(i), h->height())
+                                                                   : QRect(0, at, h->width(), h->sectionSize(i));
+        const QRect shown = section.adjusted(2, 2, -2, -2).intersected(h->viewport()->rect());
+        if (!shown.isEmpty()) areas.append({QString("%1 heading %2").arg(h->parentWidget()->objectName()).arg(i), inWindow(h->viewport(), window, shown)});
+    }
+}
+
+QList<TextArea> textAreas(QWidget* window) {
+    QList<TextArea> areas;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        // A control that cannot be used is greyed on purpose.
+        if (!w->isVisibleTo(window) || !w->isEnabled()) continue;
+        auto add = [&](const QString& what, const QRect& r) {
+            if (!r.isEmpty()) areas.append({w->objectName() + " \"" + what + "\"", inWindow(w, window, r)});
+        };
+        if (auto* l = qobject_cast<QLabel*>(w); l && l->pixmap().isNull() && !l->text().trimmed().isEmpty())
+            add(l->text(), labelText(l));
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
+            auto* tool = qobject_cast<const QToolButton*>(b);
+            const bool iconOnly = !b->icon().isNull() && tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly;
+            if (!iconOnly && !(tool && tool->arrowType() != Qt::NoArrow)) add(b->text(), buttonContents(b));
+        }
+        if (auto* c = qobject_cast<TCaptionPanel*>(w); c && !c->caption().trimmed().isEmpty())
+            add(c->caption(), c->contentsRect());
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && !e->text().isEmpty()) add(e->text(), e->contentsRect().adjusted(2, 1, -2, -1));
+        if (auto* g = qobject_cast<QGroupBox*>(w); g && !g->title().isEmpty()) {
+            QStyleOptionGroupBox o;
+            o.initFrom(g);
+            o.text = g->title();
+            o.subControls = QStyle::SC_GroupBoxLabel;
+            add(g->title(), g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g));
+        }
+        if (auto* t = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < t->count(); ++i) add(t->tabText(i), t->tabRect(i).adjusted(4, 3, -4, -3));
+        if (auto* h = qobject_cast<QHeaderView*>(w)) headerSections(h, window, areas);
+        else if (auto* v = qobject_cast<QAbstractItemView*>(w)) viewCells(v, window, areas);
+    }
+    return areas;
+}
+
+// A desktop's dark colours, as a dark style gives them.
+QPalette darkPalette() {
+    const QColor ground(53, 53, 53), base(35, 35, 35), light(235, 235, 235), grey(127, 127, 127);
+    QPalette p(light, ground);
+    p.setColor(QPalette::Window, ground);
+    p.setColor(QPalette::WindowText, light);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, ground);
+    p.setColor(QPalette::ToolTipBase, QColor(25, 25, 25));
+    p.setColor(QPalette::ToolTipText, light);
+    p.setColor(QPalette::PlaceholderText, grey);
+    p.setColor(QPalette::Text, light);
+    p.setColor(QPalette::Button, ground);
+    p.setColor(QPalette::ButtonText, light);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Link, QColor(42, 130, 218));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) p.setColor(QPalette::Disabled, role, grey);
+    return p;
+}
+
+// The texts that measure below the level, each with its reason.
+struct Exception {
+    const char* window;
+    const char* area;  // the start of the area's name
+    const char* why;
+};
+const Exception kDimOnPurpose[] = {
+    {"fonts and character codes", "StringGrid1 cell 1,31",
+     "the underscore is one thin line drawn between two pixel rows: no pixel of it takes the full ink "
+     "(the cells' ink is the palette's text colour, as in every other cell)"},
+    {"fonts and character codes", "StringGrid1 cell 4,15", "the macron, as thin as the underscore"},
+};
+
+bool dimOnPurpose(const QString& window, const QString& area) {
+    for (const Exception& e : kDimOnPurpose)
+        if (window == QLatin1String(e.window) && area.startsWith(QLatin1String(e.area))) return true;
+    return false;
+}
+
+// What the desktop's ground and ink faults look like: each small window must
+// measure as dim, or as readable, under the dark colours.
+struct Ground {
+    const char* name;
+    std::function<void(QWidget*)> add;
+    bool readable;
+};
+QLabel* groundLabel(QWidget* p, const QColor& ground) {
+    auto* l = forms::placed(new QLabel("Luminous Flux", p), "AtFault", {4, 4, 120, 20});
+    QPalette c = l->palette();
+    c.setColor(QPalette::Window, ground);
+    l->setPalette(c);
+    l->setAutoFillBackground(true);
+    return l;
+}
+const Ground kGrounds[] = {
+    {"the desktop's ink", [](QWidget* p) { forms::placed(new QLabel("Luminous Flux", p), "AtFault", {4, 4, 120, 20}); }, true},
+    {"a fixed ink on the desktop's ground", [](QWidget* p) {
+         auto* l = forms::placed(new QLabel("Luminous Flux", p), "AtFault", {4, 4, 120, 20});
+         l->setStyleSheet("color: rgb(0, 0, 128)");
+     }, false},
+    {"a fixed ground with the desktop's ink", [](QWidget* p) { groundLabel(p, QColor(255, 255, 0)); }, false},
+    {"a fixed ground with its own ink", [](QWidget* p) {
+         QLabel* l = groundLabel(p, QColor(255, 255, 0));
+         QPalette c = l->palette();
+         c.setColor(QPalette::WindowText, forms::inkFor(QColor(255, 255, 0)));
+         l->setPalette(c);
+     }, true},
+    {"a heading", [](QWidget* p) { forms::heading(p, "AtFault", "Calculator", {4, 4}); }, true},
+    {"a red note", [](QWidget* p) {
+         forms::setTextColour(forms::placed(new QLabel("Hot key", p), "AtFault", {4, 4, 120, 20}), Qt::red);
+     }, true},
+    {"a heading row of a fixed colour", [](QWidget* p) {
+         auto* t = forms::placed(new QTableWidget(1, 1, p), "AtFault", {4, 4, 200, 80});
+         t->setHorizontalHeaderLabels({"Mass"});
+         t->setStyleSheet("QHeaderView::section { background-color: rgb(128, 255, 128); }");
+     }, false},
+};
+
 QWidget* showOffscreen(QWidget* w) {
     w->show();
     QCoreApplication::processEvents();
@@ -354,8 +544,54 @@ private slots:
                 faults << clippedTexts(converter);
             }
         }
+        faults << cutPicture(w.get());
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // WCAG's level for body text: 4.5 : 1.
+    void everyTextIsReadableOnADarkDesktop_data() { everyTextFitsItsBox_data(); }
+    void everyTextIsReadableOnADarkDesktop() {
+        QFETCH(int, window);
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        std::unique_ptr<QWidget> w(showOffscreen(kWindows[window].make()));
+        const QImage shot = w->grab().toImage();
+        QApplication::setPalette(light);
+        QStringList faults;
+        for (const TextArea& a : textAreas(w.get())) {
+            const auto reading = testsupport::readText(shot, a.area);
+            if (!reading) continue;
+            if (reading->ratio < 4.5 && !dimOnPurpose(kWindows[window].name, a.name))
+                faults << QString("%1: %2 : 1, ink %3 on %4").arg(a.name).arg(reading->ratio, 0, 'f', 2)
+                              .arg(QColor(reading->ink).name(), QColor(reading->ground).name());
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    void aDimTextIsFound_data() {
+        QTest::addColumn<int>("ground");
+        for (int i = 0; i < int(std::size(kGrounds)); ++i) QTest::newRow(kGrounds[i].name) << i;
+    }
+    void aDimTextIsFound() {
+        QFETCH(int, ground);
+        const QPalette light = QApplication::palette();
+        QApplication::setPalette(darkPalette());
+        QWidget window;
+        window.resize(220, 100);
+        kGrounds[ground].add(&window);
+        showOffscreen(&window);
+        const QImage shot = window.grab().toImage();
+        QApplication::setPalette(light);
+        const QList<TextArea> areas = textAreas(&window);
+        QVERIFY(!areas.isEmpty());
+        for (const TextArea& a : areas) {
+            QVERIFY2(a.name.startsWith("AtFault"), qPrintable(a.name));
+            const auto reading = testsupport::readText(shot, a.area);
+            QVERIFY2(reading.has_value(), qPrintable(a.name));
+            QVERIFY2((reading->ratio >= 4.5) == kGrounds[ground].readable,
+                     qPrintable(QString("%1 : 1, ink %2 on %3").arg(reading->ratio).arg(QColor(reading->ink).name(), QColor(reading->ground).name())));
+        }
     }
 
     void theToolWindowsShowOnlyTheirOwnGlyphs_data() { everyTextFitsItsBox_data(); }
@@ -381,9 +617,9 @@ private slots:
         QVERIFY(!icon.isNull());
         QCOMPARE(forms::buttonGlyph(name.constData()).cacheKey(), icon.cacheKey());
         for (int side : {16, 17, 24}) {
-            const QPixmap first = icon.pixmap(side, side);
+            const QPixmap first = icon.pixmap(QSize(side, side), 1.0);
             QCOMPARE(first.size(), QSize(side, side));
-            QCOMPARE(icon.pixmap(side, side).cacheKey(), first.cacheKey());
+            QCOMPARE(icon.pixmap(QSize(side, side), 1.0).cacheKey(), first.cacheKey());
             const QImage image = first.toImage();
             int inked = 0;
             for (int y = 0; y < side; ++y)
@@ -391,6 +627,33 @@ private slots:
             QVERIFY2(inked > side * side / 10, qPrintable(QString("%1 px inked").arg(inked)));
         }
         QVERIFY(forms::buttonGlyph("no-such-glyph").isNull());
+    }
+
+    // On a high-density screen every picture is drawn for its pixels, not
+    // enlarged from a smaller one: the button glyphs, the bar's and the tray's.
+    void everyGlyphIsDrawnAtTheScreensDensity_data() {
+        QTest::addColumn<QIcon>("icon");
+        QTest::addColumn<int>("side");
+        for (const char* g : kGlyphs) QTest::newRow(g) << forms::buttonGlyph(g) << 16;
+        for (const char* g : {"converter", "hex", "exit"}) QTest::newRow(g) << barGlyph(g) << 22;
+        for (int i : {0, 7}) QTest::newRow(qPrintable(QString("tray frame %1").arg(i))) << trayFrames().value(i) << 22;
+    }
+    void everyGlyphIsDrawnAtTheScreensDensity() {
+        QFETCH(QIcon, icon);
+        QFETCH(int, side);
+        QVERIFY(!icon.isNull());
+        for (qreal ratio : {1.25, 1.5, 2.0, qApp->devicePixelRatio()}) {
+            const QPixmap drawn = icon.pixmap(QSize(side, side), ratio);
+            const QString at = QString("at %1: %2 x %3 px, ratio %4").arg(ratio).arg(drawn.width()).arg(drawn.height()).arg(drawn.devicePixelRatio());
+            QVERIFY2(qAbs(drawn.width() - side * ratio) <= 1 && qAbs(drawn.height() - side * ratio) <= 1, qPrintable(at));
+            QVERIFY2(qFuzzyCompare(drawn.devicePixelRatio(), ratio), qPrintable(at));
+            // Drawn at the size, not enlarged: a sharp picture has pixels of full ink at 2 x.
+            const QImage image = drawn.toImage();
+            int solid = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) solid += qAlpha(image.pixel(x, y)) == 255;
+            QVERIFY2(solid > 0, qPrintable(at));
+        }
     }
 
     void aClippedControlIsFound_data() {

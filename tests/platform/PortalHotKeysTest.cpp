@@ -147,6 +147,27 @@ private slots:
         QVERIFY(!keys->unavailableReason().isEmpty());
     }
 
+    // With no X11 display (natively on Wayland; offscreen here) the window
+    // says who assigns the keys.
+    void withoutAnX11DisplayTheUserIsToldWhy_data() {
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a Wayland session") << QByteArray("wayland-0") << "the desktop itself assigns global hot keys";
+        QTest::newRow("no session") << QByteArray() << "not running on an X11 display";
+    }
+    void withoutAnX11DisplayTheUserIsToldWhy() {
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QString, told);
+        const QByteArray sessionType = qgetenv("XDG_SESSION_TYPE");
+        qunsetenv("XDG_SESSION_TYPE");
+        if (waylandDisplay.isEmpty()) qunsetenv("WAYLAND_DISPLAY");
+        else qputenv("WAYLAND_DISPLAY", waylandDisplay);
+        const QString reason = platform::XcbHotKeys().unavailableReason();
+        qunsetenv("WAYLAND_DISPLAY");
+        if (!sessionType.isEmpty()) qputenv("XDG_SESSION_TYPE", sessionType);
+        QVERIFY2(reason.contains(told), qPrintable(reason));
+    }
+
     void registeredKeysAreBoundWithTheirTriggers() {
         platform::PortalHotKeys keys(client_);
         QVERIFY(keys.registerKey(1135, platform::kModAlt, 122));

@@ -81,6 +81,8 @@ TForm9::~TForm9() {
 void TForm9::buildGraph() {
     Bevel1 = forms::bevel(this, "Bevel1", {2, 2, 495, 339});
     sp_XYPlot1 = forms::placed(new Tsp_XYPlot(this), "sp_XYPlot1", {4, 4, calc::kGraphWidth, calc::kGraphHeight});
+    sp_XYPlot1->setAccessibleName(QStringLiteral("Graph"));
+    sp_XYPlot1->setAccessibleDescription(QStringLiteral("The plot of the formula chosen below, over the range set beside it"));
     sp_XYLine1 = new Tsp_XYLine(this);
     sp_XYLine1->setObjectName(QStringLiteral("sp_XYLine1"));
     calc::setUpGraphPlot(*sp_XYPlot1, *sp_XYLine1);

@@ -50,7 +50,7 @@ TFindForm::TFindForm(QWidget* parent)
     DBGrid1->verticalHeader()->setDefaultSectionSize(QFontMetrics(DBGrid1->font()).height() + 4);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
     DBGrid1->horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: rgb(128, 255, 128); font-weight: bold; }"));
+        QStringLiteral("QHeaderView::section { background-color: rgb(128, 255, 128); color: black; font-weight: bold; }"));
 
     BitBtn1 = forms::placed(new QPushButton(QStringLiteral("Go to converter"), this), "BitBtn1", {8, 321, 113, 25});
     BitBtn1->setAutoDefault(false);

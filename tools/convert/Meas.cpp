@@ -86,12 +86,17 @@ TMeasForm::TMeasForm(QWidget* parent)
     MaskEdit2 = forms::placed(new QLineEdit(this), "MaskEdit2", {266, 1, 217, 24});
     MaskEdit2->setFont(bold);
     MaskEdit2->setReadOnly(true);  // reached with Tab and copied with Ctrl+C like any text box
+    // No caption stands beside them on the form: a screen reader is told.
+    MaskEdit1->setAccessibleName(QStringLiteral("Number to convert"));
+    MaskEdit2->setAccessibleName(QStringLiteral("Converted number"));
 
     SolveBtn = forms::pictureButton(this, "SolveBtn", {250, 28, 25, 25},
                                     forms::buttonGlyph("convert"), QStringLiteral("Convert"),
                                     true);
     ListBox2 = list(this, "ListBox2", {2, 30, 242, 188});
     ListBox3 = list(this, "ListBox3", {279, 29, 204, 188});
+    ListBox2->setAccessibleName(QStringLiteral("From unit"));
+    ListBox3->setAccessibleName(QStringLiteral("To unit"));
     SpeedButton6 = forms::pictureButton(this, "SpeedButton6", {248, 129, 28, 28},
                                         forms::buttonGlyph("constants"),
                                         QStringLiteral("Physical constants"), true);

@@ -42,6 +42,7 @@ TDecForm::TDecForm(QWidget* parent)
     BitBtn1 = glyphButton(this, "BitBtn1", {176, 34, 34, 27}, "convert", QStringLiteral("Calculate"));
     Edit1 = forms::placed(new QLineEdit(QStringLiteral("0"), this), "Edit1", {218, 36, 136, 23});
     Edit1->setReadOnly(true);
+    Edit1->setAccessibleName(QStringLiteral("Decibels"));
     BitBtn2 = glyphButton(this, "BitBtn2", {364, 34, 34, 27}, "close", QStringLiteral("Close window"));
     RadioButton1 = forms::placed(
         new QRadioButton(QStringLiteral("if V1 and V2 power,energy ... 1 decibel=10lg(V2/V1)"), this),

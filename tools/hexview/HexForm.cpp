@@ -101,6 +101,7 @@ THexForm::THexForm(QWidget* parent)
     row->setSpacing(0);
     layout->addLayout(row, 1);
     Rich = new HexView(this);
+    Rich->setAccessibleName(QStringLiteral("File contents"));
     forms::name(Rich, "Rich");
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::Monospace);

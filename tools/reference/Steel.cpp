@@ -21,6 +21,7 @@
 #include "widgets/forms/DBGrid.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
+#include "widgets/forms/ReadableColours.h"
 
 TSteelForm* SteelForm = nullptr;
 
@@ -79,6 +80,7 @@ TSteelForm::TSteelForm(QWidget* parent, TDM* dm)
     // One pixel of plain frame, so the first column starts where the heading
     // boxes expect it (x = 6 in the panel).
     DBGrid1 = forms::placed(new TDBGrid(Panel1), "DBGrid1", {5, 124, 777, 200});
+    DBGrid1->setAccessibleName(QStringLiteral("Hardness numbers"));
     DBGrid1->setFrameStyle(QFrame::Box | QFrame::Plain);
     DBGrid1->setLineWidth(1);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -210,7 +212,7 @@ void TSteelForm::showTable(int item) {
         box->setGeometry(h.left, h.top, h.width, h.height);
         QPalette colours = box->palette();
         colours.setColor(QPalette::Window, headingColour(h.colour));
-        colours.setColor(QPalette::WindowText, Qt::black);
+        colours.setColor(QPalette::WindowText, forms::inkFor(headingColour(h.colour)));
         box->setPalette(colours);
         const bool known = h.colour >= 0 && h.colour <= 5;
         if (static_cast<int>(i) < columns) delegate_->colours[i] = known ? headingColour(h.colour) : QColor();

@@ -18,6 +18,7 @@
 #include "widgets/forms/DBGrid.h"
 #include "widgets/forms/FormControls.h"
 #include "widgets/forms/ToolDialog.h"
+#include "widgets/forms/ReadableColours.h"
 
 TTableForm* TableForm = nullptr;
 
@@ -53,12 +54,7 @@ QColor categoryColour(int color) {
     }
 }
 
-void setTextColour(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    w->setPalette(p);
-}
+void setTextColour(QWidget* w, const QColor& colour) { forms::setTextColour(w, colour); }
 
 // A field's value, one line at a fixed place; a text longer than the room
 // before the next column ends in "…" and shows whole as the tooltip.
@@ -89,6 +85,10 @@ TCaptionPanel::TCaptionPanel(QWidget* parent, const QString& caption, QRect plac
     if (colour.isValid()) {
         QPalette p = palette();
         p.setColor(QPalette::Window, colour);
+        // A ground of its own, an ink of its own: the desktop's text colour
+        // may be light.
+        p.setColor(QPalette::WindowText, forms::inkFor(colour));
+        p.setColor(QPalette::ButtonText, forms::inkFor(colour));
         setPalette(p);
         setAutoFillBackground(true);
     }
@@ -139,6 +139,7 @@ TTableForm::TTableForm(QWidget* parent, const QString& dir)
     DBGrid1 = forms::placed(new TDBGrid(this), "DBGrid1", {1, 393, 201, 120});
     // The grid and the table's cursor move together.
     DBGrid1->setSource(model_);
+    DBGrid1->setAccessibleName(QStringLiteral("Elements"));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);

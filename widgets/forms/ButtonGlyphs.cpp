@@ -22,15 +22,16 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
         const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * scale, mode, state, scale));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
-        const QSize pixels = size * scale;
+    // `size` is in the device's pixels already (QIcon::pixmap multiplies it).
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal) override {
+        const QSize pixels = size;
         if (pixels.isEmpty()) return {};
         const Key key{pixels.width(), pixels.height(), mode};
         if (auto found = drawn_.constFind(key); found != drawn_.cend()) return *found;
@@ -49,7 +50,6 @@ public:
             option.palette = QApplication::palette();
             pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
         }
-        pixmap.setDevicePixelRatio(scale);
         drawn_.insert(key, pixmap);
         return pixmap;
     }

@@ -1,4 +1,5 @@
 #include "widgets/forms/FormControls.h"
+#include "widgets/forms/ReadableColours.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -22,9 +23,7 @@ QLabel* heading(QWidget* parent, const char* objectName, const QString& text, QP
     QFont bold = parent->font();
     bold.setBold(true);
     QLabel* l = label(parent, objectName, text, at, bold);
-    QPalette navy = l->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    l->setPalette(navy);
+    setTextColour(l, QColor(0, 0, 128));  // navy, or a lighter blue on a dark desktop
     return l;
 }
 
