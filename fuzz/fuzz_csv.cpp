@@ -1,6 +1,7 @@
 // The table generator's CSV reader on any bytes: it reads the text or fails
 // with a message naming the place; what it reads, written out again with
-// every cell quoted, reads back cell for cell.
+// every cell quoted, reads back cell for cell (a CR LF in a quoted cell reads
+// as LF, so a cell's own CR before LF comes back without it).
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -27,6 +28,13 @@ std::string quotedCsv(const std::vector<dbfgen::CsvRecord>& records) {
     return text;
 }
 
+std::string withoutCrBeforeLf(const std::string& text) {
+    std::string out;
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (!(text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n')) out += text[k];
+    return out;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -48,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t r = 0; r < records.size(); ++r) {
         require(again[r].cells.size() == records[r].cells.size());
         for (std::size_t k = 0; k < records[r].cells.size(); ++k)
-            require(again[r].cells[k].text == records[r].cells[k].text);
+            require(again[r].cells[k].text == withoutCrBeforeLf(records[r].cells[k].text));
     }
     return 0;
 }

@@ -32,6 +32,25 @@ for test in json.load(sys.stdin)["tests"]:
     print(test["name"], command[0], *options)'
 }
 
+# The seeds and the new inputs merged to the fewest that reach the same code;
+# the seeds then hold those: written seeds (named by hand) always stay, found
+# ones (named by their SHA-1) only while the merge still needs them.
+minimize() {  # minimize <seeds> <new inputs> <scratch>
+  local seeds="$1" fresh="$2" merged="$3" file name
+  rm -rf "$merged" && mkdir -p "$merged"
+  "$executable" "${opts[@]}" -merge=1 "$merged" "$seeds" "$fresh" > "$merged.log" 2>&1 || return
+  for file in "$seeds"/*; do
+    name="${file##*/}"
+    if [[ "$name" =~ ^[0-9a-f]{40}$ && ! -e "$merged/$name" ]]; then rm -f "$file"; fi
+  done
+  local written
+  written=$(sha1sum "$seeds"/* 2>/dev/null | cut -d' ' -f1)
+  for file in "$merged"/*; do
+    name="${file##*/}"
+    grep -qx "$name" <<< "$written" || cp "$file" "$seeds/$name"
+  done
+}
+
 summary=()
 found_any=0
 while read -r name executable options; do
@@ -42,8 +61,7 @@ while read -r name executable options; do
   echo "=== $name: $minutes min"
   "$executable" "${opts[@]}" -max_total_time="$seconds" -print_final_stats=1 \
     -artifact_prefix="$work/findings/" "$work/corpus" "$seeds" > "$work/log" 2>&1
-  # New inputs that add coverage go into the seeds; the rest stay in the build tree.
-  "$executable" "${opts[@]}" -merge=1 "$seeds" "$work/corpus" > "$work/merge.log" 2>&1
+  minimize "$seeds" "$work/corpus" "$work/minimized"
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work/log" | tail -1)
   coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$work/log" | tail -1)

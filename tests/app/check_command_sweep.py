@@ -118,6 +118,8 @@ def sweep_row(name, usage, values):
             if b"" in vector:
                 check(status == 2 and b"is empty" in err, f"{case}: exit {status}, {err[:200]!r}")
             check(status != 0 or out.strip() != b"", f"{case}: success without output")
+            check(status != 0 or not re.search(rb"(?i)\b(nan|inf|infinity)\b", out),
+                  f"{case}: success printing no number {out[:200]!r}")
             check_messages(case, err)
     # What could not be written is a failure, however the command itself ended.
     status, out, _ = run([name.encode(), *plain])
