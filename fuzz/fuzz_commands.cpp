@@ -111,7 +111,8 @@ QString argument(const Driven& c, std::size_t k, const std::string& chunk) {
 bool rawControls(const std::string& message) {
     for (const unsigned char b : message)
         if ((b < 0x20 && b != '\n' && b != '\t') || b == 0x7f) return true;
-    return QString::fromUtf8(message).contains(QRegularExpression(QStringLiteral("[\\x{80}-\\x{9f}]")));
+    static const QRegularExpression c1(QStringLiteral("[\\x{80}-\\x{9f}]"));
+    return QString::fromUtf8(message).contains(c1);
 }
 
 }  // namespace
