@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Every command that `Kvantor2 --help` lists, run with arguments no command
-takes: wrong counts, empty text, a very long argument, bytes that are no UTF-8,
-control characters, numbers beyond a double, a directory, a named pipe nobody
-writes to, and a full disc as standard output. No run may end by a signal or
-hang, none may succeed without printing, and every message reaches the
-terminal in a few short lines without raw control characters."""
+takes: wrong counts, empty text, a very long argument, brackets nested deep,
+bytes that are no UTF-8, control characters, numbers beyond a double, a
+directory, a named pipe nobody writes to, and a full disc as standard output.
+No run may end by a signal or hang, none may succeed without printing (nor
+print nan or inf), and every message reaches the terminal in a few short
+lines without raw control characters."""
 import os
 import re
 import subprocess
@@ -27,6 +28,8 @@ LONGEST_LINE = 240
 JOINED_WORDS = {"constants", "reftable", "element"}
 # Longer than any command takes, short of the kernel's limit for one argument.
 LONG = b"1" * 100_000
+# An expression nested deeper than any stack would take by recursion.
+NESTED = b"(" * 60_000 + b"1" + b")" * 60_000
 
 
 def environment():
@@ -137,9 +140,10 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         pipe = os.path.join(tmp, "pipe")
         os.mkfifo(pipe)
-        values = [("empty text", b""), ("a long argument", LONG), ("no UTF-8", b"\xff\xfe\xc0\x80m"),
-                  ("control characters", b"1\x1b[2J\x07\r\xc2\x9b\t"), ("nan", b"nan"), ("1e999999", b"1e999999"),
-                  ("a directory", os.fsencode(tmp)), ("a pipe without writer", os.fsencode(pipe))]
+        values = [("empty text", b""), ("a long argument", LONG), ("deep brackets", NESTED),
+                  ("no UTF-8", b"\xff\xfe\xc0\x80m"), ("control characters", b"1\x1b[2J\x07\r\xc2\x9b\t"),
+                  ("nan", b"nan"), ("1e999999", b"1e999999"), ("a directory", os.fsencode(tmp)),
+                  ("a pipe without writer", os.fsencode(pipe))]
         rows = help_rows()
         check(len(rows) >= 20, f"--help lists {len(rows)} commands")
         for name, usage in rows:
