@@ -50,8 +50,13 @@ QString argumentText(const std::string& bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         char32_t code = 0;
         if (const std::size_t n = characterLength(bytes, i, code)) {
-            const char32_t one[] = {code};
-            text += QString::fromUcs4(one, 1);
+            // Appended by hand: QString::fromUcs4 would drop a byte order mark.
+            if (QChar::requiresSurrogates(code)) {
+                text += QChar(QChar::highSurrogate(code));
+                text += QChar(QChar::lowSurrogate(code));
+            } else {
+                text += QChar(static_cast<char16_t>(code));
+            }
             i += n;
         } else {
             text += QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[i])));

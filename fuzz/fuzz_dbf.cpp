@@ -1,12 +1,14 @@
 // libFuzzer target: arbitrary bytes as a table file. The reader must reject
 // them with DbfError or read them; walking, orders, filters, key search, field
-// reads and a write of the opened table must then never crash or hang.
+// reads and a write of the opened table (in memory) must then never crash or
+// hang.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -28,29 +30,35 @@ std::vector<TagInfo> fuzzTags(const std::string&) {
             {"TAIL", tailExpression, false, false}};
 }
 
-// A file for the input, with an empty production index beside it (its tags
-// come from fuzzTags); both are removed when the fuzzer exits.
-char scratchPath[] = "/tmp/fuzz_dbf-XXXXXX";
-char scratchIndex[sizeof scratchPath + 4];
+// The input's table lives in memory: reads and writes of its path go to
+// `files`. Only a production index beside it is a real (empty) file, in a
+// folder of its own, so that the table finds it; its tags come from fuzzTags.
+std::map<std::string, std::string> files;
+char scratchFolder[] = "/tmp/fuzz_dbf-XXXXXX";
+std::string scratchIndex;
 
 void removeScratch() {
-    ::unlink(scratchPath);
-    ::unlink(scratchIndex);
+    ::unlink(scratchIndex.c_str());
+    ::rmdir(scratchFolder);
 }
 
-std::string scratchFile() {
-    static const bool ready = [] {
-        const int fd = ::mkstemp(scratchPath);
-        if (fd < 0) std::abort();
-        ::close(fd);
-        std::snprintf(scratchIndex, sizeof scratchIndex, "%s.MDX", scratchPath);
-        if (FILE* index = std::fopen(scratchIndex, "wb")) std::fclose(index);
-        Table::setTagReaderForTesting(fuzzTags);
+std::string tablePath() {
+    static const std::string path = [] {
+        if (!::mkdtemp(scratchFolder)) std::abort();
+        scratchIndex = std::string(scratchFolder) + "/input.MDX";
+        if (FILE* index = std::fopen(scratchIndex.c_str(), "wb")) std::fclose(index);
         std::atexit(removeScratch);
-        return true;
+        Table::setTagReaderForTesting(fuzzTags);
+        Table::setFileAccessForTesting(
+            [](const std::string& file) {
+                const auto found = files.find(file);
+                if (found == files.end()) throw DbfError(file + ": cannot open the file");
+                return found->second;
+            },
+            [](const std::string& file, const std::string& bytes) { files[file] = bytes; });
+        return std::string(scratchFolder) + "/input.dbf";
     }();
-    (void)ready;
-    return scratchPath;
+    return path;
 }
 
 template <typename F>
@@ -94,7 +102,7 @@ void exercise(Table& table) {
     table.setIndexFieldNames("");
     tolerate([&] { table.setFilter(""); });
 
-    // A write of a value taken from another row, to the scratch file.
+    // A write of a value taken from another row, to the table in memory.
     if (table.recordCount() > 1 && fieldCount > 0) {
         table.last();
         const std::string value = table.asString(0);
@@ -110,11 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tolerate([&] { parseDbf(bytes, "input"); });
 
     tailExpression = bytes.substr(bytes.size() > 24 ? bytes.size() - 24 : 0);
-    const std::string path = scratchFile();
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
+    const std::string path = tablePath();
+    files[path] = bytes;
     Table table;
     table.setFileName(path);
     tolerate([&] {

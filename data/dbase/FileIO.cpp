@@ -16,9 +16,25 @@ namespace {
 
 std::string reason() { return std::strerror(errno); }
 
+Table::FileReader& readerOverride() {
+    static Table::FileReader reader;
+    return reader;
+}
+
+Table::FileWriter& writerOverride() {
+    static Table::FileWriter writer;
+    return writer;
+}
+
 }  // namespace
 
+void Table::setFileAccessForTesting(FileReader reader, FileWriter writer) {
+    readerOverride() = std::move(reader);
+    writerOverride() = std::move(writer);
+}
+
 std::string readWholeFile(const std::string& path) {
+    if (readerOverride()) return readerOverride()(path);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw DbfError(path + ": cannot open the file (" + reason() + ")");
     struct stat st{};
@@ -44,6 +60,7 @@ std::string readWholeFile(const std::string& path) {
 }
 
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
+    if (writerOverride()) return writerOverride()(path, bytes);
     try {
         kv::replaceFile(path, bytes);
     } catch (const DbfError&) {

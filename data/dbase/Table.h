@@ -156,6 +156,12 @@ public:
     // tests can give a table tags without writing an index file.
     using TagReader = std::function<std::vector<TagInfo>(const std::string& indexPath)>;
     static void setTagReaderForTesting(TagReader reader);
+    // Replaces the reading and the writing of whole table files (nullptr
+    // restores the real ones), so that a fuzzer keeps its tables in memory
+    // rather than on a disc that each write waits for.
+    using FileReader = std::function<std::string(const std::string& path)>;
+    using FileWriter = std::function<void(const std::string& path, const std::string& bytes)>;
+    static void setFileAccessForTesting(FileReader reader, FileWriter writer);
 
 private:
     struct Impl;

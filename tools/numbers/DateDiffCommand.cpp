@@ -13,7 +13,9 @@ namespace {
 
 // The date of `text`; throws why it is not one the window could show.
 QDate readDate(const char* name, const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+    // The whole text, ASCII digits only: "$" alone would let a final line break through.
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}")));
     const QDate date = form.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
     const std::string quoted = std::string(name) + ": '" + text.toStdString() + "'";
     if (!date.isValid()) throw kv::Error(quoted + " is not a date YYYY-MM-DD");

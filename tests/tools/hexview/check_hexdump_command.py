@@ -97,7 +97,7 @@ def main():
                 check(False, f"{size}: dump differs near {first_difference(got.stdout, want)}")
 
         # A name that is no UTF-8 is a name all the same: passed on byte for byte.
-        for name in [b"a\xff", b"\xe9t\xe9.bin", b"x\xed\xa0\x80y", "café.bin".encode()]:
+        for name in [b"a\xff", b"\xe9t\xe9.bin", b"x\xed\xa0\x80y", "café.bin".encode(), "\ufeffmarked.bin".encode()]:
             path = os.path.join(folder.encode(), name)
             Path(path.decode("utf-8", "surrogateescape")).write_bytes(name)
             got = hexdump(path)

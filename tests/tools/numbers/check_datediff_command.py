@@ -32,6 +32,7 @@ for start, end in [('2000-01-01', '2001-03-15'), ('2026-02-10', '2026-01-01'), (
 
 for args, err in [(('2001-02-30', '2001-03-01'), "START: '2001-02-30' is not a date YYYY-MM-DD\n"),
                   (('2001-02-03', '2001-2-3'), "END: '2001-2-3' is not a date YYYY-MM-DD\n"),
+                  (('2001-02-03', '2001-02-03\n'), "END: '2001-02-03\n' is not a date YYYY-MM-DD\n"),
                   (('0099-12-31', '2001-02-03'), "START: '0099-12-31' lies outside 0100-01-01 to 9999-12-31\n"),
                   (('', '2001-02-03'), 'Kvantor2 datediff: START is empty\n')]:
     check(run(*args), (2 if args[0] == '' else 1, '', err), ' '.join(args))
