@@ -26,7 +26,8 @@ enum class BarMenuPart {
     Programs,       // beside the calculator, above the options
 };
 
-// An entry of the popup menu; in its part, entries follow their rank.
+// An entry of the popup menu; in its part, entries follow their rank. The
+// ranks go in tens, so that an entry can come between two others.
 struct BarMenuEntry {
     const char* name = nullptr;  // the object name; none: the tool has no entry
     const char* caption = "";

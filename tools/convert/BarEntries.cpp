@@ -11,10 +11,10 @@ using kv::BarMenuPart;
 const std::vector<kv::BarEntry>& barEntries() {
     static const std::vector<kv::BarEntry> entries = {
         {.button = {"SpeedButton2", 35, 4, "Measure units", "converter"},
-         .menu = {"Converter1", "Converter ", BarMenuPart::Tools, 2, "Hot key Alt+F11"},
+         .menu = {"Converter1", "Converter ", BarMenuPart::Tools, 20, "Hot key Alt+F11"},
          .open = [](QWidget*) { kv::lastingWindow(MeasForm).exec(); }},
         // The finder stands apart from the bar: it is also the hot keys' to open.
-        {.menu = {"Findmeasure1", "Find measure ", BarMenuPart::Programs, 2},
+        {.menu = {"Findmeasure1", "Find measure ", BarMenuPart::Programs, 20},
          .open =
              [](QWidget*) {
                  TFindForm finder;

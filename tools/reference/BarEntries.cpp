@@ -18,15 +18,15 @@ const std::vector<kv::BarEntry>& barEntries() {
         // The hint's spelling and trailing blank are the program's own.
         {.button = {"SpeedButton20", 282, 4, "Approximate Herdness Conversion Numbers for Nonaustenitic Steels ",
                     "steel"},
-         .menu = {"Referencehardnessnumberforsteel1", "Reference: hardness number for steel", BarMenuPart::Tools, 9},
+         .menu = {"Referencehardnessnumberforsteel1", "Reference: hardness number for steel", BarMenuPart::Tools, 90},
          .open = [](QWidget*) { kv::lastingWindow(SteelForm).exec(); }},
         {.button = {"SpeedButton9", 118, 32, "Reference tables", "tables"},
-         .menu = {"Matterfieldtime1", "Reference tables", BarMenuPart::Tools, 8},
+         .menu = {"Matterfieldtime1", "Reference tables", BarMenuPart::Tools, 80},
          .open = [](QWidget*) { kv::lastingWindow(Form5).exec(); }},
         {.button = {"SpeedButton10", 172, 32, "View system fonts and character map", "fonts"},
-         .menu = {"Charactercode1", "Character code and view fonts", BarMenuPart::Tools, 14},
+         .menu = {"Charactercode1", "Character code and view fonts", BarMenuPart::Tools, 140},
          .open = [](QWidget*) { kv::lastingWindow(Map).exec(); }},
-        {.menu = {"Phisicalconstants1", "Phisical constants", BarMenuPart::Miscellaneous, 3},
+        {.menu = {"Phisicalconstants1", "Phisical constants", BarMenuPart::Miscellaneous, 30},
          .open = [](QWidget*) { kv::lastingWindow(PhisForm).exec(); }},
     };
     return entries;
