@@ -33,8 +33,6 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int kButtonSize = 27;
-constexpr int kGlyphSize = 22;
 constexpr int kDesignLeft = 173;
 constexpr int kDesignTop = 151;
 constexpr int kTrayInterval = 200;  // ms per frame of the tray animation
@@ -79,51 +77,11 @@ void TForm1::createControls() {
     GIFImage1->tryLoadFromFile(platform::programDir() + QStringLiteral("kvlogo.gif"));
     GIFImage1->installEventFilter(this);
 
-    addButton(SpeedButton2, "SpeedButton2", 35, 4, QStringLiteral("Measure units"), QStringLiteral("converter"));
-    addButton(SpeedButton6, "SpeedButton6", 63, 4, QStringLiteral("Volume of tanks"), QStringLiteral("tanks"));
-    addButton(SpeedButton16, "SpeedButton16", 91, 4, QStringLiteral("Clothing size"), QStringLiteral("clothing"));
-    addButton(SpeedButton15, "SpeedButton15", 118, 4, QStringLiteral("Radio frequency to length wave"),
-              QStringLiteral("radio"));
-    addButton(SpeedButton19, "SpeedButton19", 145, 4, QStringLiteral("decibel"), QStringLiteral("decibel"));
-    addButton(SpeedButton17, "SpeedButton17", 172, 4, QStringLiteral("Arabic to Roman numbers"),
-              QStringLiteral("roman"));
-    addButton(SpeedButton18, "SpeedButton18", 199, 4, QStringLiteral("Date - Date"), QStringLiteral("dates"));
-    addButton(SpeedButton7, "SpeedButton7", 226, 4, QStringLiteral("Geometric formulas"),
-              QStringLiteral("geometry"));
-    addButton(SpeedButton13, "SpeedButton13", 254, 4, QStringLiteral("Chemical Element table"),
-              QStringLiteral("elements"));
-    addButton(SpeedButton20, "SpeedButton20", 282, 4,
-              QStringLiteral("Approximate Herdness Conversion Numbers for Nonaustenitic Steels "),
-              QStringLiteral("steel"));
-    addButton(SpeedButton11, "SpeedButton11", 35, 32, QStringLiteral("Resistors, capacitors values and many other"),
-              QStringLiteral("resistors"));
-    addButton(SpeedButton12, "SpeedButton12", 63, 32, QStringLiteral("Graph functions"), QStringLiteral("graph"));
-    addButton(SpeedButton8, "SpeedButton8", 91, 32, QStringLiteral("RGB color"), QStringLiteral("rgb"));
-    addButton(SpeedButton9, "SpeedButton9", 118, 32, QStringLiteral("Reference tables"), QStringLiteral("tables"));
-    addButton(SpeedButton21, "SpeedButton21", 145, 32, QStringLiteral("Hex View"), QStringLiteral("hex"));
-    addButton(SpeedButton10, "SpeedButton10", 172, 32, QStringLiteral("View system fonts and character map"),
-              QStringLiteral("fonts"));
-    addButton(SpeedButton3, "SpeedButton3", 199, 32, QStringLiteral("Calculator"), QStringLiteral("calculator"));
-    addButton(SpeedButton4, "SpeedButton4", 226, 32, QStringLiteral("About"), QStringLiteral("about"));
-    addButton(SpeedButton1, "SpeedButton1", 282, 32, QStringLiteral("exit"), QStringLiteral("exit"));
+    addEntryButtons();
 
     // F1 on the bar opens its page of the help, as the menu's Help does.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, kv::guard(this, &TForm1::Help1Click));
-}
-
-QToolButton* TForm1::addButton(QToolButton*& button, const char* name, int left, int top, const QString& hint,
-                               const QString& glyph) {
-    button = new QToolButton(Panel1);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, kButtonSize, kButtonSize);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setToolTip(hint);
-    button->setIcon(barGlyph(glyph));
-    button->setIconSize(QSize(kGlyphSize, kGlyphSize));
-    return button;
 }
 
 QList<QToolButton*> TForm1::toolButtons() const {
@@ -146,9 +104,6 @@ void TForm1::createTray() {
 }
 
 void TForm1::connectHandlers() {
-    auto click = [this](QToolButton* button, void (TForm1::*handler)()) {
-        connect(button, &QToolButton::clicked, this, kv::guard(this, handler));
-    };
     auto trigger = [this](QAction* action, void (TForm1::*handler)()) {
         connect(action, &QAction::triggered, this, kv::guard(this, handler));
     };
@@ -160,50 +115,12 @@ void TForm1::connectHandlers() {
                     (this->*handler)();
                 }));
     };
-    click(SpeedButton1, &TForm1::SpeedButton1Click);
-    click(SpeedButton2, &TForm1::SpeedButton2Click);
-    click(SpeedButton3, &TForm1::SpeedButton3Click);
-    click(SpeedButton4, &TForm1::SpeedButton4Click);
-    click(SpeedButton6, &TForm1::SpeedButton6Click);
-    click(SpeedButton7, &TForm1::SpeedButton7Click);
-    click(SpeedButton8, &TForm1::SpeedButton8Click);
-    click(SpeedButton9, &TForm1::SpeedButton9Click);
-    click(SpeedButton10, &TForm1::SpeedButton10Click);
-    click(SpeedButton11, &TForm1::SpeedButton11Click);
-    click(SpeedButton12, &TForm1::SpeedButton12Click);
-    click(SpeedButton13, &TForm1::SpeedButton13Click);
-    click(SpeedButton15, &TForm1::SpeedButton15Click);
-    click(SpeedButton16, &TForm1::SpeedButton16Click);
-    click(SpeedButton17, &TForm1::SpeedButton17Click);
-    click(SpeedButton18, &TForm1::SpeedButton18Click);
-    click(SpeedButton19, &TForm1::SpeedButton19Click);
-    click(SpeedButton20, &TForm1::SpeedButton20Click);
-    click(SpeedButton21, &TForm1::SpeedButton21Click);
-
+    connectEntries();
     trigger(Hide1, &TForm1::Hide1Click);
     toggle(Alwa1, &TForm1::Alwa1Click);
     trigger(RunScreensaver1, &TForm1::RunScreensaver1Click);
     trigger(Sleep1, &TForm1::Sleep1Click);
     trigger(EEx1, &TForm1::EEx1Click);
-    trigger(ArabictoRoman1, &TForm1::SpeedButton17Click);
-    trigger(Converter1, &TForm1::SpeedButton2Click);
-    trigger(Clothingsizes1, &TForm1::SpeedButton16Click);
-    trigger(Drawinggraph1, &TForm1::SpeedButton12Click);
-    trigger(Datetodate1, &TForm1::SpeedButton18Click);
-    trigger(Decibel1, &TForm1::SpeedButton19Click);
-    trigger(Radiofrequencytolength1, &TForm1::SpeedButton15Click);
-    trigger(Matterfieldtime1, &TForm1::SpeedButton9Click);
-    trigger(Referencehardnessnumberforsteel1, &TForm1::SpeedButton20Click);
-    trigger(Resistorcapacitorsvaluesand1, &TForm1::SpeedButton11Click);
-    trigger(Volumeoftanks1, &TForm1::SpeedButton6Click);
-    trigger(geometricformulas1, &TForm1::SpeedButton7Click);
-    trigger(RGBcolor1, &TForm1::SpeedButton8Click);
-    trigger(Charactercode1, &TForm1::SpeedButton10Click);
-    trigger(Resis1, &TForm1::Resis1Click);
-    trigger(Generateprimenumbers1, &TForm1::Generateprimenumbers1Click);
-    trigger(Phisicalconstants1, &TForm1::Phisicalconstants1Click);
-    trigger(Calculator1, &TForm1::Calculator1Click);
-    trigger(Findmeasure1, &TForm1::Findmeasure1Click);
     toggle(Loadin1, &TForm1::Loadin1Click);
     trigger(Hotkey1, &TForm1::Hotkey1Click);
     toggle(LoadwithWindows1, &TForm1::LoadwithWindows1Click);

@@ -3,9 +3,10 @@
 // popup menu, the animated logo and the tray icon. It remembers where the
 // user left it and docks as a vertical strip at the right screen edge.
 //
-// The class only wires controls: where the bar lands is app/BarGeometry, the
-// glyphs are app/BarGlyphs, the settings and other programs are reached
-// through platform::desktop().
+// The class only wires controls: its buttons and the tools' menu entries come
+// from the tools' lists (app/BarEntries), where the bar lands is
+// app/BarGeometry, the glyphs are app/BarGlyphs, the settings and other
+// programs are reached through platform::desktop().
 #include <QList>
 #include <QPoint>
 #include <QWidget>
@@ -23,6 +24,10 @@ class QToolButton;
 class QWindow;
 class TGIFImage;
 class TTrayComp;
+namespace kv {
+struct BarButton;
+struct BarEntry;
+}  // namespace kv
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -135,10 +140,17 @@ protected:
 private:
     void createControls();
     void createMenu();   // Form1Menu.cpp
+    void bindMenuEntries();
     void createTray();
     void connectHandlers();
-    QToolButton* addButton(QToolButton*& button, const char* name, int left, int top, const QString& hint,
-                           const QString& glyph);
+    // The buttons and what the buttons and the tools' menu entries run
+    // (Form1Entries.cpp).
+    void addEntryButtons();
+    QToolButton* addButton(const kv::BarButton& entry);
+    void connectEntries();
+    void runEntry(const kv::BarEntry& entry);
+    // Opens the tool behind the button or menu entry of this object name.
+    void openTool(const char* control);
 
     QSize screenEdges(const QScreen* screen) const;  // as screenSize, of any screen
     BarPlace place() const;

@@ -1,5 +1,5 @@
-// What the bar's buttons and menu entries do: each opens its tool window,
-// made afresh or the one that lasts the whole run.
+// What the bar's buttons and menu entries do: each opens a window, the
+// tool's or the bar's own, or asks the desktop for something.
 #include <QAction>
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -12,23 +12,6 @@
 #include "core/LastingWindow.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramDir.h"
-#include "tools/calc/Unit9.h"
-#include "tools/convert/Find.h"
-#include "tools/convert/Meas.h"
-#include "tools/engineering/Cost.h"
-#include "tools/engineering/Resist.h"
-#include "tools/engineering/Color_h.h"
-#include "tools/engineering/Decib.h"
-#include "tools/engineering/Unit2.h"
-#include "tools/hexview/HexForm.h"
-#include "tools/numbers/Ar_rom.h"
-#include "tools/numbers/FormDate.h"
-#include "tools/numbers/Prim.h"
-#include "tools/reference/Map_k.h"
-#include "tools/reference/Phis.h"
-#include "tools/reference/Steel.h"
-#include "tools/reference/RefTablesForm.h"
-#include "tools/reference/Tabl.h"
 
 // --- Guarded windows ---------------------------------------------------------
 
@@ -51,7 +34,7 @@ void TForm1::SpeedButton2Click() {
         if (showConverterWindow) {
             showConverterWindow();
         } else {
-            kv::lastingWindow(MeasForm).exec();
+            openTool("SpeedButton2");
         }
     });
 }
@@ -61,13 +44,32 @@ void TForm1::Findmeasure1Click() {
         if (showFinderWindow) {
             showFinderWindow();
         } else {
-            TFindForm finder;
-            finder.exec();
+            openTool("Findmeasure1");
         }
     });
 }
 
-// --- Tool windows --------------------------------------------------------------
+// --- The tools' windows ----------------------------------------------------------
+// Each tool says what opens its window (tools/<tool>/BarEntries); the bar's
+// handlers keep their names for the hot keys and other windows that call them.
+
+void TForm1::SpeedButton6Click() { openTool("SpeedButton6"); }
+void TForm1::SpeedButton8Click() { openTool("SpeedButton8"); }
+void TForm1::SpeedButton9Click() { openTool("SpeedButton9"); }
+void TForm1::SpeedButton10Click() { openTool("SpeedButton10"); }
+void TForm1::SpeedButton11Click() { openTool("SpeedButton11"); }
+void TForm1::SpeedButton12Click() { openTool("SpeedButton12"); }
+void TForm1::SpeedButton13Click() { openTool("SpeedButton13"); }
+void TForm1::SpeedButton15Click() { openTool("SpeedButton15"); }
+void TForm1::SpeedButton17Click() { openTool("SpeedButton17"); }
+void TForm1::SpeedButton18Click() { openTool("SpeedButton18"); }
+void TForm1::SpeedButton19Click() { openTool("SpeedButton19"); }
+void TForm1::SpeedButton20Click() { openTool("SpeedButton20"); }
+void TForm1::SpeedButton21Click() { openTool("SpeedButton21"); }
+void TForm1::Generateprimenumbers1Click() { openTool("Generateprimenumbers1"); }
+void TForm1::Phisicalconstants1Click() { openTool("Phisicalconstants1"); }
+
+// --- The bar's own windows -----------------------------------------------------------
 
 void TForm1::SpeedButton4Click() {
     TAbForm about(this);
@@ -86,69 +88,12 @@ void TForm1::Resis1Click() {
     showPicture(QStringLiteral("t_res.gif"));
 }
 
-void TForm1::SpeedButton12Click() {
-    TForm9 graph(this);
-    graph.exec();
-}
-
-void TForm1::SpeedButton6Click() {
-    TVolForm tanks(this);
-    tanks.exec();
-}
-
-void TForm1::SpeedButton18Click() {
-    TFormDate dates(this);
-    dates.exec();
-}
-
-void TForm1::SpeedButton15Click() {
-    TForm2 radio(this);
-    radio.exec();
-}
-
-void TForm1::SpeedButton19Click() {
-    kv::lastingWindow(DecForm).exec();
-}
-
-void TForm1::SpeedButton8Click() {
-    TForm4 colour(this);
-    colour.exec();
-}
-
 void TForm1::showPicture(const QString& file) {
     // Throws before any window shows when the picture cannot be read.
     TPictureWindow window(file, this);
     window.exec();
 }
 
-void TForm1::SpeedButton17Click() {
-    kv::lastingWindow(Form3).exec();
-}
-
-void TForm1::SpeedButton13Click() {
-    kv::lastingWindow(TableForm).exec();
-}
-void TForm1::SpeedButton11Click() {
-    kv::lastingWindow(Form6).exec();
-}
-void TForm1::SpeedButton21Click() {
-    kv::lastingWindow(HexForm).exec();
-}
-void TForm1::SpeedButton10Click() {
-    kv::lastingWindow(Map).exec();
-}
-void TForm1::Generateprimenumbers1Click() {
-    kv::lastingWindow(PrimeForm).exec();
-}
-void TForm1::SpeedButton20Click() {
-    kv::lastingWindow(SteelForm).exec();
-}
-void TForm1::SpeedButton9Click() {
-    kv::lastingWindow(Form5).exec();
-}
-void TForm1::Phisicalconstants1Click() {
-    kv::lastingWindow(PhisForm).exec();
-}
 void TForm1::Hotkey1Click() {
     kv::lastingWindow(Hot).exec();
 }

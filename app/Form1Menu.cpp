@@ -1,6 +1,9 @@
 // The bar's popup menu: the panel's right click and the tray icon's.
 #include <QMenu>
+#include <algorithm>
+#include <vector>
 
+#include "app/BarEntries.h"
 #include "app/Form1.h"
 
 namespace {
@@ -28,6 +31,17 @@ QMenu* submenu(QMenu* menu, const char* name, const QString& caption) {
     return sub;
 }
 
+// The entries of one part of the menu, in the order of their ranks.
+void addMenuPart(QMenu* menu, kv::BarMenuPart part) {
+    std::vector<const kv::BarMenuEntry*> entries;
+    for (const kv::BarEntry& e : barEntries())
+        if (e.menu.name && e.menu.part == part) entries.push_back(&e.menu);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const kv::BarMenuEntry* a, const kv::BarMenuEntry* b) { return a->rank < b->rank; });
+    for (const kv::BarMenuEntry* e : entries)
+        entry(menu, e->name, QString::fromUtf8(e->caption), QString::fromUtf8(e->hint));
+}
+
 }  // namespace
 
 void TForm1::createMenu() {
@@ -45,32 +59,11 @@ void TForm1::createMenu() {
     N5 = separator(m, "N5");
     EEx1 = entry(m, "EEx1", QStringLiteral("Windows Explorer"));
     N1 = separator(m, "N1");
-    ArabictoRoman1 = entry(m, "ArabictoRoman1", QStringLiteral("Arabic to Roman"));
-    Converter1 = entry(m, "Converter1", QStringLiteral("Converter "), QStringLiteral("Hot key Alt+F11"));
-    Clothingsizes1 = entry(m, "Clothingsizes1", QStringLiteral("Clothing sizes"));
-    Drawinggraph1 = entry(m, "Drawinggraph1", QStringLiteral("Drawing graph"));
-    Datetodate1 = entry(m, "Datetodate1", QStringLiteral("Date to date"));
-    Decibel1 = entry(m, "Decibel1", QStringLiteral("Decibel"));
-    Radiofrequencytolength1 =
-        entry(m, "Radiofrequencytolength1", QStringLiteral("Radio frequency to Wavelength"));
-    Matterfieldtime1 = entry(m, "Matterfieldtime1", QStringLiteral("Reference tables"));
-    Referencehardnessnumberforsteel1 = entry(m, "Referencehardnessnumberforsteel1",
-                                             QStringLiteral("Reference: hardness number for steel"));
-    Resistorcapacitorsvaluesand1 =
-        entry(m, "Resistorcapacitorsvaluesand1", QStringLiteral("Resistor, capacitors values and ..."));
-    Volumeoftanks1 = entry(m, "Volumeoftanks1", QStringLiteral("Volume of tanks"));
-    geometricformulas1 = entry(m, "geometricformulas1", QStringLiteral("Geometric formulas"));
-    RGBcolor1 = entry(m, "RGBcolor1", QStringLiteral("RGB color"));
-    Charactercode1 = entry(m, "Charactercode1", QStringLiteral("Character code and view fonts"));
-
+    addMenuPart(m, kv::BarMenuPart::Tools);
     Miscellaneous1 = submenu(m, "Miscellaneous1", QStringLiteral("Miscellaneous"));
-    Resis1 = entry(Miscellaneous1, "Resis1", QStringLiteral("Specific resistance "));
-    Generateprimenumbers1 = entry(Miscellaneous1, "Generateprimenumbers1", QStringLiteral("Generate prime numbers"));
-    Phisicalconstants1 = entry(Miscellaneous1, "Phisicalconstants1", QStringLiteral("Phisical constants"));
-
+    addMenuPart(Miscellaneous1, kv::BarMenuPart::Miscellaneous);
     N4 = separator(m, "N4");
-    Calculator1 = entry(m, "Calculator1", QStringLiteral("Calculator "), QStringLiteral("Calculator"));
-    Findmeasure1 = entry(m, "Findmeasure1", QStringLiteral("Find measure "));
+    addMenuPart(m, kv::BarMenuPart::Programs);
     N3 = separator(m, "N3");
 
     Options1 = submenu(m, "Options1", QStringLiteral("Options"));
@@ -83,4 +76,30 @@ void TForm1::createMenu() {
     N2 = separator(m, "N2");
     Help1 = entry(m, "Help1", QStringLiteral("Help"));
     Exit1 = entry(m, "Exit1", QStringLiteral("Exit"));
+    bindMenuEntries();
+}
+
+void TForm1::bindMenuEntries() {
+    auto bind = [this](QAction*& member, const char* name) {
+        member = PopupMenu1->findChild<QAction*>(QString::fromLatin1(name));
+    };
+    bind(ArabictoRoman1, "ArabictoRoman1");
+    bind(Converter1, "Converter1");
+    bind(Clothingsizes1, "Clothingsizes1");
+    bind(Drawinggraph1, "Drawinggraph1");
+    bind(Datetodate1, "Datetodate1");
+    bind(Decibel1, "Decibel1");
+    bind(Radiofrequencytolength1, "Radiofrequencytolength1");
+    bind(Matterfieldtime1, "Matterfieldtime1");
+    bind(Referencehardnessnumberforsteel1, "Referencehardnessnumberforsteel1");
+    bind(Resistorcapacitorsvaluesand1, "Resistorcapacitorsvaluesand1");
+    bind(Volumeoftanks1, "Volumeoftanks1");
+    bind(geometricformulas1, "geometricformulas1");
+    bind(RGBcolor1, "RGBcolor1");
+    bind(Charactercode1, "Charactercode1");
+    bind(Resis1, "Resis1");
+    bind(Generateprimenumbers1, "Generateprimenumbers1");
+    bind(Phisicalconstants1, "Phisicalconstants1");
+    bind(Calculator1, "Calculator1");
+    bind(Findmeasure1, "Findmeasure1");
 }

@@ -25,6 +25,7 @@ dbase::Table& TDM::table(int k) {
 void TDM::DMCreate() { openTables(platform::programDir()); }
 
 void TDM::openTables(const QString& dir) {
+    folder_ = dir;
     for (int k = 0; k < 9; ++k) {
         const QString name = QString::fromLatin1(kFileNames[k]);
         table(k).setFileName((k == kEditableTable ? data::tableFile(dir, name) : dir + name).toStdString());

@@ -39,6 +39,8 @@ public:
     const std::string& openError(int k) const { return openErrors_.at(static_cast<size_t>(k)); }
     // Every table's failure, one line each, in opening order ("" when all opened).
     std::string openError() const;
+    // The folder the tables were opened from, with its trailing separator.
+    const QString& folder() const { return folder_; }
 
 private:
     void DMCreate();
@@ -47,6 +49,7 @@ private:
     void openTable(int k);
 
     std::array<std::string, 9> openErrors_;
+    QString folder_;
 };
 
 // The program's one data module, created first at start-up.

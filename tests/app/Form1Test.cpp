@@ -28,6 +28,7 @@
 #include <memory>
 
 #include "app/AbForm.h"
+#include "app/BarEntries.h"
 #include "app/BarGlyphs.h"
 #include "app/Form1.h"
 #include "app/Hot.h"
@@ -203,6 +204,39 @@ private slots:
                  QString("Click right key mouse to view PopUp menu or press left key mouse and move window"));
         QVERIFY(!bar->GIFImage1->loop());
         QCOMPARE(bar->Panel1->contextMenuPolicy(), Qt::CustomContextMenu);
+    }
+
+    // The entries the tools give the bar fit together: each opens something,
+    // no name is taken twice, no button lies over another or the logo or off
+    // the bar, and no two entries of a part of the menu share a rank.
+    void toolEntriesFitOnTheBar() {
+        bar = std::make_unique<TForm1>();
+        QSet<QString> names;
+        QList<QRect> taken{bar->GIFImage1->geometry()};
+        QSet<QPair<int, int>> ranks;
+        for (const kv::BarEntry& e : barEntries()) {
+            const QString name = QString::fromLatin1(e.button.name ? e.button.name : e.menu.name);
+            QVERIFY2(e.open, qPrintable(name));
+            QVERIFY2(e.button.name || e.menu.name, "an entry with neither a button nor a menu entry");
+            for (const char* control : {e.button.name, e.menu.name}) {
+                if (!control) continue;
+                QVERIFY2(!names.contains(control), control);
+                names << control;
+            }
+            if (e.button.name) {
+                const QRect place(e.button.left, e.button.top, 27, 27);
+                QVERIFY2(bar->rect().contains(place), e.button.name);
+                for (const QRect& other : taken) QVERIFY2(!other.intersects(place), e.button.name);
+                taken << place;
+                QVERIFY2(!barGlyph(e.button.glyph).isNull(), e.button.glyph);
+            }
+            if (e.menu.name) {
+                const QPair<int, int> rank(int(e.menu.part), e.menu.rank);
+                QVERIFY2(!ranks.contains(rank), e.menu.name);
+                ranks << rank;
+            }
+        }
+        QCOMPARE(taken.size() - 1, bar->toolButtons().size());
     }
 
     // Every tool's button and menu entry is there to use: none is left unavailable.

@@ -151,11 +151,14 @@ TVolForm::TVolForm(QWidget* parent)
 
 void TVolForm::fill(QComboBox* list, TankUnitKind kind) {
     list->clear();
-    for (const std::string& name : engineering::tankUnitNames(DM->Table1, kind)) list->addItem(text(name));
+    for (const convert::Unit& unit : engineering::tankUnits(units_, kind)) list->addItem(text(unit.name));
     list->setCurrentIndex(std::min(engineering::tankUnitList(kind).startPosition, list->count() - 1));
 }
 
 void TVolForm::FormCreate() {
+    // The lists and the factors come from one reading of the catalogue, as
+    // the `tank` command's do; the units table other windows share is left alone.
+    units_ = convert::UnitCatalogue::load(DM->folder().toStdString());
     for (QComboBox* list : {ComboBox1, ComboBox2, ComboBox3, ComboBox4}) fill(list, TankUnitKind::Length);
     fill(ComboBox5, TankUnitKind::Volume);
     fill(ComboBox7, TankUnitKind::Volume);
@@ -185,7 +188,7 @@ void TVolForm::ComboBox1Change() {
 }
 
 double TVolForm::factor(QComboBox* list, TankUnitKind kind) const {
-    return engineering::tankUnitFactor(DM->Table1, kind, list->currentIndex(), list->currentText().toStdString());
+    return engineering::tankUnitAt(units_, kind, list->currentIndex(), list->currentText().toStdString()).factor;
 }
 
 void TVolForm::BitBtn1Click() {

@@ -1,7 +1,8 @@
 #pragma once
 // The tank window: volume, mass and surface of the liquid in a tank of one of
 // six shapes, each dimension, the density and the results in units of the
-// shared units table (tools/engineering/TankCalculation.h computes).
+// unit catalogue, read once when the window is made from the data module's
+// folder (tools/engineering/TankCalculation.h computes).
 //
 // Made for each opening, shown modally and destroyed when it closes.
 #include <QDialog>
@@ -55,4 +56,6 @@ public:
 private:
     void fill(QComboBox* list, engineering::TankUnitKind kind);
     double factor(QComboBox* list, engineering::TankUnitKind kind) const;
+
+    convert::UnitCatalogue units_;
 };

@@ -65,10 +65,9 @@ Request parse(const QStringList& args) {
 const convert::Unit& chosen(const convert::UnitCatalogue& catalogue, TankUnitKind kind, const std::string& text) {
     if (!text.empty()) return tankUnitNamed(catalogue, kind, text);
     const TankUnitList& list = tankUnitList(kind);
-    const convert::Category* category = catalogue.category(list.category);
-    if (!category || static_cast<size_t>(list.startPosition) >= category->units.size())
+    if (static_cast<size_t>(list.startPosition) >= tankUnits(catalogue, kind).size())
         throw kv::Error(std::string("The units table has no ") + list.what + " units");
-    return category->units[static_cast<size_t>(list.startPosition)];
+    return tankUnitAt(catalogue, kind, list.startPosition, "");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "tools/engineering/TankUnits.h"
 
 #include <array>
-#include <optional>
 
 #include "core/Error.h"
 
@@ -19,19 +18,20 @@ constexpr std::array<TankUnitList, 4> kLists = {{
 
 const TankUnitList& tankUnitList(TankUnitKind kind) { return kLists[static_cast<size_t>(kind)]; }
 
-std::vector<std::string> tankUnitNames(dbase::Table& members, TankUnitKind kind) {
-    std::vector<std::string> names;
-    for (const convert::Unit& u : convert::categoryUnits(members, tankUnitList(kind).category))
-        names.push_back(u.name);
-    return names;
+const std::vector<convert::Unit>& tankUnits(const convert::UnitCatalogue& catalogue, TankUnitKind kind) {
+    static const std::vector<convert::Unit> none;
+    const convert::Category* category = catalogue.category(tankUnitList(kind).category);
+    return category ? category->units : none;
 }
 
-double tankUnitFactor(dbase::Table& members, TankUnitKind kind, int position, const std::string& unitName) {
-    const std::optional<double> factor = convert::categoryUnitFactor(members, tankUnitList(kind).category, position);
+const convert::Unit& tankUnitAt(const convert::UnitCatalogue& catalogue, TankUnitKind kind, int position,
+                                const std::string& unitName) {
     if (position < 0) throw kv::Error(std::string("No ") + tankUnitList(kind).what + " unit is chosen");
-    // Taking whatever row happens to be current would compute with a stranger's factor.
-    if (!factor) throw kv::Error("The unit '" + unitName + "' is not in the units table");
-    return *factor;
+    const std::vector<convert::Unit>& units = tankUnits(catalogue, kind);
+    // Taking some other unit would compute with a stranger's factor.
+    if (static_cast<size_t>(position) >= units.size())
+        throw kv::Error("The unit '" + unitName + "' is not in the units table");
+    return units[static_cast<size_t>(position)];
 }
 
 const convert::Unit& tankUnitNamed(const convert::UnitCatalogue& catalogue, TankUnitKind kind,

@@ -1,15 +1,11 @@
 #pragma once
-// The unit lists of the tank window: the category each one offers and the unit
-// it starts on, and the factor of a chosen unit, read through the unit
-// catalogue on the shared units table.
+// The unit lists of the tank: the category each one offers and the unit it
+// starts on, and the unit chosen in a list or named on the command line. The
+// window and the `tank` command read them alike, from the unit catalogue.
 #include <string>
 #include <vector>
 
 #include "data/units/UnitCatalogue.h"
-
-namespace dbase {
-class Table;
-}
 
 namespace engineering {
 
@@ -23,12 +19,14 @@ struct TankUnitList {
 
 const TankUnitList& tankUnitList(TankUnitKind kind);
 
-// The names the list offers, in NUMBER order; the table is left as it was found.
-std::vector<std::string> tankUnitNames(dbase::Table& members, TankUnitKind kind);
+// The units the list offers, in NUMBER order; none when the catalogue lacks
+// the category.
+const std::vector<convert::Unit>& tankUnits(const convert::UnitCatalogue& catalogue, TankUnitKind kind);
 
-// The INDEX of the unit at `position` of the list. A position whose NUMBER the
-// category lacks throws kv::Error naming `unitName`, the entry the user chose.
-double tankUnitFactor(dbase::Table& members, TankUnitKind kind, int position, const std::string& unitName);
+// The unit at `position` of the list. No position (-1) throws kv::Error; so
+// does a position the list lacks, naming `unitName`, the entry the user chose.
+const convert::Unit& tankUnitAt(const convert::UnitCatalogue& catalogue, TankUnitKind kind, int position,
+                                const std::string& unitName);
 
 // The unit `text` names (as `convert` reads it) in the list's category; throws
 // kv::Error when there is none or it is no unit of that kind.

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "core/Error.h"
-#include "data/dbase/Table.h"
 #include "tools/engineering/TankCalculation.h"
 #include "tools/engineering/TankUnits.h"
 
@@ -128,37 +127,39 @@ TEST(TankCalculation, BadEntriesAreIncorrectInput) {
     }
 }
 
-TEST(TankUnits, ListsAndFactorsComeFromTheUnitsTable) {
+TEST(TankUnits, ListsAndUnitsComeFromTheCatalogue) {
     ASSERT_FALSE(binDir().empty());
-    dbase::Table units;
-    units.setFileName(binDir() + "members.DBF");
-    units.open();
-    units.setIndexName("NAME");
-    units.moveTo(5);
-    const std::string current = units.asString("NAME");
+    const convert::UnitCatalogue catalogue = convert::UnitCatalogue::load(binDir());
 
     struct Case {
         TankUnitKind kind;
         const char* start;
-    } const cases[] = {{TankUnitKind::Length, "metre"}, {TankUnitKind::Volume, "litre (cubic decimetre)"},
-                       {TankUnitKind::Mass, "kilogram"}, {TankUnitKind::Area, "square metre"}};
+        const char* noneChosen;
+    } const cases[] = {{TankUnitKind::Length, "metre", "No length unit is chosen"},
+                       {TankUnitKind::Volume, "litre (cubic decimetre)", "No volume unit is chosen"},
+                       {TankUnitKind::Mass, "kilogram", "No mass unit is chosen"},
+                       {TankUnitKind::Area, "square metre", "No area unit is chosen"}};
     for (const Case& c : cases) {
-        const auto names = tankUnitNames(units, c.kind);
+        const auto& units = tankUnits(catalogue, c.kind);
         const int start = tankUnitList(c.kind).startPosition;
-        ASSERT_GT(names.size(), static_cast<size_t>(start));
-        EXPECT_EQ(names[static_cast<size_t>(start)], c.start);
+        ASSERT_GT(units.size(), static_cast<size_t>(start));
+        EXPECT_EQ(units[static_cast<size_t>(start)].name, c.start);
+        // Position k of the list is the unit numbered k.
+        for (size_t k = 0; k < units.size(); ++k) EXPECT_EQ(units[k].number, static_cast<int>(k)) << c.start;
         // The reference units: a metre is 100 cm; the rest are the reference itself.
-        EXPECT_EQ(tankUnitFactor(units, c.kind, start, c.start), c.kind == TankUnitKind::Length ? 100 : 1);
-        try {
-            tankUnitFactor(units, c.kind, static_cast<int>(names.size()), "lost unit");
-            ADD_FAILURE() << "a missing NUMBER gave a factor";
-        } catch (const kv::Error& e) {
-            EXPECT_NE(std::string(e.what()).find("'lost unit'"), std::string::npos) << e.what();
+        EXPECT_EQ(tankUnitAt(catalogue, c.kind, start, c.start).factor, c.kind == TankUnitKind::Length ? 100 : 1);
+        const std::pair<int, std::string> faults[] = {{static_cast<int>(units.size()), "'lost unit'"},
+                                                      {-1, c.noneChosen}};
+        for (const auto& [position, message] : faults) {
+            try {
+                tankUnitAt(catalogue, c.kind, position, "lost unit");
+                ADD_FAILURE() << "position " << position << " gave a unit";
+            } catch (const kv::Error& e) {
+                EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
+            }
         }
     }
-    EXPECT_EQ(units.indexName(), "NAME");
-    EXPECT_FALSE(units.filtered());
-    EXPECT_EQ(units.asString("NAME"), current);
+    EXPECT_TRUE(tankUnits(convert::UnitCatalogue{}, TankUnitKind::Mass).empty());
 }
 
 }  // namespace
