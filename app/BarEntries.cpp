@@ -3,12 +3,7 @@
 #include <QWidget>
 
 #include "app/Form1.h"
-#include "tools/calc/BarEntries.h"
-#include "tools/convert/BarEntries.h"
-#include "tools/engineering/BarEntries.h"
-#include "tools/hexview/BarEntries.h"
-#include "tools/numbers/BarEntries.h"
-#include "tools/reference/BarEntries.h"
+#include "app/ToolBarEntries.h"
 
 namespace {
 
@@ -44,17 +39,10 @@ std::vector<kv::BarEntry> ownEntries() {
 const std::vector<kv::BarEntry>& barEntries() {
     static const std::vector<kv::BarEntry> all = [] {
         std::vector<kv::BarEntry> entries = ownEntries();
-        // One line per tool: its windows library's entries. The bar orders
-        // them by their places and ranks, not by this list.
+        // Every tool's entries (KV_TOOLS in the root CMakeLists.txt). The
+        // bar orders them by their places and ranks, not by this list.
         using ToolEntries = const std::vector<kv::BarEntry>& (*)();
-        for (ToolEntries tool : {
-                 &convert::barEntries,
-                 &engineering::barEntries,
-                 &numbers::barEntries,
-                 &reference::barEntries,
-                 &calc::barEntries,
-                 &hexview::barEntries,
-             })
+        for (ToolEntries tool : {KV_TOOL_BAR_ENTRIES})
             entries.insert(entries.end(), tool().begin(), tool().end());
         return entries;
     }();

@@ -1,4 +1,5 @@
 #include "app/Commands.h"
+#include "app/ToolCommandRows.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,12 +14,6 @@
 #include "core/NumberRead.h"
 #include "data/TableFolder.h"
 #include "data/TableReport.h"
-#include "tools/calc/CommandRows.h"
-#include "tools/convert/CommandRows.h"
-#include "tools/engineering/CommandRows.h"
-#include "tools/hexview/CommandRows.h"
-#include "tools/numbers/CommandRows.h"
-#include "tools/reference/CommandRows.h"
 
 namespace {
 
@@ -39,16 +34,9 @@ const std::vector<CommandRow>& commandRows() {
         std::vector<CommandRow> rows = {
             {"tables", 0, 0, "tables", "check the reference tables beside the program", tablesCommand},
         };
-        // One line per tool: its library's commands, in the order of --help.
+        // Every tool's commands, in the order of KV_TOOLS (the root CMakeLists.txt).
         using ToolRows = const std::vector<CommandRow>& (*)();
-        for (ToolRows tool : {
-                 &calc::commandRows,
-                 &convert::commandRows,
-                 &reference::commandRows,
-                 &numbers::commandRows,
-                 &engineering::commandRows,
-                 &hexview::commandRows,
-             })
+        for (ToolRows tool : {KV_TOOL_COMMAND_ROWS})
             rows.insert(rows.end(), tool().begin(), tool().end());
         return rows;
     }();

@@ -1,0 +1,19 @@
+# kv_tool_list(OUTPUT file HEADER header FUNCTION name MACRO macro): a header
+# that includes tools/<tool>/<header> for every tool of KV_TOOLS and defines
+# `macro` as the list of their functions &<tool>::<name>, in that order, for
+# app/ to concatenate.
+function(kv_tool_list)
+  cmake_parse_arguments(L "" "OUTPUT;HEADER;FUNCTION;MACRO" "" ${ARGN})
+  set(includes "")
+  set(entries "")
+  foreach(tool IN LISTS KV_TOOLS)
+    string(APPEND includes "#include \"tools/${tool}/${L_HEADER}\"\n")
+    string(APPEND entries " \\\n    &${tool}::${L_FUNCTION},")
+  endforeach()
+  file(CONFIGURE OUTPUT ${L_OUTPUT} CONTENT
+"#pragma once
+// Made by the build from KV_TOOLS in the root CMakeLists.txt.
+${includes}
+#define ${L_MACRO}${entries}
+")
+endfunction()
