@@ -18,6 +18,10 @@ import subprocess
 import sys
 import tempfile
 import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from kvantor_command import stop  # noqa: E402
 
 BIN_DIR = os.environ.get("KV_BIN_DIR", "")
 PROGRAM = os.path.join(BIN_DIR, "Kvantor2")
@@ -202,13 +206,8 @@ def run_and_stop(env, checks, failures):
     except AssertionError as e:
         failures.append(str(e))
     finally:
-        if program.poll() is None:
-            program.terminate()
-            try:
-                program.wait(5)
-            except subprocess.TimeoutExpired:
-                program.kill()
-    return program.stdout.read().decode(errors="replace")
+        output = stop(program)
+    return output
 
 
 def run_program(failures):

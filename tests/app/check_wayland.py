@@ -23,6 +23,10 @@ import subprocess
 import sys
 import tempfile
 import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
+from kvantor_command import stop  # noqa: E402
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_bar_desktop as bar
@@ -115,16 +119,6 @@ def start_program(env, home):
     return subprocess.Popen([PROGRAM], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
 
 
-def stop_program(program):
-    if program.poll() is None:
-        program.terminate()
-        try:
-            program.wait(5)
-        except subprocess.TimeoutExpired:
-            program.kill()
-    return program.stdout.read().decode(errors="replace")
-
-
 def open_converter_by_its_button():
     """The bar's first button pressed through the accessibility bus (weston's
     headless output has no seat: XWayland has no pointer to click with)."""
@@ -171,7 +165,7 @@ def check_xwayland(weston, home, failures):
                         failures.append("the converter is not mapped")
             except AssertionError as e:
                 failures.append(f"{what}: {e}")
-            output += stop_program(program)
+            output += stop(program)
     return output
 
 
@@ -197,7 +191,7 @@ def check_native(weston, home, failures):
         poll("the bar on weston's screen", bar_shown, timeout=15)
     except AssertionError as e:
         failures.append(str(e))
-    output = stop_program(program)
+    output = stop(program)
     if "xcb" in output:
         failures.append("the program tried X11 in a session without it")
     return output

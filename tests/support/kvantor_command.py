@@ -33,3 +33,15 @@ class Checks:
     def finish(self, name):
         print(f"{name}: " + ("FAILED" if self.failures else "all checks passed"))
         return 1 if self.failures else 0
+
+
+def stop(program):
+    """Ends a started program (terminated, killed if it lingers) and gives
+    what it printed."""
+    if program.poll() is None:
+        program.terminate()
+        try:
+            program.wait(5)
+        except subprocess.TimeoutExpired:
+            program.kill()
+    return program.stdout.read().decode(errors="replace")
