@@ -4,10 +4,8 @@
 // never stays caught in one control, and every button can be reached.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>

@@ -123,6 +123,17 @@ void collect(QWidget* container, QList<QWidget*>& stops) {
     }
 }
 
+// Chains the stops of `window` as read; gives them in that order.
+QList<QWidget*> chainAsRead(QWidget* window) {
+    QList<QWidget*> stops;
+    collect(window, stops);
+    for (qsizetype k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1], stops[k]);
+    // Arrows move between the cells; Tab leaves the grid.
+    for (QWidget* s : stops)
+        if (auto* view = qobject_cast<QAbstractItemView*>(s)) view->setTabKeyNavigation(false);
+    return stops;
+}
+
 bool isButton(const QWidget* w) { return qobject_cast<const QPushButton*>(w) || qobject_cast<const QToolButton*>(w); }
 
 class OrderOnShow : public QObject {
@@ -133,34 +144,26 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         if (e->type() != QEvent::Show) return false;
         auto* window = static_cast<QWidget*>(o);
-        orderTabsByLayout(window);
+        const QList<QWidget*> stops = chainAsRead(window);
         if (window->focusWidget()) return false;
-        QList<QWidget*> stops;
-        collect(window, stops);
-        QWidget* reachable = nullptr;
+        // The first control to fill in; in a window of buttons only, the first.
+        QWidget* start = nullptr;
         for (QWidget* s : stops) {
             if (!s->isVisibleTo(window) || !s->isEnabled()) continue;
-            if (!reachable) reachable = s;
+            if (!start) start = s;
             if (!isButton(s)) {
-                reachable = s;
+                start = s;
                 break;
             }
         }
-        if (reachable) reachable->setFocus(Qt::OtherFocusReason);
+        if (start) start->setFocus(Qt::OtherFocusReason);
         return false;
     }
 };
 
 }  // namespace
 
-void orderTabsByLayout(QWidget* window) {
-    QList<QWidget*> stops;
-    collect(window, stops);
-    for (qsizetype k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1], stops[k]);
-    // Arrows move between the cells; Tab leaves the grid.
-    for (QWidget* s : stops)
-        if (auto* view = qobject_cast<QAbstractItemView*>(s)) view->setTabKeyNavigation(false);
-}
+void orderTabsByLayout(QWidget* window) { chainAsRead(window); }
 
 void orderTabsWhenShown(QDialog* dialog) { dialog->installEventFilter(new OrderOnShow(dialog)); }
 
