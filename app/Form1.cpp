@@ -129,6 +129,13 @@ void TForm1::connectHandlers() {
 
     connect(Panel1, &QWidget::customContextMenuRequested, this,
             kv::guard([this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); }));
+    // The buttons take no focus: from the keyboard their tools are in the
+    // menu, opened by the menu key (not every platform sends it as a context
+    // menu request) and by Shift+F10, below the bar's top left corner.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, kv::guard([this] {
+                    if (!PopupMenu1->isVisible()) PopupMenu1->popup(Panel1->mapToGlobal(QPoint(0, Panel1->height())));
+                }));
     connect(TrayComp1, &TTrayComp::OnMinimize, this, kv::guard(this, &TForm1::TrayComp1Minimize));
     connect(TrayComp1, &TTrayComp::OnRestore, this, kv::guard(this, &TForm1::TrayComp1Restore));
     if (auto* session = platform::SingleInstance::current())

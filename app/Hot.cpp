@@ -155,18 +155,8 @@ THot::THot(QWidget* parent)
     BitBtn1->setAutoDefault(false);
 
     // The keyboard starts on the tabs: arrows pick the hot key, Tab walks
-    // through its boxes, key list and save button, then the window's buttons.
-    QWidget* previous = PageControl1;
-    for (int n = 1; n <= 5; ++n) {
-        SlotControls c = slotControls(n);
-        for (QWidget* next : std::initializer_list<QWidget*>{c.alt, c.ctrl, c.shift, c.win, c.key, c.save}) {
-            setTabOrder(previous, next);
-            previous = next;
-        }
-    }
-    setTabOrder(previous, BitBtn1);
-    setTabOrder(BitBtn1, SpeedButton6);
-    setTabOrder(SpeedButton6, SpeedButton2);
+    // through its boxes, key list and save button, then the window's buttons
+    // (the order of the layout, begun at the tabs).
     PageControl1->setFocus();
 
     connect(SpeedButton1, &QToolButton::clicked, this, kv::guard(this, &THot::SpeedButton1Click));

@@ -35,6 +35,7 @@
 #include "widgets/gif/GIFImage.h"
 #include "data/DM.h"
 #include "tests/support/WindowWorld.h"
+#include "tests/support/AllWindows.h"
 #include "platform/HelpDialog.h"
 #include "platform/fake/FakeDesktop.h"
 #include "platform/fake/FakeHotKeys.h"
@@ -69,39 +70,7 @@ const char* const kGlyphs[] = {"copy", "copy-units", "copy-graph", "help",      
                                "nav-first", "nav-prior", "nav-next", "nav-last", "nav-refresh",
                                "up",   "down",       "invert"};
 
-// The windows that exist, each made as the program makes it. A new tool
-// window is one more line here.
-struct Window {
-    const char* name;
-    std::function<QWidget*()> make;
-    bool toolGlyphs = true;  // false: the bar, whose tools have glyphs of their own
-};
-const Window kWindows[] = {
-    {"bar", [] { return new TForm1; }, false},
-    {"hot keys", [] { return new THot; }},
-    {"About", [] { return new TAbForm; }},
-    {"converter", [] { return new TMeasForm; }},
-    {"finder", [] { return new TFindForm; }},
-    {"graph", [] { return new TForm9; }},
-    {"constants", [] { return new TPhisForm(nullptr, DM); }},
-    {"reference tables", [] { return new TForm5(nullptr, DM); }},
-    {"numerals", [] { return new TForm3; }},
-    {"dates", [] { return new TFormDate; }},
-    {"tanks", [] { return new TVolForm; }},
-    {"primes", [] { return new TPrimeForm; }},
-    {"steel hardness", [] { return new TSteelForm(nullptr, DM); }},
-    {"resistors", [] { return new TForm6; }},
-    {"radio", [] { return new TForm2; }},
-    {"decibel", [] { return new TDecForm; }},
-    {"rgb", [] { return new TForm4; }},
-    {"periodic table", [] { return new TTableForm(nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
-    {"fonts and character codes", [] { return new TMap; }},
-    {"hex view", [] { return new THexForm; }},
-    {"help", [] { return new platform::HelpDialog(qEnvironmentVariable("KV_SOURCE_DIR") + "/assets/help/10.html"); }},
-    {"picture geometr.gif", [] { return new TPictureWindow("geometr.gif", nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
-    {"picture Shoes.gif", [] { return new TPictureWindow("Shoes.gif", nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
-    {"picture t_res.gif", [] { return new TPictureWindow("t_res.gif", nullptr, qEnvironmentVariable("KV_BIN_DIR") + "/"); }},
-};
+using testsupport::kWindows;
 
 QString fault(const QWidget* w, const QString& what, int need, int room) {
     return QStringLiteral("%1 \"%2\": %3 px in %4 px").arg(w->objectName(), what).arg(need).arg(room);

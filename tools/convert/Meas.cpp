@@ -139,6 +139,7 @@ TMeasForm::TMeasForm(QWidget* parent)
     forms::name(MaskEdit3, "MaskEdit3");
     MaskEdit3->hide();
     MaskEdit3->setEnabled(false);
+    MaskEdit3->setFocusPolicy(Qt::NoFocus);  // never shown, never placed: no stop of the Tab chain
 
     connect(SolveBtn, &QToolButton::clicked, this, kv::guard(this, &TMeasForm::SolveBtnClick));
     // The arrow is the window's default action: Enter in the number converts.
@@ -154,13 +155,6 @@ TMeasForm::TMeasForm(QWidget* parent)
     convert::onListClick(ListBox1, kv::guard(this, &TMeasForm::ListBox1Click));
     convert::onListClick(ListBox2, kv::guard(this, &TMeasForm::ListBox2Click));
     convert::onListClick(ListBox3, kv::guard(this, &TMeasForm::ListBox3Click));
-
-    // Tab follows the way of use: what to convert, the number, the result
-    // and what to do with it; the helpers and the check box come last.
-    const QList<QWidget*> tabOrder = {ListBox1,     ListBox2,     ListBox3,     MaskEdit1,    SolveBtn,
-                                      MaskEdit2,    SpeedButton1, SpeedButton5, SpeedButton4, CloseBtn,
-                                      SpeedButton6, SpeedButton3, SpeedButton2, CheckBox1};
-    for (qsizetype k = 1; k < tabOrder.size(); ++k) setTabOrder(tabOrder[k - 1], tabOrder[k]);
 
     kv::guarded([this] { FormCreate(); });
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "widgets/forms/TabOrder.h"
+
 namespace forms {
 
 Qt::WindowFlags dialogFrame(Frame frame) {
@@ -21,6 +23,7 @@ void setUpDialog(QDialog* dialog, const char* objectName, const QString& title, 
     dialog->setObjectName(QString::fromLatin1(objectName));
     dialog->setWindowTitle(title);
     if (fixedClientSize.isValid()) dialog->setFixedSize(fixedClientSize);
+    orderTabsWhenShown(dialog);
 }
 
 }  // namespace forms

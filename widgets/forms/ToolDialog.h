@@ -25,6 +25,7 @@ Qt::WindowFlags dialogFrame(Frame frame);
 
 // Names the window (tests and style sheets find it by that), sets its
 // caption and, when `fixedClientSize` is valid, fixes its client area to it.
+// Tab follows the window's layout (forms::orderTabsWhenShown).
 void setUpDialog(QDialog* dialog, const char* objectName, const QString& title, QSize fixedClientSize = {});
 
 }  // namespace forms
