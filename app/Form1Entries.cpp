@@ -67,7 +67,8 @@ QToolButton* TForm1::addButton(const kv::BarButton& entry) {
     button->setObjectName(QString::fromLatin1(entry.name));
     button->setGeometry(entry.left, entry.top, kButtonSize, kButtonSize);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches every tool from the keyboard; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(QString::fromUtf8(entry.hint));
     button->setIcon(barGlyph(QString::fromLatin1(entry.glyph)));
