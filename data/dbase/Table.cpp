@@ -191,25 +191,21 @@ int Table::physicalRecNo() const { return d->currentRecord() + 1; }
 
 // --- fields ------------------------------------------------------------------
 
-std::string Table::asString(int field) const {
-    d->requireOpen();
-    const int record = d->currentRecord();
-    if (record < 0) d->fail("no current record");
-    if (field < 0 || field >= int(d->image.fields.size())) d->fail("no field number " + std::to_string(field));
-    return d->texts[std::size_t(record)][std::size_t(field)];
-}
+std::string Table::asString(int field) const { return d->text(d->currentCell(field), field); }
 
 std::string Table::asString(std::string_view field) const {
     const int index = d->requireField(field);
     return asString(index);
 }
 
+// Numbers are read from the stored bytes: a number is ASCII, which every code
+// page leaves as it is, so only a refused value needs decoding (for the message).
 long long Table::asInteger(int field) const {
-    const std::string text = asString(field);
-    if (isBlank(text)) return 0;
+    const std::string_view raw = d->image.fieldBytes(d->currentCell(field), field);
+    if (isBlank(raw)) return 0;
     double value = 0;
-    if (!parseNumber(text, value) || std::fabs(value) >= 9.2e18)
-        d->fail("'" + text + "' is not a valid integer value (field " + d->image.fields[std::size_t(field)].name + ")");
+    if (!parseNumber(raw, value) || std::fabs(value) >= 9.2e18)
+        d->fail("'" + asString(field) + "' is not a valid integer value (field " + d->image.fields[std::size_t(field)].name + ")");
     return std::llround(value);
 }
 
@@ -219,11 +215,11 @@ long long Table::asInteger(std::string_view field) const {
 }
 
 double Table::asFloat(int field) const {
-    const std::string text = asString(field);
-    if (isBlank(text)) return 0;
+    const std::string_view raw = d->image.fieldBytes(d->currentCell(field), field);
+    if (isBlank(raw)) return 0;
     double value = 0;
-    if (!parseNumber(text, value))
-        d->fail("'" + text + "' is not a valid floating point value (field " + d->image.fields[std::size_t(field)].name + ")");
+    if (!parseNumber(raw, value))
+        d->fail("'" + asString(field) + "' is not a valid floating point value (field " + d->image.fields[std::size_t(field)].name + ")");
     return value;
 }
 
@@ -247,7 +243,7 @@ std::string Table::valueAt(int position, int field) const {
     d->requireOpen();
     if (position < 0 || position >= int(d->visible.size())) d->fail("row " + std::to_string(position) + " does not exist");
     if (field < 0 || field >= int(d->image.fields.size())) d->fail("no field number " + std::to_string(field));
-    return d->texts[std::size_t(d->visible[std::size_t(position)])][std::size_t(field)];
+    return d->text(d->visible[std::size_t(position)], field);
 }
 
 // --- key search --------------------------------------------------------------

@@ -19,10 +19,9 @@ struct Table::Impl {
     bool active = false;
     Table::WriteRedirect writeRedirect;
 
-    // Content of the open file.
+    // Content of the open file, kept as read: a field is decoded when it is
+    // read, so opening a table costs no more than checking its layout.
     DbfImage image;
-    std::vector<std::vector<std::string>> texts;  // [record][field], as readFieldText gives them
-    std::vector<char> deleted;                     // [record]
     std::vector<TagInfo> tags;
 
     // Order: a tag or a field list; keys are computed from the data, per record.
@@ -56,8 +55,12 @@ struct Table::Impl {
     int nextListener = 1;
 
     // --- helpers (TableRows.cpp) ---
-    // Takes over a parsed file: decodes every field and drops the raw bytes.
+    // Takes over a parsed file.
     void load(DbfImage parsed);
+    // A field of a record (both from 0), as readFieldText gives it.
+    std::string text(int record, int field) const;
+    // The current record, checked for reading `field`; throws DbfError.
+    int currentCell(int field) const;
     // Forgets the file's content and the cursor (the table is then closed).
     void unload();
     void requireOpen() const;

@@ -15,29 +15,15 @@ void Table::Impl::notify(Change change) {
         if (listeners.count(id)) listener(change);
 }
 
-void Table::Impl::load(DbfImage parsed) {
-    const int count = parsed.recordCount();
-    std::vector<std::vector<std::string>> decoded(static_cast<std::size_t>(count));
-    std::vector<char> flags(static_cast<std::size_t>(count));
-    for (int r = 0; r < count; ++r) {
-        flags[std::size_t(r)] = parsed.deleted(r);
-        auto& row = decoded[std::size_t(r)];
-        row.reserve(parsed.fields.size());
-        for (std::size_t f = 0; f < parsed.fields.size(); ++f)
-            row.push_back(readFieldText(parsed.fields[f], parsed.fieldBytes(r, int(f)), parsed.codePage));
-    }
-    // The raw bytes are not needed again: a write re-reads the file.
-    parsed.bytes = std::string();
-    image = std::move(parsed);
-    texts = std::move(decoded);
-    deleted = std::move(flags);
+void Table::Impl::load(DbfImage parsed) { image = std::move(parsed); }
+
+std::string Table::Impl::text(int record, int field) const {
+    return readFieldText(image.fields[std::size_t(field)], image.fieldBytes(record, field), image.codePage);
 }
 
 void Table::Impl::unload() {
     active = false;
     image = DbfImage();
-    texts.clear();
-    deleted.clear();
     tags.clear();
     order.reset();
     keys.clear();
@@ -56,6 +42,14 @@ int Table::Impl::requireField(std::string_view name) const {
     const int index = self.fieldIndex(name);
     if (index < 0) fail("no field " + std::string(name));
     return index;
+}
+
+int Table::Impl::currentCell(int field) const {
+    requireOpen();
+    const int record = currentRecord();
+    if (record < 0) fail("no current record");
+    if (field < 0 || field >= int(image.fields.size())) fail("no field number " + std::to_string(field));
+    return record;
 }
 
 int Table::Impl::currentRecord() const {
@@ -84,7 +78,7 @@ void Table::Impl::compileOrder() {
     const int count = image.recordCount();
     keys.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r)
-        keys.push_back(order->evaluate([&](int f) { return texts[std::size_t(r)][std::size_t(f)]; }));
+        keys.push_back(order->evaluate([&](int f) { return text(r, f); }));
 }
 
 int Table::Impl::findRow(const Key& key) const {
@@ -135,7 +129,7 @@ void Table::Impl::rebuild(bool keepRecord) {
     visible.clear();
     const int count = image.recordCount();
     for (int r = 0; r < count; ++r)
-        if (!deleted[std::size_t(r)]) visible.push_back(r);
+        if (!image.deleted(r)) visible.push_back(r);
     if (order) {
         const bool down = descending;
         std::stable_sort(visible.begin(), visible.end(), [&](int a, int b) {
@@ -151,7 +145,7 @@ void Table::Impl::rebuild(bool keepRecord) {
     }
     if (filtered && filter) {
         const FilterCondition c = *filter;
-        std::erase_if(visible, [&](int r) { return !filterMatches(c, texts[std::size_t(r)][std::size_t(c.field)]); });
+        std::erase_if(visible, [&](int r) { return !filterMatches(c, text(r, c.field)); });
     }
     if (master) {
         Key target;
@@ -163,7 +157,7 @@ void Table::Impl::rebuild(bool keepRecord) {
             // Without an order the link compares the field of the master's name.
             const int field = self.fieldIndex(masterField);
             std::erase_if(visible, [&](int r) {
-                return field < 0 || compareKeys(Key{false, 0, texts[std::size_t(r)][std::size_t(field)]}, target) != 0;
+                return field < 0 || compareKeys(Key{false, 0, text(r, field)}, target) != 0;
             });
         }
     }
