@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -245,9 +246,26 @@ int compareKeys(const Key& a, const Key& b) {
     auto trimmed = [](const std::string& s) {
         std::size_t end = s.size();
         while (end > 0 && s[end - 1] == ' ') --end;
-        return QString::fromUtf8(s.data(), qsizetype(end));
+        return std::string_view(s.data(), end);
     };
-    const int c = trimmed(a.text).compare(trimmed(b.text), Qt::CaseInsensitive);
+    const std::string_view x = trimmed(a.text), y = trimmed(b.text);
+    // Sorting a table compares keys many times over: two ASCII keys, the
+    // usual case, are compared here as QString would compare them (letters
+    // folded to lower case, then by code), without the conversion.
+    const auto ascii = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    if (ascii(x) && ascii(y)) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        const std::size_t n = std::min(x.size(), y.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const char p = lower(x[i]), q = lower(y[i]);
+            if (p != q) return p < q ? -1 : 1;
+        }
+        return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);
+    }
+    const int c = QString::fromUtf8(x.data(), qsizetype(x.size()))
+                      .compare(QString::fromUtf8(y.data(), qsizetype(y.size())), Qt::CaseInsensitive);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 

@@ -31,6 +31,10 @@ struct Table::Impl {
     bool descending = false;
     bool unique = false;  // a unique tag shows the first record of each key only
     std::vector<Key> keys;
+    // The rows that are not deleted, in the order (unique keys thinned out);
+    // made by rebuild() when the order or the content changed.
+    std::vector<int> ordered;
+    bool orderedValid = false;
 
     // Filter.
     std::string filterText;

@@ -15,7 +15,10 @@ void Table::Impl::notify(Change change) {
         if (listeners.count(id)) listener(change);
 }
 
-void Table::Impl::load(DbfImage parsed) { image = std::move(parsed); }
+void Table::Impl::load(DbfImage parsed) {
+    image = std::move(parsed);
+    orderedValid = false;
+}
 
 std::string Table::Impl::text(int record, int field) const {
     return readFieldText(image.fields[std::size_t(field)], image.fieldBytes(record, field), image.codePage);
@@ -28,6 +31,8 @@ void Table::Impl::unload() {
     order.reset();
     keys.clear();
     filter.reset();
+    ordered.clear();
+    orderedValid = false;
     visible.clear();
     pos = -1;
     eof = bof = true;
@@ -58,6 +63,7 @@ int Table::Impl::currentRecord() const {
 }
 
 void Table::Impl::compileOrder() {
+    orderedValid = false;
     order.reset();
     descending = false;
     unique = false;
@@ -126,23 +132,29 @@ bool Table::Impl::masterKey(Key& key) const {
 
 void Table::Impl::rebuild(bool keepRecord) {
     const int keep = keepRecord ? currentRecord() : -1;
-    visible.clear();
-    const int count = image.recordCount();
-    for (int r = 0; r < count; ++r)
-        if (!image.deleted(r)) visible.push_back(r);
-    if (order) {
-        const bool down = descending;
-        std::stable_sort(visible.begin(), visible.end(), [&](int a, int b) {
-            const int c = compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]);
-            return down ? c > 0 : c < 0;
-        });
-        if (unique) {
-            const auto end = std::unique(visible.begin(), visible.end(), [&](int a, int b) {
-                return compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]) == 0;
+    // The rows in order are sorted once per order; a filter or a master's
+    // move only picks from them.
+    if (!orderedValid) {
+        ordered.clear();
+        const int count = image.recordCount();
+        for (int r = 0; r < count; ++r)
+            if (!image.deleted(r)) ordered.push_back(r);
+        if (order) {
+            const bool down = descending;
+            std::stable_sort(ordered.begin(), ordered.end(), [&](int a, int b) {
+                const int c = compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]);
+                return down ? c > 0 : c < 0;
             });
-            visible.erase(end, visible.end());
+            if (unique) {
+                const auto end = std::unique(ordered.begin(), ordered.end(), [&](int a, int b) {
+                    return compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]) == 0;
+                });
+                ordered.erase(end, ordered.end());
+            }
         }
+        orderedValid = true;
     }
+    visible = ordered;
     if (filtered && filter) {
         const FilterCondition c = *filter;
         std::erase_if(visible, [&](int r) { return !filterMatches(c, text(r, c.field)); });
