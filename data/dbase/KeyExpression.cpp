@@ -269,6 +269,29 @@ int compareKeys(const Key& a, const Key& b) {
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+std::u32string foldedKeyText(const Key& key) {
+    std::size_t end = key.text.size();
+    while (end > 0 && key.text[end - 1] == ' ') --end;
+    std::u32string folded;
+    folded.reserve(end);
+    const std::string_view text(key.text.data(), end);
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (const char c : text) folded.push_back(c >= 'A' && c <= 'Z' ? char32_t(c - 'A' + 'a') : char32_t(c));
+        return folded;
+    }
+    // Unit by unit, as QString's case-insensitive comparison folds: a low
+    // surrogate after a high one stands for the folded whole character.
+    const QString utf16 = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    char32_t last = 0;
+    for (const QChar unit : utf16) {
+        char32_t c = unit.unicode();
+        if (QChar::isLowSurrogate(c) && QChar::isHighSurrogate(last)) c = QChar::surrogateToUcs4(char16_t(last), char16_t(c));
+        last = unit.unicode();
+        folded.push_back(QChar::toCaseFolded(c));
+    }
+    return folded;
+}
+
 KeyExpression::KeyExpression(const std::string& text, const std::vector<FieldDef>& fields) {
     if (text.size() > 255) throw DbfError("index expression is too long");
     Parser parser(text, fields, nodes_);

@@ -139,7 +139,21 @@ void Table::Impl::rebuild(bool keepRecord) {
         const int count = image.recordCount();
         for (int r = 0; r < count; ++r)
             if (!image.deleted(r)) ordered.push_back(r);
-        if (order) {
+        if (order && std::none_of(keys.begin(), keys.end(), [](const Key& k) { return k.numeric; })) {
+            // Text keys are folded once each rather than at every comparison.
+            std::vector<std::u32string> folded;
+            folded.reserve(keys.size());
+            for (const Key& k : keys) folded.push_back(foldedKeyText(k));
+            const bool down = descending;
+            std::stable_sort(ordered.begin(), ordered.end(), [&](int a, int b) {
+                return down ? folded[std::size_t(b)] < folded[std::size_t(a)] : folded[std::size_t(a)] < folded[std::size_t(b)];
+            });
+            if (unique) {
+                const auto end = std::unique(ordered.begin(), ordered.end(),
+                                             [&](int a, int b) { return folded[std::size_t(a)] == folded[std::size_t(b)]; });
+                ordered.erase(end, ordered.end());
+            }
+        } else if (order) {
             const bool down = descending;
             std::stable_sort(ordered.begin(), ordered.end(), [&](int a, int b) {
                 const int c = compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]);

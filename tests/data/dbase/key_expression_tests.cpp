@@ -84,9 +84,11 @@ TEST(KeyExpression, RefusesWhatItCannotEvaluate) {
     EXPECT_THROW(KeyExpression(std::string(40, '(') + "NAME" + std::string(40, ')'), kFields), DbfError);
 }
 
-// ASCII keys take a short way round; they must order exactly as QString does.
-TEST(CompareKeys, AsciiKeysOrderAsQStringDoes) {
-    std::vector<std::string> texts = {"", "a", "A", "ab", "aB ", "b"};
+// Keys take short ways round (ASCII compared directly, a sort folding each key
+// once); every way must order exactly as QString's case-insensitive comparison.
+TEST(CompareKeys, OrderAsQStringDoes) {
+    std::vector<std::string> texts = {"", "a", "A", "ab", "aB ", "b", "Ёлка", "ёлкА", "Straße", "STRASSE",
+                                      "Ωμ", "ωΜ", "é", "É", "\xF0\x90\x90\x80", "\xF0\x90\x90\xA8", "z\xF0\x90\x90\x80"};
     for (int c = 0x20; c < 0x7F; ++c) texts.push_back(std::string("x") + char(c));
     const auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
     for (const std::string& a : texts)
@@ -95,8 +97,10 @@ TEST(CompareKeys, AsciiKeysOrderAsQStringDoes) {
                 while (!s.empty() && s.back() == ' ') s.pop_back();
                 return QString::fromStdString(s);
             };
-            EXPECT_EQ(compareKeys(text(a), text(b)), sign(trimmed(a).compare(trimmed(b), Qt::CaseInsensitive)))
-                << a << " / " << b;
+            const int expected = sign(trimmed(a).compare(trimmed(b), Qt::CaseInsensitive));
+            EXPECT_EQ(compareKeys(text(a), text(b)), expected) << a << " / " << b;
+            const std::u32string x = foldedKeyText(text(a)), y = foldedKeyText(text(b));
+            EXPECT_EQ(x < y ? -1 : (y < x ? 1 : 0), expected) << a << " / " << b;
         }
 }
 
