@@ -220,15 +220,19 @@ const Category* UnitCatalogue::findCategory(const std::string& text) const {
 
 namespace {
 
-// A name folded as QString::toCaseFolded folds it, in UTF-8; nearly every name
-// is ASCII, folded here without the round trip through QString.
-std::string foldedUtf8(const std::string& name) {
-    std::string out = name;
-    for (char& c : out) {
-        if (static_cast<unsigned char>(c) >= 0x80) return QString::fromStdString(name).toCaseFolded().toStdString();
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Whether an ASCII name folded is `folded`: folding leaves an ASCII text ASCII
+// and only lowers its capitals.
+bool sameFoldedAscii(std::string_view name, std::string_view folded) {
+    if (name.size() != folded.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != folded[i]) return false;
     }
-    return out;
+    return true;
 }
 
 // The length of a listed name without its explanation: "litre (dm³)" is typed as "litre".
@@ -250,18 +254,23 @@ std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
         foldedNames_->reserve(count);
         for (std::size_t c = 0; c < categories_.size(); ++c)
             for (std::size_t u = 0; u < categories_[c].units.size(); ++u) {
-                std::string whole = foldedUtf8(categories_[c].units[u].name);
-                const std::size_t base = baseLength(whole);
-                foldedNames_->push_back({c, u, std::move(whole), base});
+                const std::string& name = categories_[c].units[u].name;
+                const bool ascii = isAscii(name);
+                std::string whole = ascii ? std::string() : QString::fromStdString(name).toCaseFolded().toStdString();
+                const std::size_t base = baseLength(ascii ? name : whole);
+                foldedNames_->push_back({c, u, ascii, std::move(whole), base});
             }
     }
     const std::string_view wanted(want);
     std::vector<const Unit*> whole, base;
     for (const FoldedName& n : *foldedNames_) {
         const Unit* unit = &categories_[n.category].units[n.unit];
-        if (n.whole == wanted) whole.push_back(unit);
-        else if (n.baseLength == wanted.size() && std::string_view(n.whole).substr(0, n.baseLength) == wanted)
-            base.push_back(unit);
+        const std::string_view name = n.ascii ? std::string_view(unit->name) : std::string_view(n.whole);
+        const auto same = [&](std::string_view part) {
+            return n.ascii ? sameFoldedAscii(part, wanted) : part == wanted;
+        };
+        if (same(name)) whole.push_back(unit);
+        else if (n.baseLength == wanted.size() && same(name.substr(0, n.baseLength))) base.push_back(unit);
     }
     // A name listed whole wins over another unit's name without its explanation.
     return whole.empty() ? base : whole;
