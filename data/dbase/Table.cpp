@@ -138,6 +138,7 @@ bool Table::filtered() const { return d->filtered; }
 // --- walk --------------------------------------------------------------------
 
 void Table::first() {
+    d->ensureRows();
     const int old = d->pos;
     d->pos = d->visible.empty() ? -1 : 0;
     d->bof = true;
@@ -146,6 +147,7 @@ void Table::first() {
 }
 
 void Table::last() {
+    d->ensureRows();
     const int old = d->pos;
     d->pos = int(d->visible.size()) - 1;
     d->eof = true;
@@ -154,6 +156,7 @@ void Table::last() {
 }
 
 void Table::next() {
+    d->ensureRows();
     if (d->pos + 1 < int(d->visible.size())) {
         ++d->pos;
         d->bof = d->eof = false;
@@ -164,6 +167,7 @@ void Table::next() {
 }
 
 void Table::prior() {
+    d->ensureRows();
     if (d->pos > 0) {
         --d->pos;
         d->bof = d->eof = false;
@@ -173,12 +177,28 @@ void Table::prior() {
     }
 }
 
-bool Table::eof() const { return d->eof; }
-bool Table::bof() const { return d->bof; }
-int Table::recordCount() const { return int(d->visible.size()); }
-int Table::recNo() const { return d->pos; }
+bool Table::eof() const {
+    d->ensureRows();
+    return d->eof;
+}
+
+bool Table::bof() const {
+    d->ensureRows();
+    return d->bof;
+}
+
+int Table::recordCount() const {
+    d->ensureRows();
+    return int(d->visible.size());
+}
+
+int Table::recNo() const {
+    d->ensureRows();
+    return d->pos;
+}
 
 void Table::moveTo(int position) {
+    d->ensureRows();
     if (position < 0 || position >= int(d->visible.size()))
         d->fail("row " + std::to_string(position) + " does not exist (" + std::to_string(d->visible.size()) + " rows)");
     const int old = d->pos;
@@ -241,6 +261,7 @@ bool Table::asBoolean(std::string_view field) const {
 
 std::string Table::valueAt(int position, int field) const {
     d->requireOpen();
+    d->ensureRows();
     if (position < 0 || position >= int(d->visible.size())) d->fail("row " + std::to_string(position) + " does not exist");
     if (field < 0 || field >= int(d->image.fields.size())) d->fail("no field number " + std::to_string(field));
     return d->text(d->visible[std::size_t(position)], field);

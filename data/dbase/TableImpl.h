@@ -30,7 +30,7 @@ struct Table::Impl {
     std::optional<KeyExpression> order;
     bool descending = false;
     bool unique = false;  // a unique tag shows the first record of each key only
-    std::vector<Key> keys;
+    mutable std::vector<Key> keys;  // made on first use (ensureKeys)
     // The rows that are not deleted, in the order (unique keys thinned out);
     // made by rebuild() when the order or the content changed.
     std::vector<int> ordered;
@@ -48,6 +48,10 @@ struct Table::Impl {
     std::string masterField;
     int masterListener = 0;
     std::shared_ptr<int> alive = std::make_shared<int>(0);
+
+    // A rebuild() not yet done, and the record it keeps current (-1 for none).
+    mutable bool rowsStale = false;
+    int staleKeep = -1;
 
     // Cursor over the visible rows (record numbers from 0, in order).
     std::vector<int> visible;
@@ -76,7 +80,13 @@ struct Table::Impl {
     void selectOrder(const std::string& tag, const std::string& field);
     // Recomputes the visible rows; the current record stays current when it
     // is still visible and `keepRecord` is set, else the first row becomes current.
+    // The work is done by ensureRows() when the rows are next looked at; every
+    // reader of visible, pos, eof and bof calls it first.
     void rebuild(bool keepRecord);
+    void ensureRows() const;
+    void buildRows(int keepRecord);  // a record number, -1 for none
+    // The order's key of every record, when an order is set.
+    void ensureKeys() const;
     int findRow(const Key& key) const;  // first visible row with that key, -1 if none
     Key keyFromText(const std::string& text) const;
     bool masterKey(Key& key) const;

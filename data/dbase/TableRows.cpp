@@ -33,6 +33,7 @@ void Table::Impl::unload() {
     filter.reset();
     ordered.clear();
     orderedValid = false;
+    rowsStale = false;
     visible.clear();
     pos = -1;
     eof = bof = true;
@@ -58,6 +59,7 @@ int Table::Impl::currentCell(int field) const {
 }
 
 int Table::Impl::currentRecord() const {
+    ensureRows();
     if (pos < 0 || pos >= int(visible.size())) return -1;
     return visible[std::size_t(pos)];
 }
@@ -80,7 +82,10 @@ void Table::Impl::compileOrder() {
         if (self.fieldIndex(indexFieldNames) < 0) fail("no field " + indexFieldNames + " to order by");
         order.emplace(indexFieldNames, image.fields);
     }
-    if (!order) return;
+}
+
+void Table::Impl::ensureKeys() const {
+    if (!order || !keys.empty() || image.recordCount() == 0) return;
     const int count = image.recordCount();
     keys.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r)
@@ -88,12 +93,15 @@ void Table::Impl::compileOrder() {
 }
 
 int Table::Impl::findRow(const Key& key) const {
+    ensureRows();
+    ensureKeys();
     for (std::size_t i = 0; i < visible.size(); ++i)
         if (compareKeys(keys[std::size_t(visible[i])], key) == 0) return int(i);
     return -1;
 }
 
 void Table::Impl::selectOrder(const std::string& tag, const std::string& field) {
+    ensureRows();  // the current record is the one under the old order
     const std::string oldTag = indexName, oldField = indexFieldNames;
     indexName = tag;
     indexFieldNames = field;
@@ -131,7 +139,21 @@ bool Table::Impl::masterKey(Key& key) const {
 }
 
 void Table::Impl::rebuild(bool keepRecord) {
+    // Only noted here; the rows are made when they are first looked at, so a
+    // table set up at start and not shown yet costs no sort.
     const int keep = keepRecord ? currentRecord() : -1;
+    rowsStale = true;
+    staleKeep = keep;
+}
+
+void Table::Impl::ensureRows() const {
+    if (!rowsStale) return;
+    rowsStale = false;
+    const_cast<Impl*>(this)->buildRows(staleKeep);
+}
+
+void Table::Impl::buildRows(int keep) {
+    ensureKeys();
     // The rows in order are sorted once per order; a filter or a master's
     // move only picks from them.
     if (!orderedValid) {

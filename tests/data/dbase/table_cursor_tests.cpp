@@ -64,6 +64,18 @@ TEST_F(UnitsTable, ChangingOrderKeepsTheCurrentRecord) {
     EXPECT_EQ(table.recNo(), 4);
 }
 
+TEST_F(UnitsTable, OrderSwitchKeepsTheRowCurrentAfterTheStepsBefore) {
+    // No row is read between the steps: the row kept is still the one the
+    // filter made current under the old order.
+    table.setIndexFieldNames("NUMBER");
+    table.setFiltered(true);
+    table.setFilter("CLASS='1'");
+    table.setIndexFieldNames("NAME");
+    EXPECT_EQ(table.asString("NAME"), "millimetre");
+    EXPECT_EQ(table.recNo(), 2);
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"kilometre", "metre", "millimetre"}));
+}
+
 TEST_F(UnitsTable, FilterTextsSelectByIntegerValue) {
     struct Case {
         const char* text;
