@@ -1,13 +1,15 @@
 // Start-up time of the program beside a minimal Qt window, in one run on one
 // X server: from fork/exec to the MapNotify of the first top-level window the
-// started process maps. The two programs take turns (the order swaps every
+// started process maps. The programs take turns (the order turns by one every
 // round), each start gets a fresh empty home and configuration folder, and
 // each process is ended as soon as its window is mapped.
 //
-//   tests/support/with-xvfb.sh build/bench/startup_bench [ROUNDS] [PROGRAM REFERENCE]
+//   tests/support/with-xvfb.sh build/bench/startup_bench [ROUNDS] [PROGRAM... REFERENCE]
 //
-// Without programs given, it starts build/bin/Kvantor2 and
-// build/bench/minimal_window, found beside this executable.
+// Without programs given, it starts build/bin/Kvantor2 (the entry on the
+// path, which hands the bar over to the desktop program), build/bin/kvantor2-desktop
+// started directly, and build/bench/minimal_window, found beside this
+// executable; each is compared with the last one named.
 #include <xcb/xcb.h>
 
 #include <signal.h>
@@ -121,10 +123,14 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
     const fs::path here = fs::canonical("/proc/self/exe").parent_path();
-    Program subject{argc > 3 ? argv[2] : (here.parent_path() / "bin" / "Kvantor2").string(), {}};
-    Program reference{argc > 3 ? argv[3] : (here / "minimal_window").string(), {}};
-    if (rounds < 1) {
-        std::fprintf(stderr, "usage: %s [ROUNDS] [PROGRAM REFERENCE]\n", argv[0]);
+    std::vector<Program> programs;
+    for (int i = 2; i < argc; ++i) programs.push_back({argv[i], {}});
+    if (programs.empty())
+        programs = {{(here.parent_path() / "bin" / "Kvantor2").string(), {}},
+                    {(here.parent_path() / "bin" / "kvantor2-desktop").string(), {}},
+                    {(here / "minimal_window").string(), {}}};
+    if (rounds < 1 || programs.size() < 2) {
+        std::fprintf(stderr, "usage: %s [ROUNDS] [PROGRAM... REFERENCE]\n", argv[0]);
         return 2;
     }
 
@@ -140,33 +146,33 @@ int main(int argc, char** argv) {
     const xcb_atom_t netWmPid = internAtom(c, "_NET_WM_PID");
 
     // One start of each, unmeasured: the files are in the page cache for both.
-    for (Program* p : {&subject, &reference})
-        if (!timeToMap(c, netWmPid, *p)) {
-            std::fprintf(stderr, "%s mapped no window\n", p->path.c_str());
+    for (const Program& p : programs)
+        if (!timeToMap(c, netWmPid, p)) {
+            std::fprintf(stderr, "%s mapped no window\n", p.path.c_str());
             return 1;
         }
+    const std::size_t n = programs.size();
     for (int round = 0; round < rounds; ++round) {
-        Program* order[2] = {&subject, &reference};
-        if (round % 2) std::swap(order[0], order[1]);
-        for (Program* p : order) {
-            std::optional<double> ms = timeToMap(c, netWmPid, *p);
+        for (std::size_t k = 0; k < n; ++k) {
+            Program& p = programs[(std::size_t(round) + k) % n];
+            std::optional<double> ms = timeToMap(c, netWmPid, p);
             if (!ms) {
-                std::fprintf(stderr, "%s mapped no window\n", p->path.c_str());
+                std::fprintf(stderr, "%s mapped no window\n", p.path.c_str());
                 return 1;
             }
-            p->ms.push_back(*ms);
+            p.ms.push_back(*ms);
         }
     }
     xcb_disconnect(c);
 
-    const double a = median(subject.ms);
-    const double b = median(reference.ms);
-    std::printf("%-40s median %7.1f ms  (min %.1f, max %.1f)\n", fs::path(subject.path).filename().c_str(), a,
-                *std::min_element(subject.ms.begin(), subject.ms.end()),
-                *std::max_element(subject.ms.begin(), subject.ms.end()));
-    std::printf("%-40s median %7.1f ms  (min %.1f, max %.1f)\n", fs::path(reference.path).filename().c_str(), b,
-                *std::min_element(reference.ms.begin(), reference.ms.end()),
-                *std::max_element(reference.ms.begin(), reference.ms.end()));
-    std::printf("ratio %.2f over %d interleaved starts each\n", a / b, rounds);
+    const double reference = median(programs.back().ms);
+    for (const Program& p : programs) {
+        const double m = median(p.ms);
+        std::printf("%-40s median %7.1f ms  (min %.1f, max %.1f)", fs::path(p.path).filename().c_str(), m,
+                    *std::min_element(p.ms.begin(), p.ms.end()), *std::max_element(p.ms.begin(), p.ms.end()));
+        if (&p != &programs.back()) std::printf("  ratio %.2f", m / reference);
+        std::printf("\n");
+    }
+    std::printf("over %d interleaved starts each\n", rounds);
     return 0;
 }

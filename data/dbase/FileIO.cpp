@@ -42,10 +42,13 @@ std::string readWholeFile(const std::string& path) {
         ::close(fd);
         throw DbfError(path + ": not a regular file");
     }
-    std::string bytes;
-    char buffer[65536];
+    // Read straight into the result, sized from the file; a file that grows
+    // meanwhile is read to its end all the same.
+    std::string bytes(std::size_t(st.st_size) + 1, '\0');
+    std::size_t held = 0;
     while (true) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (held == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + held, bytes.size() - held);
         if (n < 0) {
             if (errno == EINTR) continue;
             const std::string why = reason();
@@ -53,8 +56,9 @@ std::string readWholeFile(const std::string& path) {
             throw DbfError(path + ": cannot read the file (" + why + ")");
         }
         if (n == 0) break;
-        bytes.append(buffer, std::size_t(n));
+        held += std::size_t(n);
     }
+    bytes.resize(held);
     ::close(fd);
     return bytes;
 }

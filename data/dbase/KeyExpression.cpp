@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -245,10 +246,50 @@ int compareKeys(const Key& a, const Key& b) {
     auto trimmed = [](const std::string& s) {
         std::size_t end = s.size();
         while (end > 0 && s[end - 1] == ' ') --end;
-        return QString::fromUtf8(s.data(), qsizetype(end));
+        return std::string_view(s.data(), end);
     };
-    const int c = trimmed(a.text).compare(trimmed(b.text), Qt::CaseInsensitive);
+    const std::string_view x = trimmed(a.text), y = trimmed(b.text);
+    // Sorting a table compares keys many times over: two ASCII keys, the
+    // usual case, are compared here as QString would compare them (letters
+    // folded to lower case, then by code), without the conversion.
+    const auto ascii = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    if (ascii(x) && ascii(y)) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        const std::size_t n = std::min(x.size(), y.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const char p = lower(x[i]), q = lower(y[i]);
+            if (p != q) return p < q ? -1 : 1;
+        }
+        return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);
+    }
+    const int c = QString::fromUtf8(x.data(), qsizetype(x.size()))
+                      .compare(QString::fromUtf8(y.data(), qsizetype(y.size())), Qt::CaseInsensitive);
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+std::u32string foldedKeyText(const Key& key) {
+    std::size_t end = key.text.size();
+    while (end > 0 && key.text[end - 1] == ' ') --end;
+    std::u32string folded;
+    folded.reserve(end);
+    const std::string_view text(key.text.data(), end);
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (const char c : text) folded.push_back(c >= 'A' && c <= 'Z' ? char32_t(c - 'A' + 'a') : char32_t(c));
+        return folded;
+    }
+    // Unit by unit, as QString's case-insensitive comparison folds: a low
+    // surrogate after a high one stands for the folded whole character.
+    const QString utf16 = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    char32_t last = 0;
+    for (const QChar unit : utf16) {
+        char32_t c = unit.unicode();
+        if (QChar::isLowSurrogate(c) && QChar::isHighSurrogate(last)) c = QChar::surrogateToUcs4(char16_t(last), char16_t(c));
+        last = unit.unicode();
+        folded.push_back(QChar::toCaseFolded(c));
+    }
+    return folded;
 }
 
 KeyExpression::KeyExpression(const std::string& text, const std::vector<FieldDef>& fields) {

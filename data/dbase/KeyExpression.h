@@ -22,6 +22,9 @@ struct Key {
 // Text keys: trailing blanks and letter case ignored. Numbers: numeric order.
 // A number sorts before a text (mixed keys only arise from bad data).
 int compareKeys(const Key& a, const Key& b);
+// A text key as compareKeys sees it: the same order and equality come from
+// comparing these as plain sequences, so a sort folds each key once.
+std::u32string foldedKeyText(const Key& key);
 
 class KeyExpression {
 public:

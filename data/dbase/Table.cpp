@@ -138,6 +138,7 @@ bool Table::filtered() const { return d->filtered; }
 // --- walk --------------------------------------------------------------------
 
 void Table::first() {
+    d->ensureRows();
     const int old = d->pos;
     d->pos = d->visible.empty() ? -1 : 0;
     d->bof = true;
@@ -146,6 +147,7 @@ void Table::first() {
 }
 
 void Table::last() {
+    d->ensureRows();
     const int old = d->pos;
     d->pos = int(d->visible.size()) - 1;
     d->eof = true;
@@ -154,6 +156,7 @@ void Table::last() {
 }
 
 void Table::next() {
+    d->ensureRows();
     if (d->pos + 1 < int(d->visible.size())) {
         ++d->pos;
         d->bof = d->eof = false;
@@ -164,6 +167,7 @@ void Table::next() {
 }
 
 void Table::prior() {
+    d->ensureRows();
     if (d->pos > 0) {
         --d->pos;
         d->bof = d->eof = false;
@@ -173,12 +177,28 @@ void Table::prior() {
     }
 }
 
-bool Table::eof() const { return d->eof; }
-bool Table::bof() const { return d->bof; }
-int Table::recordCount() const { return int(d->visible.size()); }
-int Table::recNo() const { return d->pos; }
+bool Table::eof() const {
+    d->ensureRows();
+    return d->eof;
+}
+
+bool Table::bof() const {
+    d->ensureRows();
+    return d->bof;
+}
+
+int Table::recordCount() const {
+    d->ensureRows();
+    return int(d->visible.size());
+}
+
+int Table::recNo() const {
+    d->ensureRows();
+    return d->pos;
+}
 
 void Table::moveTo(int position) {
+    d->ensureRows();
     if (position < 0 || position >= int(d->visible.size()))
         d->fail("row " + std::to_string(position) + " does not exist (" + std::to_string(d->visible.size()) + " rows)");
     const int old = d->pos;
@@ -191,25 +211,21 @@ int Table::physicalRecNo() const { return d->currentRecord() + 1; }
 
 // --- fields ------------------------------------------------------------------
 
-std::string Table::asString(int field) const {
-    d->requireOpen();
-    const int record = d->currentRecord();
-    if (record < 0) d->fail("no current record");
-    if (field < 0 || field >= int(d->image.fields.size())) d->fail("no field number " + std::to_string(field));
-    return d->texts[std::size_t(record)][std::size_t(field)];
-}
+std::string Table::asString(int field) const { return d->text(d->currentCell(field), field); }
 
 std::string Table::asString(std::string_view field) const {
     const int index = d->requireField(field);
     return asString(index);
 }
 
+// Numbers are read from the stored bytes: a number is ASCII, which every code
+// page leaves as it is, so only a refused value needs decoding (for the message).
 long long Table::asInteger(int field) const {
-    const std::string text = asString(field);
-    if (isBlank(text)) return 0;
+    const std::string_view raw = d->image.fieldBytes(d->currentCell(field), field);
+    if (isBlank(raw)) return 0;
     double value = 0;
-    if (!parseNumber(text, value) || std::fabs(value) >= 9.2e18)
-        d->fail("'" + text + "' is not a valid integer value (field " + d->image.fields[std::size_t(field)].name + ")");
+    if (!parseNumber(raw, value) || std::fabs(value) >= 9.2e18)
+        d->fail("'" + asString(field) + "' is not a valid integer value (field " + d->image.fields[std::size_t(field)].name + ")");
     return std::llround(value);
 }
 
@@ -219,11 +235,11 @@ long long Table::asInteger(std::string_view field) const {
 }
 
 double Table::asFloat(int field) const {
-    const std::string text = asString(field);
-    if (isBlank(text)) return 0;
+    const std::string_view raw = d->image.fieldBytes(d->currentCell(field), field);
+    if (isBlank(raw)) return 0;
     double value = 0;
-    if (!parseNumber(text, value))
-        d->fail("'" + text + "' is not a valid floating point value (field " + d->image.fields[std::size_t(field)].name + ")");
+    if (!parseNumber(raw, value))
+        d->fail("'" + asString(field) + "' is not a valid floating point value (field " + d->image.fields[std::size_t(field)].name + ")");
     return value;
 }
 
@@ -245,9 +261,10 @@ bool Table::asBoolean(std::string_view field) const {
 
 std::string Table::valueAt(int position, int field) const {
     d->requireOpen();
+    d->ensureRows();
     if (position < 0 || position >= int(d->visible.size())) d->fail("row " + std::to_string(position) + " does not exist");
     if (field < 0 || field >= int(d->image.fields.size())) d->fail("no field number " + std::to_string(field));
-    return d->texts[std::size_t(d->visible[std::size_t(position)])][std::size_t(field)];
+    return d->text(d->visible[std::size_t(position)], field);
 }
 
 // --- key search --------------------------------------------------------------

@@ -19,10 +19,9 @@ struct Table::Impl {
     bool active = false;
     Table::WriteRedirect writeRedirect;
 
-    // Content of the open file.
+    // Content of the open file, kept as read: a field is decoded when it is
+    // read, so opening a table costs no more than checking its layout.
     DbfImage image;
-    std::vector<std::vector<std::string>> texts;  // [record][field], as readFieldText gives them
-    std::vector<char> deleted;                     // [record]
     std::vector<TagInfo> tags;
 
     // Order: a tag or a field list; keys are computed from the data, per record.
@@ -31,7 +30,11 @@ struct Table::Impl {
     std::optional<KeyExpression> order;
     bool descending = false;
     bool unique = false;  // a unique tag shows the first record of each key only
-    std::vector<Key> keys;
+    mutable std::vector<Key> keys;  // made on first use (ensureKeys)
+    // The rows that are not deleted, in the order (unique keys thinned out);
+    // made by rebuild() when the order or the content changed.
+    std::vector<int> ordered;
+    bool orderedValid = false;
 
     // Filter.
     std::string filterText;
@@ -46,6 +49,10 @@ struct Table::Impl {
     int masterListener = 0;
     std::shared_ptr<int> alive = std::make_shared<int>(0);
 
+    // A rebuild() not yet done, and the record it keeps current (-1 for none).
+    mutable bool rowsStale = false;
+    int staleKeep = -1;
+
     // Cursor over the visible rows (record numbers from 0, in order).
     std::vector<int> visible;
     int pos = -1;
@@ -56,8 +63,12 @@ struct Table::Impl {
     int nextListener = 1;
 
     // --- helpers (TableRows.cpp) ---
-    // Takes over a parsed file: decodes every field and drops the raw bytes.
+    // Takes over a parsed file.
     void load(DbfImage parsed);
+    // A field of a record (both from 0), as readFieldText gives it.
+    std::string text(int record, int field) const;
+    // The current record, checked for reading `field`; throws DbfError.
+    int currentCell(int field) const;
     // Forgets the file's content and the cursor (the table is then closed).
     void unload();
     void requireOpen() const;
@@ -69,7 +80,13 @@ struct Table::Impl {
     void selectOrder(const std::string& tag, const std::string& field);
     // Recomputes the visible rows; the current record stays current when it
     // is still visible and `keepRecord` is set, else the first row becomes current.
+    // The work is done by ensureRows() when the rows are next looked at; every
+    // reader of visible, pos, eof and bof calls it first.
     void rebuild(bool keepRecord);
+    void ensureRows() const;
+    void buildRows(int keepRecord);  // a record number, -1 for none
+    // The order's key of every record, when an order is set.
+    void ensureKeys() const;
     int findRow(const Key& key) const;  // first visible row with that key, -1 if none
     Key keyFromText(const std::string& text) const;
     bool masterKey(Key& key) const;

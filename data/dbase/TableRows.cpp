@@ -16,32 +16,24 @@ void Table::Impl::notify(Change change) {
 }
 
 void Table::Impl::load(DbfImage parsed) {
-    const int count = parsed.recordCount();
-    std::vector<std::vector<std::string>> decoded(static_cast<std::size_t>(count));
-    std::vector<char> flags(static_cast<std::size_t>(count));
-    for (int r = 0; r < count; ++r) {
-        flags[std::size_t(r)] = parsed.deleted(r);
-        auto& row = decoded[std::size_t(r)];
-        row.reserve(parsed.fields.size());
-        for (std::size_t f = 0; f < parsed.fields.size(); ++f)
-            row.push_back(readFieldText(parsed.fields[f], parsed.fieldBytes(r, int(f)), parsed.codePage));
-    }
-    // The raw bytes are not needed again: a write re-reads the file.
-    parsed.bytes = std::string();
     image = std::move(parsed);
-    texts = std::move(decoded);
-    deleted = std::move(flags);
+    orderedValid = false;
+}
+
+std::string Table::Impl::text(int record, int field) const {
+    return readFieldText(image.fields[std::size_t(field)], image.fieldBytes(record, field), image.codePage);
 }
 
 void Table::Impl::unload() {
     active = false;
     image = DbfImage();
-    texts.clear();
-    deleted.clear();
     tags.clear();
     order.reset();
     keys.clear();
     filter.reset();
+    ordered.clear();
+    orderedValid = false;
+    rowsStale = false;
     visible.clear();
     pos = -1;
     eof = bof = true;
@@ -58,12 +50,22 @@ int Table::Impl::requireField(std::string_view name) const {
     return index;
 }
 
+int Table::Impl::currentCell(int field) const {
+    requireOpen();
+    const int record = currentRecord();
+    if (record < 0) fail("no current record");
+    if (field < 0 || field >= int(image.fields.size())) fail("no field number " + std::to_string(field));
+    return record;
+}
+
 int Table::Impl::currentRecord() const {
+    ensureRows();
     if (pos < 0 || pos >= int(visible.size())) return -1;
     return visible[std::size_t(pos)];
 }
 
 void Table::Impl::compileOrder() {
+    orderedValid = false;
     order.reset();
     descending = false;
     unique = false;
@@ -80,20 +82,26 @@ void Table::Impl::compileOrder() {
         if (self.fieldIndex(indexFieldNames) < 0) fail("no field " + indexFieldNames + " to order by");
         order.emplace(indexFieldNames, image.fields);
     }
-    if (!order) return;
+}
+
+void Table::Impl::ensureKeys() const {
+    if (!order || !keys.empty() || image.recordCount() == 0) return;
     const int count = image.recordCount();
     keys.reserve(std::size_t(count));
     for (int r = 0; r < count; ++r)
-        keys.push_back(order->evaluate([&](int f) { return texts[std::size_t(r)][std::size_t(f)]; }));
+        keys.push_back(order->evaluate([&](int f) { return text(r, f); }));
 }
 
 int Table::Impl::findRow(const Key& key) const {
+    ensureRows();
+    ensureKeys();
     for (std::size_t i = 0; i < visible.size(); ++i)
         if (compareKeys(keys[std::size_t(visible[i])], key) == 0) return int(i);
     return -1;
 }
 
 void Table::Impl::selectOrder(const std::string& tag, const std::string& field) {
+    ensureRows();  // the current record is the one under the old order
     const std::string oldTag = indexName, oldField = indexFieldNames;
     indexName = tag;
     indexFieldNames = field;
@@ -131,27 +139,61 @@ bool Table::Impl::masterKey(Key& key) const {
 }
 
 void Table::Impl::rebuild(bool keepRecord) {
+    // Only noted here; the rows are made when they are first looked at, so a
+    // table set up at start and not shown yet costs no sort.
     const int keep = keepRecord ? currentRecord() : -1;
-    visible.clear();
-    const int count = image.recordCount();
-    for (int r = 0; r < count; ++r)
-        if (!deleted[std::size_t(r)]) visible.push_back(r);
-    if (order) {
-        const bool down = descending;
-        std::stable_sort(visible.begin(), visible.end(), [&](int a, int b) {
-            const int c = compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]);
-            return down ? c > 0 : c < 0;
-        });
-        if (unique) {
-            const auto end = std::unique(visible.begin(), visible.end(), [&](int a, int b) {
-                return compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]) == 0;
+    rowsStale = true;
+    staleKeep = keep;
+}
+
+void Table::Impl::ensureRows() const {
+    if (!rowsStale) return;
+    rowsStale = false;
+    const_cast<Impl*>(this)->buildRows(staleKeep);
+}
+
+void Table::Impl::buildRows(int keep) {
+    ensureKeys();
+    // The rows in order are sorted once per order; a filter or a master's
+    // move only picks from them.
+    if (!orderedValid) {
+        ordered.clear();
+        const int count = image.recordCount();
+        for (int r = 0; r < count; ++r)
+            if (!image.deleted(r)) ordered.push_back(r);
+        if (order && std::none_of(keys.begin(), keys.end(), [](const Key& k) { return k.numeric; })) {
+            // Text keys are folded once each rather than at every comparison.
+            std::vector<std::u32string> folded;
+            folded.reserve(keys.size());
+            for (const Key& k : keys) folded.push_back(foldedKeyText(k));
+            const bool down = descending;
+            std::stable_sort(ordered.begin(), ordered.end(), [&](int a, int b) {
+                return down ? folded[std::size_t(b)] < folded[std::size_t(a)] : folded[std::size_t(a)] < folded[std::size_t(b)];
             });
-            visible.erase(end, visible.end());
+            if (unique) {
+                const auto end = std::unique(ordered.begin(), ordered.end(),
+                                             [&](int a, int b) { return folded[std::size_t(a)] == folded[std::size_t(b)]; });
+                ordered.erase(end, ordered.end());
+            }
+        } else if (order) {
+            const bool down = descending;
+            std::stable_sort(ordered.begin(), ordered.end(), [&](int a, int b) {
+                const int c = compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]);
+                return down ? c > 0 : c < 0;
+            });
+            if (unique) {
+                const auto end = std::unique(ordered.begin(), ordered.end(), [&](int a, int b) {
+                    return compareKeys(keys[std::size_t(a)], keys[std::size_t(b)]) == 0;
+                });
+                ordered.erase(end, ordered.end());
+            }
         }
+        orderedValid = true;
     }
+    visible = ordered;
     if (filtered && filter) {
         const FilterCondition c = *filter;
-        std::erase_if(visible, [&](int r) { return !filterMatches(c, texts[std::size_t(r)][std::size_t(c.field)]); });
+        std::erase_if(visible, [&](int r) { return !filterMatches(c, text(r, c.field)); });
     }
     if (master) {
         Key target;
@@ -163,7 +205,7 @@ void Table::Impl::rebuild(bool keepRecord) {
             // Without an order the link compares the field of the master's name.
             const int field = self.fieldIndex(masterField);
             std::erase_if(visible, [&](int r) {
-                return field < 0 || compareKeys(Key{false, 0, texts[std::size_t(r)][std::size_t(field)]}, target) != 0;
+                return field < 0 || compareKeys(Key{false, 0, text(r, field)}, target) != 0;
             });
         }
     }

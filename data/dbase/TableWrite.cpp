@@ -55,6 +55,7 @@ void Table::setValue(int field, const std::string& text) {
     d->compileOrder();
     const std::vector<int> before = d->visible;
     d->rebuild(true);
+    d->ensureRows();
     d->notify(Change::Data);
     if (d->visible != before) d->notify(Change::Rows);
 }

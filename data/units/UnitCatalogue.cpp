@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <string_view>
 
 #include <QString>
 
@@ -193,8 +194,10 @@ UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) 
         if (it != byNumber.end()) it->second.units.push_back(std::move(u));
     }
     for (auto& [number, cat] : byNumber) {
-        std::stable_sort(cat.units.begin(), cat.units.end(),
-                         [](const Unit& a, const Unit& b) { return a.number < b.number; });
+        // The table keeps its units in order already; sorting would only move them about.
+        const auto byUnitNumber = [](const Unit& a, const Unit& b) { return a.number < b.number; };
+        if (!std::is_sorted(cat.units.begin(), cat.units.end(), byUnitNumber))
+            std::stable_sort(cat.units.begin(), cat.units.end(), byUnitNumber);
         c.categories_.push_back(std::move(cat));
     }
     return c;
@@ -217,28 +220,57 @@ const Category* UnitCatalogue::findCategory(const std::string& text) const {
 
 namespace {
 
-// A listed name without its explanation: "litre (dm³)" is typed as "litre".
-QString baseName(const QString& folded) {
-    const qsizetype paren = folded.indexOf(QLatin1String(" ("));
-    return paren > 0 ? folded.left(paren) : folded;
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Whether an ASCII name folded is `folded`: folding leaves an ASCII text ASCII
+// and only lowers its capitals.
+bool sameFoldedAscii(std::string_view name, std::string_view folded) {
+    if (name.size() != folded.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != folded[i]) return false;
+    }
+    return true;
+}
+
+// The length of a listed name without its explanation: "litre (dm³)" is typed as "litre".
+std::size_t baseLength(const std::string& folded) {
+    const std::size_t paren = folded.find(" (");
+    return paren > 0 && paren != std::string::npos ? paren : folded.size();
 }
 
 }  // namespace
 
 std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
+    // Names are valid Unicode; a text that is not (a lone surrogate) names none.
+    const std::string want = folded.toStdString();
+    if (QString::fromStdString(want) != folded) return {};
     if (!foldedNames_) {
         foldedNames_.emplace();
+        std::size_t count = 0;
+        for (const Category& c : categories_) count += c.units.size();
+        foldedNames_->reserve(count);
         for (std::size_t c = 0; c < categories_.size(); ++c)
             for (std::size_t u = 0; u < categories_[c].units.size(); ++u) {
-                const QString whole = QString::fromStdString(categories_[c].units[u].name).toCaseFolded();
-                foldedNames_->push_back({c, u, whole, baseName(whole)});
+                const std::string& name = categories_[c].units[u].name;
+                const bool ascii = isAscii(name);
+                std::string whole = ascii ? std::string() : QString::fromStdString(name).toCaseFolded().toStdString();
+                const std::size_t base = baseLength(ascii ? name : whole);
+                foldedNames_->push_back({c, u, ascii, std::move(whole), base});
             }
     }
+    const std::string_view wanted(want);
     std::vector<const Unit*> whole, base;
     for (const FoldedName& n : *foldedNames_) {
         const Unit* unit = &categories_[n.category].units[n.unit];
-        if (n.whole == folded) whole.push_back(unit);
-        else if (n.base == folded) base.push_back(unit);
+        const std::string_view name = n.ascii ? std::string_view(unit->name) : std::string_view(n.whole);
+        const auto same = [&](std::string_view part) {
+            return n.ascii ? sameFoldedAscii(part, wanted) : part == wanted;
+        };
+        if (same(name)) whole.push_back(unit);
+        else if (n.baseLength == wanted.size() && same(name.substr(0, n.baseLength))) base.push_back(unit);
     }
     // A name listed whole wins over another unit's name without its explanation.
     return whole.empty() ? base : whole;

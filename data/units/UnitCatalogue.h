@@ -84,12 +84,15 @@ private:
     // gathered on its first use, since most look-ups end before it.
     const QSet<QString>& nameWords() const;
     mutable std::optional<QSet<QString>> nameWords_;
-    // Every unit's name folded, whole and without its explanation; made on
-    // the first look-up by name.
+    // Every unit's name folded (UTF-8; an ASCII name, nearly every one, is
+    // folded as it is compared and not kept), and the length of the name
+    // without its explanation; made on the first look-up by name.
     // (Places rather than pointers, so a copy of the catalogue stays sound.)
     struct FoldedName {
         std::size_t category, unit;
-        QString whole, base;
+        bool ascii;
+        std::string whole;  // empty for an ASCII name
+        std::size_t baseLength;
     };
     mutable std::optional<std::vector<FoldedName>> foldedNames_;
 };

@@ -1,6 +1,9 @@
 // Key expressions of index tags, and the key comparison orders rely on.
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <vector>
+
 #include "data/dbase/KeyExpression.h"
 
 using namespace dbase;
@@ -81,6 +84,26 @@ TEST(KeyExpression, RefusesWhatItCannotEvaluate) {
     EXPECT_THROW(KeyExpression(std::string(40, '(') + "NAME" + std::string(40, ')'), kFields), DbfError);
 }
 
+// Keys take short ways round (ASCII compared directly, a sort folding each key
+// once); every way must order exactly as QString's case-insensitive comparison.
+TEST(CompareKeys, OrderAsQStringDoes) {
+    std::vector<std::string> texts = {"", "a", "A", "ab", "aB ", "b", "Ёлка", "ёлкА", "Straße", "STRASSE",
+                                      "Ωμ", "ωΜ", "é", "É", "\xF0\x90\x90\x80", "\xF0\x90\x90\xA8", "z\xF0\x90\x90\x80"};
+    for (int c = 0x20; c < 0x7F; ++c) texts.push_back(std::string("x") + char(c));
+    const auto sign = [](int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); };
+    for (const std::string& a : texts)
+        for (const std::string& b : texts) {
+            auto trimmed = [](std::string s) {
+                while (!s.empty() && s.back() == ' ') s.pop_back();
+                return QString::fromStdString(s);
+            };
+            const int expected = sign(trimmed(a).compare(trimmed(b), Qt::CaseInsensitive));
+            EXPECT_EQ(compareKeys(text(a), text(b)), expected) << a << " / " << b;
+            const std::u32string x = foldedKeyText(text(a)), y = foldedKeyText(text(b));
+            EXPECT_EQ(x < y ? -1 : (y < x ? 1 : 0), expected) << a << " / " << b;
+        }
+}
+
 TEST(CompareKeys, OrdersTextIgnoringCaseAndTrailingBlanks) {
     struct Case {
         Key a, b;
@@ -94,6 +117,9 @@ TEST(CompareKeys, OrdersTextIgnoringCaseAndTrailingBlanks) {
         {text("Ωμ"), text("ωΜ"), 0},
         {text("gram"), text("Kelvin"), -1},
         {text("Z"), text("Ж"), -1},
+        {text("_"), text("Z"), -1},  // letters compare as lower case: '_' lies between 'Z' and 'z'
+        {text("e"), text("é"), -1},
+        {text("metre (m)"), text("Metre"), 1},
         {number(2), number(10), -1},
         {number(-1), number(-1), 0},
         {number(100), text("1"), -1},  // numbers before texts

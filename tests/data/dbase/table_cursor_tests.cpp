@@ -2,6 +2,12 @@
 // master-detail link, on a units table shaped like the converter's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "data/dbase/FieldValue.h"
 #include "data/dbase/Table.h"
 #include "tests/data/dbase/table_test_support.h"
 
@@ -41,6 +47,40 @@ TEST_F(UnitsTable, ReadsFieldsAsTypedValues) {
     EXPECT_THROW(table.asFloat("NAME"), DbfError);
     EXPECT_EQ(table.valueAt(7, 2), "Килограмм");
     EXPECT_EQ(table.recNo(), 0);  // valueAt does not move
+    // A refused number is named as the table shows it, decoded.
+    table.moveTo(7);
+    try {
+        table.asInteger("NAME");
+        FAIL() << "no error";
+    } catch (const DbfError& e) {
+        EXPECT_NE(std::string(e.what()).find("'Килограмм' is not a valid integer value (field NAME)"), std::string::npos)
+            << e.what();
+    }
+}
+
+// Numbers are read by a short way for whole ones and the general one for the
+// rest; both must agree with the C library's reading of the same text.
+TEST(ParseNumber, AgreesWithStrtod) {
+    struct Case {
+        const char* text;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"0", true}, {"007", true}, {"-0", true}, {"+12", true}, {"  42  ", true},
+        {"123456789012345", true}, {"-999999999999999", true}, {"1234567890123456", true},
+        {"9007199254740993", true}, {"1,5", true}, {"-2.25", true}, {"1e3", true}, {"12.", true},
+        {"", false}, {"   ", false}, {"abc", false}, {"1 2", false}, {"--1", false}, {"1x", false}, {"-", false},
+    };
+    for (const Case& c : cases) {
+        double value = 12345;
+        EXPECT_EQ(parseNumber(c.text, value), c.valid) << c.text;
+        if (!c.valid) continue;
+        std::string dotted = c.text;
+        std::replace(dotted.begin(), dotted.end(), ',', '.');
+        const double expected = std::strtod(dotted.c_str(), nullptr);
+        EXPECT_EQ(value, expected) << c.text;
+        EXPECT_EQ(std::signbit(value), std::signbit(expected)) << c.text;
+    }
 }
 
 TEST_F(UnitsTable, OrdersByFieldStablyAndCaseInsensitively) {
@@ -62,6 +102,18 @@ TEST_F(UnitsTable, ChangingOrderKeepsTheCurrentRecord) {
     table.setIndexFieldNames("NAME");
     EXPECT_EQ(table.asString("NAME"), "kilometre");
     EXPECT_EQ(table.recNo(), 4);
+}
+
+TEST_F(UnitsTable, OrderSwitchKeepsTheRowCurrentAfterTheStepsBefore) {
+    // No row is read between the steps: the row kept is still the one the
+    // filter made current under the old order.
+    table.setIndexFieldNames("NUMBER");
+    table.setFiltered(true);
+    table.setFilter("CLASS='1'");
+    table.setIndexFieldNames("NAME");
+    EXPECT_EQ(table.asString("NAME"), "millimetre");
+    EXPECT_EQ(table.recNo(), 2);
+    EXPECT_EQ(column(table, "NAME"), (std::vector<std::string>{"kilometre", "metre", "millimetre"}));
 }
 
 TEST_F(UnitsTable, FilterTextsSelectByIntegerValue) {

@@ -156,7 +156,13 @@ TEST_F(Catalogue, NameWithoutItsExplanationIsEnough) {
     EXPECT_EQ(nameOf("Gradian"), "gradian (gon)");
     // A name that is listed whole wins over another unit's shortened name.
     for (const convert::Category& c : cat.categories())
-        for (const convert::Unit& u : c.units) EXPECT_EQ(nameOf(u.name), u.name);
+        for (const convert::Unit& u : c.units) {
+            EXPECT_EQ(nameOf(u.name), u.name);
+            // Letter case is ignored in every name, ASCII or not.
+            EXPECT_EQ(nameOf(QString::fromStdString(u.name).toUpper().toStdString()), u.name);
+        }
+    EXPECT_EQ(nameOf("OCTANT"), "octant (45\u00B0)");
+    EXPECT_EQ(nameOf("\u00C5NGSTR\u00D6M"), "\u00E5ngstr\u00F6m");
 }
 
 TEST_F(Catalogue, SuggestionsAndSearches) {
