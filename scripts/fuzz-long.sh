@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for MINUTES each:
-#   scripts/fuzz-long.sh MINUTES [BUILD_DIR]     (BUILD_DIR: build-fuzz/ unless given)
+# Runs every fuzz target (or the TARGETs named) for MINUTES each:
+#   scripts/fuzz-long.sh MINUTES [BUILD_DIR [TARGET...]]     (BUILD_DIR: build-fuzz/ unless given)
 # Each target starts from its seeds in fuzz/corpus/<name without fuzz_>, with
 # the options its test has (input length, dictionary). What it finds lands in
 # BUILD_DIR/fuzz-long/<target>/findings/; the inputs that reach new code are
@@ -13,10 +13,11 @@ minutes="${1:-}"
 # A fraction will do ("0.5"): a short round to see that every target runs.
 seconds=$(awk -v m="$minutes" 'BEGIN { if (m ~ /^[0-9]+([.][0-9]+)?$/) print int(m * 60) }')
 if [[ -z "$seconds" || "$seconds" -eq 0 ]]; then
-  echo "usage: scripts/fuzz-long.sh MINUTES [BUILD_DIR]" >&2
+  echo "usage: scripts/fuzz-long.sh MINUTES [BUILD_DIR [TARGET...]]" >&2
   exit 2
 fi
 build="${2:-$root/build-fuzz}"
+wanted=" ${*:3} "
 "$root/scripts/build.sh" "$build" -DKV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo || exit 1
 
 # The targets as their tests run them, without the test's time and corpus
@@ -54,6 +55,7 @@ minimize() {  # minimize <seeds> <new inputs> <scratch>
 summary=()
 found_any=0
 while read -r name executable options; do
+  [[ "$wanted" == "  " || "$wanted" == *" $name "* ]] || continue
   work="$build/fuzz-long/$name"
   seeds="$root/fuzz/corpus/${name#fuzz_}"
   mkdir -p "$work/corpus" "$work/findings" "$seeds"
