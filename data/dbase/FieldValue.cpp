@@ -132,7 +132,12 @@ bool parseNumber(std::string_view text, double& value) {
     }
     const char* begin = s;
     const char* end = s + t.size();
-    if (*begin == '+') ++begin;
+    if (*begin == '+') {
+        // A sign alone, or two of them, is no number (and the steps below
+        // need a character after the sign).
+        ++begin;
+        if (begin == end || *begin == '-') return false;
+    }
     // Whole numbers of up to 15 digits are exact in a double: summed here,
     // the same value the general reading gives, at a fraction of its cost.
     const bool negative = *begin == '-';

@@ -69,7 +69,7 @@ TEST(ParseNumber, AgreesWithStrtod) {
         {"0", true}, {"007", true}, {"-0", true}, {"+12", true}, {"  42  ", true},
         {"123456789012345", true}, {"-999999999999999", true}, {"1234567890123456", true},
         {"9007199254740993", true}, {"1,5", true}, {"-2.25", true}, {"1e3", true}, {"12.", true},
-        {"", false}, {"   ", false}, {"abc", false}, {"1 2", false}, {"--1", false}, {"1x", false}, {"-", false},
+        {"", false}, {"   ", false}, {"abc", false}, {"1 2", false}, {"--1", false}, {"1x", false}, {"-", false}, {"+", false}, {"+-1", false},
     };
     for (const Case& c : cases) {
         double value = 12345;
