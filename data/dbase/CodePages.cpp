@@ -1,6 +1,8 @@
 #include "data/dbase/CodePages.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "data/dbase/CodePageTables.h"
 
@@ -92,6 +94,10 @@ bool codePageSupported(int codePage) { return tableFor(codePage) != nullptr; }
 std::string decodeText(std::string_view bytes, int codePage) {
     // Most texts are ASCII, which every code page leaves as it is: copied whole.
     std::size_t ascii = 0;
+    for (std::uint64_t word; ascii + 8 <= bytes.size(); ascii += 8) {
+        std::memcpy(&word, bytes.data() + ascii, 8);
+        if (word & 0x8080808080808080ULL) break;
+    }
     while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
     std::string out(bytes.substr(0, ascii));
     if (ascii == bytes.size()) return out;

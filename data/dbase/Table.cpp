@@ -222,11 +222,10 @@ std::string Table::asString(std::string_view field) const {
 // page leaves as it is, so only a refused value needs decoding (for the message).
 long long Table::asInteger(int field) const {
     const std::string_view raw = d->image.fieldBytes(d->currentCell(field), field);
-    if (isBlank(raw)) return 0;
     double value = 0;
-    if (!parseNumber(raw, value) || std::fabs(value) >= 9.2e18)
-        d->fail("'" + asString(field) + "' is not a valid integer value (field " + d->image.fields[std::size_t(field)].name + ")");
-    return std::llround(value);
+    if (parseNumber(raw, value) && std::fabs(value) < 9.2e18) return std::llround(value);
+    if (isBlank(raw)) return 0;
+    d->fail("'" + asString(field) + "' is not a valid integer value (field " + d->image.fields[std::size_t(field)].name + ")");
 }
 
 long long Table::asInteger(std::string_view field) const {
@@ -236,11 +235,10 @@ long long Table::asInteger(std::string_view field) const {
 
 double Table::asFloat(int field) const {
     const std::string_view raw = d->image.fieldBytes(d->currentCell(field), field);
-    if (isBlank(raw)) return 0;
     double value = 0;
-    if (!parseNumber(raw, value))
-        d->fail("'" + asString(field) + "' is not a valid floating point value (field " + d->image.fields[std::size_t(field)].name + ")");
-    return value;
+    if (parseNumber(raw, value)) return value;
+    if (isBlank(raw)) return 0;
+    d->fail("'" + asString(field) + "' is not a valid floating point value (field " + d->image.fields[std::size_t(field)].name + ")");
 }
 
 double Table::asFloat(std::string_view field) const {
