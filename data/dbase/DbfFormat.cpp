@@ -59,16 +59,7 @@ FieldDef readDescriptor(const DbfImage& image, std::size_t at, int number) {
 
 }  // namespace
 
-std::size_t DbfImage::recordOffset(int record) const {
-    return std::size_t(header.headerLength) + std::size_t(record) * std::size_t(header.recordLength);
-}
-
 bool DbfImage::deleted(int record) const { return bytes[recordOffset(record)] == '*'; }
-
-std::string_view DbfImage::fieldBytes(int record, int field) const {
-    return std::string_view(bytes).substr(recordOffset(record) + std::size_t(fieldOffsets[field]),
-                                          std::size_t(fields[field].length));
-}
 
 DbfImage parseDbf(std::string bytes, const std::string& fileName) {
     DbfImage image;

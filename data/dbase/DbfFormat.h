@@ -29,9 +29,15 @@ struct DbfImage {
     int codePage = 1252;
 
     int recordCount() const { return int(header.recordCount); }
-    std::size_t recordOffset(int record) const;  // record from 0
+    // Record from 0; the callers have checked both numbers.
+    std::size_t recordOffset(int record) const {
+        return std::size_t(header.headerLength) + std::size_t(record) * std::size_t(header.recordLength);
+    }
     bool deleted(int record) const;
-    std::string_view fieldBytes(int record, int field) const;
+    std::string_view fieldBytes(int record, int field) const {
+        return std::string_view(bytes).substr(recordOffset(record) + std::size_t(fieldOffsets[std::size_t(field)]),
+                                              std::size_t(fields[std::size_t(field)].length));
+    }
 };
 
 // Parses a table held in memory. Throws DbfError naming `fileName` and the

@@ -16,6 +16,8 @@ namespace {
 
 bool padding(char c) { return c == ' ' || c == '\0'; }
 
+}  // namespace
+
 // A text field is mostly padding (a name of 12 letters in 60 bytes), and every
 // row of a table is read at start: the padding is skipped 8 bytes at a time.
 std::string_view withoutTrailingPadding(std::string_view s) {
@@ -28,6 +30,8 @@ std::string_view withoutTrailingPadding(std::string_view s) {
     while (n > 0 && padding(s[n - 1])) --n;
     return s.substr(0, n);
 }
+
+namespace {
 
 std::string_view trimmed(std::string_view s) {
     // Numbers are right-aligned: their padding leads.
@@ -152,6 +156,15 @@ bool parseNumber(std::string_view text, double& value) {
     const std::string_view t = trimmed(text);
     if (t.empty()) return false;
     if (wholeNumber(t, value)) return true;
+    // A number with a decimal point (the stored form) is read where it lies.
+    if (t.find(',') == std::string_view::npos && t.front() != '+') {
+        const auto allowed = [](char c) {
+            return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
+        };
+        if (!std::all_of(t.begin(), t.end(), allowed)) return false;
+        const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
+        return result.ec == std::errc() && result.ptr == t.data() + t.size() && std::isfinite(value);
+    }
     // Anything else is checked and its decimal comma turned into a point in a
     // copy; a field's worth fits on the stack.
     char small[64];

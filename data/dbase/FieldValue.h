@@ -12,6 +12,9 @@ namespace dbase {
 // without trailing blanks (and without the NULs some writers pad with).
 std::string readFieldText(const FieldDef& field, std::string_view raw, int codePage);
 
+// The stored bytes without the trailing blanks (or NULs) that pad them.
+std::string_view withoutTrailingPadding(std::string_view stored);
+
 // Parses a number as dBASE stores it ("  -12.50", "1e-05", "3,5"); false for
 // anything else, blank text included.
 bool parseNumber(std::string_view text, double& value);

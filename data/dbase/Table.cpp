@@ -59,13 +59,17 @@ void Table::setFileName(std::string path) {
 
 const std::string& Table::fileName() const { return d->path; }
 
-void Table::open() {
+void Table::open() { openFile(true); }
+
+void Table::openWithoutIndex() { openFile(false); }
+
+void Table::openFile(bool withIndex) {
     if (d->active) close();
     if (d->path.empty()) throw DbfError("no table file name set");
     try {
         DbfImage parsed = readDbf(d->path);
         d->tags.clear();
-        if (parsed.header.productionIndex) {
+        if (withIndex && parsed.header.productionIndex) {
             const auto [indexPath, exists] = findProductionIndex(d->path);
             if (!exists) d->fail("production index " + indexPath + " not found");
             const TagReader& reader = tagReaderOverride();
@@ -244,6 +248,10 @@ double Table::asFloat(int field) const {
 double Table::asFloat(std::string_view field) const {
     const int index = d->requireField(field);
     return asFloat(index);
+}
+
+std::string_view Table::storedBytes(int field) const {
+    return d->image.fieldBytes(d->currentCell(field), field);
 }
 
 bool Table::asBoolean(int field) const {

@@ -61,6 +61,10 @@ public:
     // Opens the file and its production index (same stem, ".MDX", any letter
     // case) when the header flags one. Throws DbfError; the table stays closed.
     void open();
+    // Opens the file alone, for a reader that walks its rows once in their
+    // stored order: the production index is neither read nor checked, so no
+    // order by tag can be chosen.
+    void openWithoutIndex();
     void close();
     bool active() const;
 
@@ -114,6 +118,10 @@ public:
     double asFloat(int field) const;
     double asFloat(std::string_view field) const;
     bool asBoolean(int field) const;        // T, t, Y, y
+    // The field's bytes as stored (code page, padding and all), for a reader
+    // of many rows that decodes the plain cases itself and leaves the rest to
+    // the reads above.
+    std::string_view storedBytes(int field) const;
     bool asBoolean(std::string_view field) const;
     // Row of the visible rows at `position`, without moving the cursor (for views).
     std::string valueAt(int position, int field) const;
@@ -164,6 +172,8 @@ public:
     static void setFileAccessForTesting(FileReader reader, FileWriter writer);
 
 private:
+    void openFile(bool withIndex);
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

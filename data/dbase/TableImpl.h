@@ -71,7 +71,11 @@ struct Table::Impl {
     int currentCell(int field) const;
     // Forgets the file's content and the cursor (the table is then closed).
     void unload();
-    void requireOpen() const;
+    // The checks every field read makes are inline; their failures are not.
+    void requireOpen() const {
+        if (!active) [[unlikely]] failNotOpen();
+    }
+    [[noreturn]] void failNotOpen() const;
     int requireField(std::string_view name) const;  // throws for an unknown name
     void notify(Change change);
     // Compiles the selected order for the open table; throws DbfError.
@@ -83,14 +87,21 @@ struct Table::Impl {
     // The work is done by ensureRows() when the rows are next looked at; every
     // reader of visible, pos, eof and bof calls it first.
     void rebuild(bool keepRecord);
-    void ensureRows() const;
+    void ensureRows() const {
+        if (rowsStale) [[unlikely]] buildStaleRows();
+    }
+    void buildStaleRows() const;
     void buildRows(int keepRecord);  // a record number, -1 for none
     // The order's key of every record, when an order is set.
     void ensureKeys() const;
     int findRow(const Key& key) const;  // first visible row with that key, -1 if none
     Key keyFromText(const std::string& text) const;
     bool masterKey(Key& key) const;
-    int currentRecord() const;  // -1 if none
+    int currentRecord() const {  // -1 if none
+        ensureRows();
+        if (pos < 0 || pos >= int(visible.size())) return -1;
+        return visible[std::size_t(pos)];
+    }
     [[noreturn]] void fail(const std::string& fault) const;
 };
 

@@ -39,8 +39,8 @@ void Table::Impl::unload() {
     eof = bof = true;
 }
 
-void Table::Impl::requireOpen() const {
-    if (!active) throw DbfError((path.empty() ? std::string("table") : path) + ": the table is not open");
+void Table::Impl::failNotOpen() const {
+    throw DbfError((path.empty() ? std::string("table") : path) + ": the table is not open");
 }
 
 int Table::Impl::requireField(std::string_view name) const {
@@ -56,12 +56,6 @@ int Table::Impl::currentCell(int field) const {
     if (record < 0) fail("no current record");
     if (field < 0 || field >= int(image.fields.size())) fail("no field number " + std::to_string(field));
     return record;
-}
-
-int Table::Impl::currentRecord() const {
-    ensureRows();
-    if (pos < 0 || pos >= int(visible.size())) return -1;
-    return visible[std::size_t(pos)];
 }
 
 void Table::Impl::compileOrder() {
@@ -146,8 +140,7 @@ void Table::Impl::rebuild(bool keepRecord) {
     staleKeep = keep;
 }
 
-void Table::Impl::ensureRows() const {
-    if (!rowsStale) return;
+void Table::Impl::buildStaleRows() const {
     rowsStale = false;
     const_cast<Impl*>(this)->buildRows(staleKeep);
 }

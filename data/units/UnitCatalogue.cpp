@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "core/Error.h"
+#include "data/dbase/FieldValue.h"
 #include "data/dbase/Table.h"
 #include "data/units/Conversion.h"
 #include "data/units/UnitSpellings.h"
@@ -121,12 +122,38 @@ struct UnitFields {
     int category, number, name, symbol, factor;
 };
 
+// A command reads all 568 units to convert one number, so the plain cases of
+// the stored bytes are read here directly: small whole numbers, ASCII texts.
+// Anything else goes through the table's own reads, with their messages.
+std::optional<int> plainWhole(std::string_view bytes) {
+    while (!bytes.empty() && bytes.front() == ' ') bytes.remove_prefix(1);
+    if (bytes.empty() || bytes.size() > 9) return std::nullopt;
+    int value = 0;
+    for (const char c : bytes) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+int wholeField(const dbase::Table& members, int field) {
+    if (const std::optional<int> value = plainWhole(members.storedBytes(field))) return *value;
+    return static_cast<int>(members.asInteger(field));
+}
+
+std::string textField(const dbase::Table& members, int field) {
+    const std::string_view bytes = dbase::withoutTrailingPadding(members.storedBytes(field));
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return c >= ' ' && static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? std::string(bytes) : members.asString(field);
+}
+
 Unit currentUnit(dbase::Table& members, const UnitFields& f) {
     Unit u;
-    u.category = static_cast<int>(members.asInteger(f.category));
-    u.number = static_cast<int>(members.asInteger(f.number));
-    u.name = members.asString(f.name);
-    u.symbol = members.asString(f.symbol);
+    u.category = wholeField(members, f.category);
+    u.number = wholeField(members, f.number);
+    u.name = textField(members, f.name);
+    u.symbol = textField(members, f.symbol);
     u.factor = members.asFloat(f.factor);
     return u;
 }
@@ -170,10 +197,11 @@ std::optional<double> convertUnits(double x, const Unit& from, const Unit& to) {
 
 UnitCatalogue UnitCatalogue::load(const std::string& dir) {
     dbase::Table classes, members;
+    // Read once in their stored order: their indexes are not needed.
     classes.setFileName(dir + "class.dbf");
-    classes.open();
+    classes.openWithoutIndex();
     members.setFileName(dir + "members.DBF");
-    members.open();
+    members.openWithoutIndex();
     return read(classes, members);
 }
 
@@ -248,27 +276,31 @@ std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
     const std::string want = folded.toStdString();
     if (QString::fromStdString(want) != folded) return {};
     if (!foldedNames_) {
-        foldedNames_.emplace();
+        FoldedNames& folded = foldedNames_.emplace();
         std::size_t count = 0;
         for (const Category& c : categories_) count += c.units.size();
-        foldedNames_->reserve(count);
+        folded.entries.reserve(count);
         for (std::size_t c = 0; c < categories_.size(); ++c)
             for (std::size_t u = 0; u < categories_[c].units.size(); ++u) {
                 const std::string& name = categories_[c].units[u].name;
-                const bool ascii = isAscii(name);
-                std::string whole = ascii ? std::string() : QString::fromStdString(name).toCaseFolded().toStdString();
-                const std::size_t base = baseLength(ascii ? name : whole);
-                foldedNames_->push_back({c, u, ascii, std::move(whole), base});
+                std::int32_t whole = -1;
+                if (!isAscii(name)) {
+                    whole = static_cast<std::int32_t>(folded.wholes.size());
+                    folded.wholes.push_back(QString::fromStdString(name).toCaseFolded().toStdString());
+                }
+                const std::size_t base = baseLength(whole < 0 ? name : folded.wholes.back());
+                folded.entries.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(u),
+                                          static_cast<std::uint32_t>(base), whole});
             }
     }
     const std::string_view wanted(want);
     std::vector<const Unit*> whole, base;
-    for (const FoldedName& n : *foldedNames_) {
+    for (const FoldedNames::Entry& n : foldedNames_->entries) {
         const Unit* unit = &categories_[n.category].units[n.unit];
-        const std::string_view name = n.ascii ? std::string_view(unit->name) : std::string_view(n.whole);
-        const auto same = [&](std::string_view part) {
-            return n.ascii ? sameFoldedAscii(part, wanted) : part == wanted;
-        };
+        const bool ascii = n.whole < 0;
+        const std::string_view name =
+            ascii ? std::string_view(unit->name) : std::string_view(foldedNames_->wholes[std::size_t(n.whole)]);
+        const auto same = [&](std::string_view part) { return ascii ? sameFoldedAscii(part, wanted) : part == wanted; };
         if (same(name)) whole.push_back(unit);
         else if (n.baseLength == wanted.size() && same(name.substr(0, n.baseLength))) base.push_back(unit);
     }

@@ -7,6 +7,7 @@
 // filter as they need.
 #include <QSet>
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,15 +87,20 @@ private:
     mutable std::optional<QSet<QString>> nameWords_;
     // Every unit's name folded (UTF-8; an ASCII name, nearly every one, is
     // folded as it is compared and not kept), and the length of the name
-    // without its explanation; made on the first look-up by name.
+    // without its explanation; made on the first look-up by name. Kept small:
+    // a command's whole run is a few milliseconds, and every page it touches
+    // costs.
     // (Places rather than pointers, so a copy of the catalogue stays sound.)
-    struct FoldedName {
-        std::size_t category, unit;
-        bool ascii;
-        std::string whole;  // empty for an ASCII name
-        std::size_t baseLength;
+    struct FoldedNames {
+        struct Entry {
+            std::uint32_t category, unit;
+            std::uint32_t baseLength;
+            std::int32_t whole;  // in `wholes`; -1 for an ASCII name
+        };
+        std::vector<Entry> entries;
+        std::vector<std::string> wholes;
     };
-    mutable std::optional<std::vector<FoldedName>> foldedNames_;
+    mutable std::optional<FoldedNames> foldedNames_;
 };
 
 }  // namespace convert

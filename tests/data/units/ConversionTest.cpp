@@ -5,6 +5,7 @@
 #include <QString>
 #include <cmath>
 #include <limits>
+#include <map>
 
 #include "core/Error.h"
 #include "core/NumberFormat.h"
@@ -123,6 +124,27 @@ TEST_F(Catalogue, ListsEveryCategoryWithItsUnitsInNumberOrder) {
     EXPECT_EQ(t->name, "Temperature");
     ASSERT_EQ(t->units.size(), convert::kTemperatureScales.size());
     EXPECT_EQ(t->units[1].name, "Fahrenheit");
+}
+
+// The catalogue reads the plain stored forms itself: every unit must come out
+// as the table's own field reads give it (the symbols include non-ASCII ones).
+TEST_F(Catalogue, ReadsEveryUnitAsTheTableDoes) {
+    dbase::Table members;
+    members.setFileName(binDir() + "members.DBF");
+    members.open();
+    std::map<std::pair<int, int>, const convert::Unit*> listed;
+    for (const convert::Category& c : cat.categories())
+        for (const convert::Unit& u : c.units) listed[{u.category, u.number}] = &u;
+    size_t compared = 0;
+    for (members.first(); !members.eof(); members.next(), ++compared) {
+        const auto key = std::pair(int(members.asInteger("CLASS")), int(members.asInteger("NUMBER")));
+        ASSERT_TRUE(listed.count(key)) << key.first << "/" << key.second;
+        const convert::Unit& u = *listed[key];
+        EXPECT_EQ(u.name, members.asString("NAME"));
+        EXPECT_EQ(u.symbol, members.asString("OBOZN"));
+        EXPECT_EQ(u.factor, members.asFloat("INDEX")) << u.name;
+    }
+    EXPECT_EQ(compared, listed.size());
 }
 
 TEST_F(Catalogue, NamesIgnoreCaseSymbolsKeepIt) {
