@@ -263,10 +263,23 @@ bool sameFoldedAscii(std::string_view name, std::string_view folded) {
     return true;
 }
 
-// The length of a listed name without its explanation: "litre (dm³)" is typed as "litre".
-std::size_t baseLength(const std::string& folded) {
-    const std::size_t paren = folded.find(" (");
-    return paren > 0 && paren != std::string::npos ? paren : folded.size();
+
+}  // namespace
+
+namespace {
+
+enum class NameMatch { None, WithoutExplanation, Whole };
+
+// How `name` (folded already unless `ascii`) answers the folded text `wanted`.
+NameMatch matchName(std::string_view name, std::string_view wanted, bool ascii) {
+    const auto same = [&](std::string_view part) { return ascii ? sameFoldedAscii(part, wanted) : part == wanted; };
+    if (same(name)) return NameMatch::Whole;
+    // "litre (dm³)" is typed as "litre": the name's first " (" ends it.
+    const std::size_t typed = wanted.size();
+    if (typed > 0 && name.size() > typed + 1 && name[typed] == ' ' && name[typed + 1] == '(' &&
+        wanted.find(" (") == std::string_view::npos && same(name.substr(0, typed)))
+        return NameMatch::WithoutExplanation;
+    return NameMatch::None;
 }
 
 }  // namespace
@@ -276,34 +289,29 @@ std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
     const std::string want = folded.toStdString();
     if (QString::fromStdString(want) != folded) return {};
     if (!foldedNames_) {
-        FoldedNames& folded = foldedNames_.emplace();
-        std::size_t count = 0;
-        for (const Category& c : categories_) count += c.units.size();
-        folded.entries.reserve(count);
-        for (std::size_t c = 0; c < categories_.size(); ++c)
-            for (std::size_t u = 0; u < categories_[c].units.size(); ++u) {
-                const std::string& name = categories_[c].units[u].name;
-                std::int32_t whole = -1;
-                if (!isAscii(name)) {
-                    whole = static_cast<std::int32_t>(folded.wholes.size());
-                    folded.wholes.push_back(QString::fromStdString(name).toCaseFolded().toStdString());
-                }
-                const std::size_t base = baseLength(whole < 0 ? name : folded.wholes.back());
-                folded.entries.push_back({static_cast<std::uint32_t>(c), static_cast<std::uint32_t>(u),
-                                          static_cast<std::uint32_t>(base), whole});
+        FoldedNames& names = foldedNames_.emplace();
+        std::size_t place = 0;
+        for (const Category& c : categories_)
+            for (const Unit& u : c.units) {
+                if (!isAscii(u.name))
+                    names.nonAscii.push_back({place, QString::fromStdString(u.name).toCaseFolded().toStdString()});
+                ++place;
             }
     }
-    const std::string_view wanted(want);
+    const std::vector<FoldedNames::Folded>& nonAscii = foldedNames_->nonAscii;
+    std::size_t place = 0, next = 0;
     std::vector<const Unit*> whole, base;
-    for (const FoldedNames::Entry& n : foldedNames_->entries) {
-        const Unit* unit = &categories_[n.category].units[n.unit];
-        const bool ascii = n.whole < 0;
-        const std::string_view name =
-            ascii ? std::string_view(unit->name) : std::string_view(foldedNames_->wholes[std::size_t(n.whole)]);
-        const auto same = [&](std::string_view part) { return ascii ? sameFoldedAscii(part, wanted) : part == wanted; };
-        if (same(name)) whole.push_back(unit);
-        else if (n.baseLength == wanted.size() && same(name.substr(0, n.baseLength))) base.push_back(unit);
-    }
+    for (const Category& c : categories_)
+        for (const Unit& unit : c.units) {
+            const bool ascii = next == nonAscii.size() || nonAscii[next].place != place;
+            const std::string_view name = ascii ? std::string_view(unit.name) : std::string_view(nonAscii[next++].name);
+            ++place;
+            switch (matchName(name, want, ascii)) {
+            case NameMatch::Whole: whole.push_back(&unit); break;
+            case NameMatch::WithoutExplanation: base.push_back(&unit); break;
+            case NameMatch::None: break;
+            }
+        }
     // A name listed whole wins over another unit's name without its explanation.
     return whole.empty() ? base : whole;
 }

@@ -7,7 +7,6 @@
 // filter as they need.
 #include <QSet>
 #include <QString>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,20 +84,16 @@ private:
     // gathered on its first use, since most look-ups end before it.
     const QSet<QString>& nameWords() const;
     mutable std::optional<QSet<QString>> nameWords_;
-    // Every unit's name folded (UTF-8; an ASCII name, nearly every one, is
-    // folded as it is compared and not kept), and the length of the name
-    // without its explanation; made on the first look-up by name. Kept small:
-    // a command's whole run is a few milliseconds, and every page it touches
-    // costs.
+    // The names that are not ASCII, folded (UTF-8), by their place in the
+    // catalogue; made on the first look-up by name. An ASCII name, nearly
+    // every one, is folded as it is compared.
     // (Places rather than pointers, so a copy of the catalogue stays sound.)
     struct FoldedNames {
-        struct Entry {
-            std::uint32_t category, unit;
-            std::uint32_t baseLength;
-            std::int32_t whole;  // in `wholes`; -1 for an ASCII name
+        struct Folded {
+            std::size_t place;
+            std::string name;
         };
-        std::vector<Entry> entries;
-        std::vector<std::string> wholes;
+        std::vector<Folded> nonAscii;
     };
     mutable std::optional<FoldedNames> foldedNames_;
 };
