@@ -2,18 +2,22 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QRegularExpression>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
 #include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace platform {
 
@@ -30,6 +34,20 @@ SingleInstance*& held() {
     return instance;
 }
 
+// The socket's address; none when the path does not fit one.
+std::optional<sockaddr_un> socketAddress(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (name.isEmpty() || std::size_t(name.size()) >= sizeof address.sun_path) return std::nullopt;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, name.constData(), std::size_t(name.size()));
+    return address;
+}
+
+void closeFd(int fd) {
+    if (fd >= 0) ::close(fd);
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& dir, const QString& key, QObject* parent)
@@ -39,8 +57,14 @@ SingleInstance::SingleInstance(const QString& dir, const QString& key, QObject* 
 
 SingleInstance::~SingleInstance() {
     if (held() == this) held() = nullptr;
-    if (server_) server_->close();  // removes the socket file
-    if (lockFd_ >= 0) ::close(lockFd_);
+    while (!connections_.empty()) dropConnection(connections_.begin()->first);
+    if (listenFd_ >= 0) {
+        delete listening_;
+        closeFd(listenFd_);
+        // Only the lock's holder listens, so the file is its own to remove.
+        ::unlink(QFile::encodeName(socketPath_).constData());
+    }
+    closeFd(lockFd_);
 }
 
 SingleInstance::Claim SingleInstance::claim() {
@@ -64,41 +88,81 @@ SingleInstance::Claim SingleInstance::claim() {
 }
 
 void SingleInstance::acceptRequests() {
+    const std::optional<sockaddr_un> address = socketAddress(socketPath_);
+    if (!address) {
+        qWarning("Kvantor2: later starts cannot reach this one: the socket's path is too long");
+        return;
+    }
     // A socket left by a holder that crashed is in the way; only the lock's
     // holder removes it, so no live socket goes.
-    QLocalServer::removeServer(socketPath_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-            readRequest(socket);
-        }
-    });
-    if (!server_->listen(socketPath_))
-        qWarning("Kvantor2: later starts cannot reach this one: %s", qPrintable(server_->errorString()));
+    ::unlink(address->sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    // The runtime folder is the user's alone; the socket is made so as well.
+    if (fd < 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
+        ::chmod(address->sun_path, 0600) != 0 || ::listen(fd, 8) != 0) {
+        qWarning("Kvantor2: later starts cannot reach this one: %s", std::strerror(errno));
+        closeFd(fd);
+        return;
+    }
+    listenFd_ = fd;
+    listening_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(listening_, &QSocketNotifier::activated, this, &SingleInstance::acceptConnections);
 }
 
-void SingleInstance::readRequest(QLocalSocket* socket) {
-    while (socket->canReadLine()) {
-        if (socket->readLine(kLongestRequest + 1) == kForward) emit forwardRequested();
+void SingleInstance::acceptConnections() {
+    while (true) {
+        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) return;  // none waiting (or one gave up meanwhile)
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connections_[fd] = Connection{notifier, {}};
+        connect(notifier, &QSocketNotifier::activated, this, [this, fd] { readRequest(fd); });
     }
-    if (socket->bytesAvailable() > kLongestRequest) socket->abort();
+}
+
+void SingleInstance::readRequest(int fd) {
+    auto found = connections_.find(fd);
+    if (found == connections_.end()) return;
+    QByteArray& pending = found->second.pending;
+    char buffer[256];
+    ssize_t got;
+    while ((got = ::recv(fd, buffer, sizeof buffer, 0)) > 0) {
+        pending.append(buffer, got);
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            if (pending.left(end + 1) == kForward) emit forwardRequested();
+            pending.remove(0, end + 1);
+        }
+        // Requests are one short line: anything longer is cut off, not kept growing.
+        if (pending.size() > kLongestRequest) return dropConnection(fd);
+    }
+    if (got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) dropConnection(fd);
+}
+
+void SingleInstance::dropConnection(int fd) {
+    auto found = connections_.find(fd);
+    if (found == connections_.end()) return;
+    // Deleted later: this may run inside the notifier's own signal.
+    found->second.notifier->setEnabled(false);
+    found->second.notifier->deleteLater();
+    connections_.erase(found);
+    closeFd(fd);
 }
 
 bool SingleInstance::askHolder() {
+    const std::optional<sockaddr_un> address = socketAddress(socketPath_);
+    if (!address) return false;
     const QDeadlineTimer deadline(kAnswerWithinMs);
-    QLocalSocket socket;
     while (!deadline.hasExpired()) {
-        socket.connectToServer(socketPath_);
-        if (socket.waitForConnected(int(qMin<qint64>(500, deadline.remainingTime())))) {
-            socket.write(kForward);
-            const bool sent = socket.waitForBytesWritten(int(qMax<qint64>(100, deadline.remainingTime())));
-            socket.disconnectFromServer();
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0) return false;
+        // A holder still starting up has the lock but no socket yet: try again.
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0) {
+            const bool sent = ::send(fd, kForward.constData(), std::size_t(kForward.size()), MSG_NOSIGNAL) ==
+                              ssize_t(kForward.size());
+            closeFd(fd);
             return sent;
         }
-        socket.abort();
+        closeFd(fd);
         QThread::msleep(50);
     }
     return false;

@@ -3,14 +3,17 @@
 // program that runs (which comes to the front) and ends.
 //
 // The claim is a lock on a file (the kernel lets go of it when its holder
-// ends, even by a crash) and a local socket beside it, both in the user's
+// ends, even by a crash) and a Unix socket beside it, both in the user's
 // private runtime folder and named after the user and the display, so that
-// no desktop bus is needed and other sessions keep their own program.
+// no desktop bus is needed and other sessions keep their own program. The
+// socket is the system's own, watched by the event loop: every start pays for
+// what it loads, and a network library is more than one line needs.
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <map>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace platform {
 
@@ -46,13 +49,21 @@ signals:
 
 private:
     void acceptRequests();
-    void readRequest(QLocalSocket* socket);
+    void acceptConnections();
+    void readRequest(int fd);
+    void dropConnection(int fd);
     bool askHolder();
 
     QString lockPath_;
     QString socketPath_;
     int lockFd_ = -1;
-    QLocalServer* server_ = nullptr;
+    int listenFd_ = -1;
+    QSocketNotifier* listening_ = nullptr;
+    struct Connection {
+        QSocketNotifier* notifier;
+        QByteArray pending;  // what came after the last whole line
+    };
+    std::map<int, Connection> connections_;
 };
 
 }  // namespace platform
