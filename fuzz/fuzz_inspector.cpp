@@ -17,9 +17,13 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) std::abort();
+// Says which check failed before aborting, so that a finding explains itself.
+void check(bool condition, int line) {
+    if (condition) return;
+    std::fprintf(stderr, "fuzz_inspector: the check at line %d failed\n", line);
+    std::abort();
 }
+#define require(condition) check((condition), __LINE__)
 
 template <typename T>
 T readAs(const std::uint8_t* bytes, bool big) {

@@ -56,8 +56,12 @@ QString decodeText(const std::uint8_t* bytes, std::size_t count, std::vector<int
             text += QLatin1Char('^');
             text += QLatin1Char(static_cast<char>(code ^ 0x40));
             if (controlColumns) controlColumns->push_back(column);
+        } else if (QChar::requiresSurrogates(code)) {
+            text += QChar(QChar::highSurrogate(code));
+            text += QChar(QChar::lowSurrogate(code));
         } else {
-            text += QString::fromUcs4(&code, 1);
+            // Not through a decoder: one would take U+FEFF for a byte-order mark and drop it.
+            text += QChar(static_cast<char16_t>(code));
         }
         if (columnOfByte)
             for (int k = 0; k < length; ++k) (*columnOfByte)[at + k] = column;

@@ -218,6 +218,8 @@ TEST(Utf8Text, InvalidBytesStayVisible) {
         {"a\x1f^b\x01", QStringLiteral("a^_^b^A"), {0, 1, 3, 4, 5}, {1, 5}},
         {"ab\tc", QStringLiteral("ab      c"), {0, 1, 2, 8}, {}},
         {"\x01\tc", QStringLiteral("^A      c"), {0, 2, 8}, {0}},
+        // A byte-order mark is a character like any other, not dropped.
+        {"\xEF\xBB\xBF" "a", QStringLiteral("\uFEFFa"), {0, 0, 0, 1}, {}},
     };
     for (const auto& c : cases) {
         std::vector<int> columns, controls{99};
