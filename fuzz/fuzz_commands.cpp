@@ -13,24 +13,34 @@
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "core/Command.h"
 #include "core/LocalNames.h"
 #include "core/NumberRead.h"
+#include "data/TableFolder.h"
+#include "data/TableReport.h"
 #include "parser/CalcCommand.h"
+#include "tools/calc/PlotCommand.h"
+#include "tools/calc/Tabulation.h"
 #include "tools/convert/ConvertCommands.h"
 #include "tools/engineering/DecibelCommand.h"
 #include "tools/engineering/RadioCommand.h"
 #include "tools/engineering/ResistCommands.h"
 #include "tools/engineering/RgbCommand.h"
 #include "tools/engineering/TankCommand.h"
+#include "tools/hexview/HexdumpCommand.h"
+#include "tools/hexview/InspectCommand.h"
 #include "tools/numbers/DateDiffCommand.h"
 #include "tools/numbers/NumeralsCommand.h"
 #include "tools/numbers/PrimesCommand.h"
@@ -43,6 +53,28 @@
 namespace {
 
 using Words = std::vector<const char*>;
+
+// The dispatcher's own command, as it runs it.
+void tablesCommand(const QStringList&, std::ostream& out, std::ostream&) {
+    const TableReport report = reportTables(data::tableFolder());
+    out << report.text;
+    if (!report.allOpen) throw kv::Error("");
+}
+
+// The scratch folder the file arguments point into.
+const QString& scratch() {
+    static QTemporaryDir dir;
+    static const bool made = [] {
+        std::ofstream(QDir(dir.path()).filePath("small").toStdString()) << "Kvantor2\n\x01\xff\xfe tail";
+        std::ofstream(QDir(dir.path()).filePath("empty").toStdString());
+        return QDir(dir.path()).mkdir("folder");
+    }();
+    (void)made;
+    static const QString path = dir.path() + "/";
+    return path;
+}
+
+bool fileShape(const Words* words);
 
 const Words kNumbers = {"1", "0", "-2.5", "?", "1e308", "1e999999", "nan", "inf", "0,5", "$FF", "4.9e-324", " 7 "};
 const Words kIntegers = {"0", "1", "16", "32767", "32768", "-1", "2147483647", "2147483648", "$10", "3.5", "1e3"};
@@ -59,6 +91,13 @@ const Words kExpressions = {"1+1", "sin(x)", "2^3^2", "x*y", "x=2", "y=0,5", "1/
 const Words kElements = {"Fe", "26", "iron", "IRON", "0", "119", "H", "Og", "1.5"};
 const Words kCharacters = {"A", "7", "U+00E9", "0x41", "32", "255", "256", "U+20AC", "é", "€", "0x", "U+D800"};
 const Words kDecibel = {"1", "10", "0", "-1", "--field", "nan"};
+const Words kPlot = {"sin(x)", "0", "1", "0.5", "-1", "x^2", "1/x", "a=2", "--png=pic.png", "--size=20x20", "1e308"};
+// Files: what a scratch folder holds (made at start), the tables, the folder
+// itself, the empty device and a name that is not there. A file given byte for
+// byte is looked for in the scratch folder (no name in it reaches another
+// folder: an endless device such as /dev/zero would only time out).
+const Words kFiles = {"@small", "@empty", "@folder", "class.dbf", "/dev/null", "@missing", "members.DBF"};
+const Words kOffsets = {"0", "1", "15", "16", "0x10", "-1", "99999999999999999999", "1e3", "--big-endian", "0x"};
 
 struct Driven {
     const char* name;
@@ -94,9 +133,15 @@ const std::vector<Driven>& commands() {
         {"elements", reference::runElementsCommand, 0, 0, {}},
         {"char", reference::runCharCommand, 1, 1, {&kCharacters}},
         {"keys", reference::runKeysCommand, 0, 0, {}},
+        {"plot", calc::runPlotCommand, 4, 8, {&kPlot}},
+        {"hexdump", hexview::runHexdumpCommand, 1, 1, {&kFiles}},
+        {"inspect", hexview::runInspectCommand, 2, 3, {&kFiles, &kOffsets}},
+        {"tables", tablesCommand, 0, 0, {}},
     };
     return all;
 }
+
+bool fileShape(const Words* words) { return words == &kFiles; }
 
 // Ten thousand primes print in no time; the sieve of a billion does not.
 constexpr std::int64_t kMostPrimes = 100000;
@@ -104,7 +149,16 @@ constexpr std::int64_t kMostPrimes = 100000;
 QString argument(const Driven& c, std::size_t k, const std::string& chunk) {
     const Words& words = *c.shapes[std::min(k, c.shapes.size() - 1)];
     const bool pick = chunk.empty() || static_cast<unsigned char>(chunk[0]) < 0x10;
-    if (pick) return QString::fromUtf8(words[(chunk.empty() ? 0 : static_cast<unsigned char>(chunk[0])) % words.size()]);
+    if (pick) {
+        const QString word = QString::fromUtf8(words[(chunk.empty() ? 0 : static_cast<unsigned char>(chunk[0])) % words.size()]);
+        if (word.startsWith('@')) return scratch() + word.mid(1);
+        return fileShape(&words) && !word.startsWith('/') ? data::tableFolder() + word : word;
+    }
+    if (fileShape(&words)) {
+        std::string name = chunk;
+        std::replace(name.begin(), name.end(), '/', '_');
+        return scratch() + kv::argumentText(name);
+    }
     return kv::argumentText(chunk);
 }
 
@@ -133,6 +187,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chunks.resize(std::clamp(chunks.size(), std::size_t(c.minArgs), std::size_t(c.maxArgs)));
     QStringList args;
     for (std::size_t k = 0; k < chunks.size(); ++k) args << argument(c, k, chunks[k]);
+    if (std::string(c.name) == "plot") {
+        try {
+            const calc::SamplingRange r =
+                calc::readSamplingRange(args[1].toStdString(), args[2].toStdString(), args[3].toStdString());
+            if ((r.maxX - r.minX) / r.step > kMostPrimes) return 0;
+        } catch (const kv::Error&) {
+        }
+    }
     if (std::string(c.name) == "primes") {
         try {
             if (numbers::readPrimeMaximum(args[0].toStdString()) > kMostPrimes) return 0;
@@ -152,7 +214,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     std::ostringstream out, err;
     const int status = kv::commandStatus(guarded, args, out, err);
-    if (status == 0 && out.str().empty() && err.str().empty()) std::abort();
+    // An empty file dumps as nothing, as it does with xxd.
+    const bool emptyDump = std::string(c.name) == "hexdump" && QFileInfo(args[0]).size() == 0;
+    if (status == 0 && out.str().empty() && err.str().empty() && !emptyDump) std::abort();
     if (rawControls(err.str())) std::abort();
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ostream>
 
 #include "core/AtomicFile.h"
 #include "core/Error.h"
@@ -30,7 +31,14 @@ std::string baseName(const std::string& path) {
 OutputBuffer::OutputBuffer(int fd, std::string what, std::size_t capacity)
     : fd_(fd), what_(std::move(what)), buffer_(capacity) {}
 
+OutputBuffer::OutputBuffer(std::ostream& stream, std::string what, std::size_t capacity)
+    : stream_(&stream), what_(std::move(what)), buffer_(capacity) {}
+
 void OutputBuffer::writeAll(const char* bytes, std::size_t size) {
+    if (stream_) {
+        if (!stream_->write(bytes, static_cast<std::streamsize>(size))) throw kv::Error("Can't write " + what_);
+        return;
+    }
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n = ::write(fd_, bytes + done, size - done);

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ class MappedFile;
 class OutputBuffer {
 public:
     OutputBuffer(int fd, std::string what, std::size_t capacity = std::size_t{1} << 20);
+    // Into a stream instead (a command run in memory).
+    OutputBuffer(std::ostream& stream, std::string what, std::size_t capacity = std::size_t{1} << 20);
     void put(const char* bytes, std::size_t n);
     // Room for `n` characters at the end of the buffer, to be committed with commit().
     char* reserve(std::size_t n);
@@ -25,7 +28,8 @@ public:
 private:
     void writeAll(const char* bytes, std::size_t size);
 
-    int fd_;
+    int fd_ = -1;
+    std::ostream* stream_ = nullptr;
     std::string what_;
     std::vector<char> buffer_;
     std::size_t used_ = 0;

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include <ostream>
+#include <iostream>
 
 #include "core/Error.h"
 #include "core/LocalNames.h"
@@ -15,10 +15,11 @@ void runHexdumpCommand(const QStringList& args, std::ostream& out, std::ostream&
     const std::string path = kv::localBytes(args[0]);
     try {
         MappedFile file(path);
-        // Gigabytes of lines: they go straight to the descriptor in large
-        // blocks, past the stream's own buffering.
+        // Gigabytes of lines: on the command line they go straight to the
+        // descriptor in large blocks, past the stream's own buffering.
         out.flush();
-        OutputBuffer buffer(STDOUT_FILENO, "the output", std::size_t{4} << 20);
+        OutputBuffer buffer = &out == &std::cout ? OutputBuffer(STDOUT_FILENO, "the output", std::size_t{4} << 20)
+                                                 : OutputBuffer(out, "the output");
         if (file.stream()) {
             dumpStream(file, buffer);
         } else {
