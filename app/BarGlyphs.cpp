@@ -11,13 +11,16 @@
 #include <QSvgRenderer>
 #include <memory>
 
+#include "app/BakedGlyphs.h"
+#include "app/SvgDrawing.h"
+
 namespace {
 
 constexpr int kTrayFrames = 8;
 
-// Draws an SVG picture at each size only when that size is first asked for,
-// straight from the vector drawing (so no size is a blurred copy of another),
-// and keeps what it drew. Copies of the icon share the drawings: a glyph used
+// Gives an SVG picture at each size only when that size is first asked for,
+// baked at build time or else drawn from the vector drawing (so no size is a
+// blurred copy of another), and keeps what it gave. Copies of the icon share the drawings: a glyph used
 // by a button and a menu entry, or a tray frame that is also the windows'
 // icon, is drawn once. No image plugin is needed.
 class SvgGlyphEngine : public QIconEngine {
@@ -55,15 +58,13 @@ private:
         QHash<QString, QPixmap> drawn;
     };
 
+    // The sizes the program offers were drawn at build time; only another
+    // size (a fractional scale factor) reads and draws the SVG.
     QPixmap render(const QSize& size) {
+        const QImage baked = bakedGlyph(shared_->resource, size);
+        if (!baked.isNull()) return QPixmap::fromImage(baked);
         if (!shared_->renderer) shared_->renderer = std::make_unique<QSvgRenderer>(shared_->resource);
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        shared_->renderer->render(&painter);
-        painter.end();
-        return pixmap;
+        return QPixmap::fromImage(drawSvg(*shared_->renderer, size));
     }
 
     // A disabled or selected glyph is the normal one as the style greys or
