@@ -30,7 +30,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         if (size.isEmpty()) return {};
-        const QString key = QStringLiteral("%1x%2/%3").arg(size.width()).arg(size.height()).arg(int(mode));
+        const quint64 key = quint64(quint32(size.width())) << 32 | quint32(size.height()) << 2 | quint32(mode);
         auto found = shared_->drawn.constFind(key);
         if (found != shared_->drawn.constEnd()) return *found;
         QPixmap drawn = mode == QIcon::Normal || mode == QIcon::Active ? render(size) : styled(size, mode);
@@ -55,7 +55,7 @@ private:
         QString resource;
         QList<QSize> sizes;  // what the icon offers where all its sizes are taken (the windows' icon)
         std::unique_ptr<QSvgRenderer> renderer;
-        QHash<QString, QPixmap> drawn;
+        QHash<quint64, QPixmap> drawn;  // by width, height and mode
     };
 
     // The sizes the program offers were drawn at build time; only another
