@@ -11,13 +11,16 @@
 #include <QSvgRenderer>
 #include <memory>
 
+#include "app/BakedGlyphs.h"
+#include "app/SvgDrawing.h"
+
 namespace {
 
 constexpr int kTrayFrames = 8;
 
-// Draws an SVG picture at each size only when that size is first asked for,
-// straight from the vector drawing (so no size is a blurred copy of another),
-// and keeps what it drew. Copies of the icon share the drawings: a glyph used
+// Gives an SVG picture at each size only when that size is first asked for,
+// baked at build time or else drawn from the vector drawing (so no size is a
+// blurred copy of another), and keeps what it gave. Copies of the icon share the drawings: a glyph used
 // by a button and a menu entry, or a tray frame that is also the windows'
 // icon, is drawn once. No image plugin is needed.
 class SvgGlyphEngine : public QIconEngine {
@@ -27,7 +30,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         if (size.isEmpty()) return {};
-        const QString key = QStringLiteral("%1x%2/%3").arg(size.width()).arg(size.height()).arg(int(mode));
+        const quint64 key = quint64(quint32(size.width())) << 32 | quint32(size.height()) << 2 | quint32(mode);
         auto found = shared_->drawn.constFind(key);
         if (found != shared_->drawn.constEnd()) return *found;
         QPixmap drawn = mode == QIcon::Normal || mode == QIcon::Active ? render(size) : styled(size, mode);
@@ -52,18 +55,16 @@ private:
         QString resource;
         QList<QSize> sizes;  // what the icon offers where all its sizes are taken (the windows' icon)
         std::unique_ptr<QSvgRenderer> renderer;
-        QHash<QString, QPixmap> drawn;
+        QHash<quint64, QPixmap> drawn;  // by width, height and mode
     };
 
+    // The sizes the program offers were drawn at build time; only another
+    // size (a fractional scale factor) reads and draws the SVG.
     QPixmap render(const QSize& size) {
+        const QImage baked = bakedGlyph(shared_->resource, size);
+        if (!baked.isNull()) return QPixmap::fromImage(baked);
         if (!shared_->renderer) shared_->renderer = std::make_unique<QSvgRenderer>(shared_->resource);
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        shared_->renderer->render(&painter);
-        painter.end();
-        return pixmap;
+        return QPixmap::fromImage(drawSvg(*shared_->renderer, size));
     }
 
     // A disabled or selected glyph is the normal one as the style greys or

@@ -1,7 +1,8 @@
 #pragma once
 // The bar's button glyphs and the frames of its tray animation, drawn as SVG
-// and compiled into the program. Each is drawn at a size only when that size
-// is first shown, and only once per run.
+// and compiled into the program, at the sizes the program offers already at
+// build time. Each is made at a size only when that size is first shown, and
+// only once per run.
 #include <QIcon>
 #include <QList>
 #include <QString>
