@@ -6,6 +6,7 @@
 #include <QDebug>
 #include <QList>
 #include <cstdlib>
+#include <initializer_list>
 #include <iostream>
 #include <tuple>
 #include <utility>
@@ -14,15 +15,13 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/Form1.h"
+#include "app/ToolDesktopParts.h"
 #include "core/AppInfo.h"
 #include "widgets/guard/GuardedApplication.h"
 #include "core/HandlerGuard.h"
 #include "core/LastingWindow.h"
 #include "data/DM.h"
 #include "platform/SingleInstance.h"
-#include "tools/calc/PlotPicture.h"
-#include "tools/engineering/RgbCommand.h"
-#include "tools/engineering/RgbDesktop.h"
 #include "platform/WindowSystem.h"
 #include "widgets/forms/AccessibleNames.h"
 #include "widgets/forms/ProgramFonts.h"
@@ -71,10 +70,10 @@ void startNotesHeld(bool hold) {
     }
 }
 
-// What the commands reach only through the windows' floor.
+// What the tools' commands reach only through their windows (tools/<tool>/DesktopParts.h).
 void connectDesktopParts() {
-    calc::setPlotPictureWriter(calc::writePlotPicture);
-    engineering::setDesktopColourReader(engineering::runningDesktopColour);
+    using Connect = void (*)();
+    for (const Connect connect : std::initializer_list<Connect>{KV_TOOL_DESKTOP_PARTS}) connect();
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#pragma once
+// What the tool's commands reach only through its windows, connected by the
+// desktop program at its start (the commands' program has no windows).
+
+namespace calc {
+
+void connectDesktopParts();
+
+}  // namespace calc
