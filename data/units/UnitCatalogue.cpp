@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string_view>
 
@@ -206,6 +207,11 @@ UnitCatalogue UnitCatalogue::load(const std::string& dir) {
 }
 
 UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) {
+    return readWhere(classes, members, [](const dbase::Table&) { return true; });
+}
+
+UnitCatalogue UnitCatalogue::readWhere(dbase::Table& classes, dbase::Table& members,
+                                       const std::function<bool(const dbase::Table&)>& wanted) {
     UnitCatalogue c;
     std::map<int, Category> byNumber;
     for (classes.first(); !classes.eof(); classes.next()) {
@@ -216,6 +222,7 @@ UnitCatalogue UnitCatalogue::read(dbase::Table& classes, dbase::Table& members) 
     }
     const UnitFields fields(members);
     for (members.first(); !members.eof(); members.next()) {
+        if (!wanted(members)) continue;
         Unit u = currentUnit(members, fields);
         auto it = byNumber.find(u.category);
         // A unit of a category the categories table lacks cannot be listed by the window either.
@@ -314,6 +321,54 @@ std::vector<const Unit*> UnitCatalogue::withName(const QString& folded) const {
         }
     // A name listed whole wins over another unit's name without its explanation.
     return whole.empty() ? base : whole;
+}
+
+std::optional<UnitCatalogue> UnitCatalogue::loadNaming(const std::string& dir, const std::vector<std::string>& texts) {
+    // Each text as resolve() compares it: folded against the names, as typed
+    // against the symbols (both through QString, as there).
+    struct Text {
+        std::string typed, folded;
+        bool validName;
+    };
+    std::vector<Text> wanted;
+    for (const std::string& text : texts) {
+        const QString typed = QString::fromStdString(text);
+        if (typed.isEmpty()) return std::nullopt;
+        const QString folded = typed.toCaseFolded();
+        const std::string foldedText = folded.toStdString();
+        wanted.push_back({typed.toStdString(), foldedText, QString::fromStdString(foldedText) == folded});
+    }
+    dbase::Table classes, members;
+    classes.setFileName(dir + "class.dbf");
+    classes.openWithoutIndex();
+    members.setFileName(dir + "members.DBF");
+    members.openWithoutIndex();
+    const UnitFields fields(members);
+    UnitCatalogue named = readWhere(classes, members, [&](const dbase::Table& row) {
+        // Most names and symbols are ASCII and compared as stored; the others are decoded first.
+        const std::string_view nameBytes = dbase::withoutTrailingPadding(row.storedBytes(fields.name));
+        const std::string_view symbolBytes = dbase::withoutTrailingPadding(row.storedBytes(fields.symbol));
+        const bool asciiName = isAscii(nameBytes), asciiSymbol = isAscii(symbolBytes);
+        std::string foldedName, symbol;
+        if (!asciiName) foldedName = QString::fromStdString(row.asString(fields.name)).toCaseFolded().toStdString();
+        if (!asciiSymbol) symbol = row.asString(fields.symbol);
+        const std::string_view name = asciiName ? nameBytes : std::string_view(foldedName);
+        const std::string_view sign = asciiSymbol ? symbolBytes : std::string_view(symbol);
+        bool keep = false;
+        for (const Text& t : wanted) {
+            const bool byName = t.validName && matchName(name, t.folded, asciiName) != NameMatch::None;
+            const bool bySymbol = !sign.empty() && sign == t.typed;
+            keep = keep || byName || bySymbol;
+        }
+        return keep;
+    });
+    // Each text must find its unit directly among those read (a unit of a
+    // category the categories table lacks is not read at all).
+    for (const std::string& text : texts) {
+        const QString typed = QString::fromStdString(text);
+        if (named.withName(typed.toCaseFolded()).empty() && named.withSymbol(typed).empty()) return std::nullopt;
+    }
+    return named;
 }
 
 std::vector<const Unit*> UnitCatalogue::withSymbol(const QString& symbol) const {

@@ -7,6 +7,7 @@
 // filter as they need.
 #include <QSet>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,6 +56,13 @@ public:
     static UnitCatalogue load(const std::string& dir);
     // From open tables of the same layout, read in their physical order.
     static UnitCatalogue read(dbase::Table& classes, dbase::Table& members);
+    // Every category but only the units that `texts` name as typed (a name,
+    // a name without its explanation, a symbol), the other rows skipped
+    // undecoded: what a conversion between two given units needs of the 568.
+    // resolve() answers each of the texts on it as on the whole catalogue.
+    // None when a text names no unit so (a spelling, a typing error): the
+    // whole catalogue is needed for those.
+    static std::optional<UnitCatalogue> loadNaming(const std::string& dir, const std::vector<std::string>& texts);
 
     const std::vector<Category>& categories() const { return categories_; }
     const Category* category(int number) const;
@@ -76,6 +84,8 @@ public:
     std::vector<const Unit*> containing(const std::string& text) const;
 
 private:
+    static UnitCatalogue readWhere(dbase::Table& classes, dbase::Table& members,
+                                   const std::function<bool(const dbase::Table&)>& wanted);
     std::vector<const Unit*> withName(const QString& folded) const;
     std::vector<const Unit*> withSymbol(const QString& symbol) const;
 

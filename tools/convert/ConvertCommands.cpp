@@ -101,8 +101,10 @@ const Unit* single(const UnitCatalogue& cat, const std::string& text, const std:
 }  // namespace
 
 void convertCommandIn(const std::string& dir, const QStringList& args, std::ostream& out) {
-    const UnitCatalogue cat = UnitCatalogue::load(dir);
     const std::string fromText = args[1].toStdString(), toText = args[2].toStdString();
+    // Two units named as listed need two of the 568 read; anything else, all of them.
+    std::optional<UnitCatalogue> named = UnitCatalogue::loadNaming(dir, {fromText, toText});
+    const UnitCatalogue cat = named ? std::move(*named) : UnitCatalogue::load(dir);
     std::ostringstream err;
     std::vector<const Unit*> fromUnits = candidates(cat, fromText, err);
     std::vector<const Unit*> toUnits = candidates(cat, toText, err);

@@ -147,6 +147,31 @@ TEST_F(Catalogue, ReadsEveryUnitAsTheTableDoes) {
     EXPECT_EQ(compared, listed.size());
 }
 
+// A conversion reads only the units its two texts name as listed; each text
+// must then resolve to what the whole catalogue gives, and anything else (a
+// spelling, a typing error) must fall back to the whole catalogue.
+TEST_F(Catalogue, OnlyTheNamedUnitsReadResolveAsTheWholeCatalogue) {
+    const auto shown = [](const std::vector<const convert::Unit*>& units) {
+        std::string text;
+        for (const convert::Unit* u : units) text += u->name + "/" + std::to_string(u->category) + " ";
+        return text;
+    };
+    const std::vector<std::vector<std::string>> named = {
+        {"mi", "km"}, {"metre", "FOOT"}, {"litre", "m³"}, {"°C", "K"}, {"µm", "mm"}, {"mph", "km/h"}, {"Fahrenheit", "kelvin"},
+    };
+    for (const auto& texts : named) {
+        const std::optional<convert::UnitCatalogue> part = convert::UnitCatalogue::loadNaming(binDir(), texts);
+        ASSERT_TRUE(part) << texts[0] << " " << texts[1];
+        size_t read = 0;
+        for (const convert::Category& c : part->categories()) read += c.units.size();
+        EXPECT_LT(read, 10u) << texts[0];
+        EXPECT_EQ(part->categories().size(), cat.categories().size());
+        for (const std::string& text : texts) EXPECT_EQ(shown(part->resolve(text)), shown(cat.resolve(text))) << text;
+    }
+    for (const auto& texts : std::vector<std::vector<std::string>>{{"meters", "km"}, {"m", "degF"}, {"xyzzy", "m"}, {"", "m"}})
+        EXPECT_FALSE(convert::UnitCatalogue::loadNaming(binDir(), texts)) << texts[0] << " " << texts[1];
+}
+
 TEST_F(Catalogue, NamesIgnoreCaseSymbolsKeepIt) {
     struct Case {
         const char* typed;
