@@ -196,13 +196,21 @@ std::optional<double> convertUnits(double x, const Unit& from, const Unit& to) {
     return convertByFactor(x, from.factor, to.factor);
 }
 
-UnitCatalogue UnitCatalogue::load(const std::string& dir) {
-    dbase::Table classes, members;
-    // Read once in their stored order: their indexes are not needed.
+namespace {
+
+// The two tables from `dir`, read once in their stored order: their indexes are not needed.
+void openForReading(const std::string& dir, dbase::Table& classes, dbase::Table& members) {
     classes.setFileName(dir + "class.dbf");
     classes.openWithoutIndex();
     members.setFileName(dir + "members.DBF");
     members.openWithoutIndex();
+}
+
+}  // namespace
+
+UnitCatalogue UnitCatalogue::load(const std::string& dir) {
+    dbase::Table classes, members;
+    openForReading(dir, classes, members);
     return read(classes, members);
 }
 
@@ -339,10 +347,7 @@ std::optional<UnitCatalogue> UnitCatalogue::loadNaming(const std::string& dir, c
         wanted.push_back({typed.toStdString(), foldedText, QString::fromStdString(foldedText) == folded});
     }
     dbase::Table classes, members;
-    classes.setFileName(dir + "class.dbf");
-    classes.openWithoutIndex();
-    members.setFileName(dir + "members.DBF");
-    members.openWithoutIndex();
+    openForReading(dir, classes, members);
     const UnitFields fields(members);
     UnitCatalogue named = readWhere(classes, members, [&](const dbase::Table& row) {
         // Most names and symbols are ASCII and compared as stored; the others are decoded first.
