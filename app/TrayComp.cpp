@@ -18,29 +18,52 @@ namespace {
 constexpr qsizetype kMaxHintChars = 63;
 // How often a window hidden in the tray checks that the tray is still there.
 constexpr int kTrayWatchMs = 1000;
+// The latest the icon waits for the main window's first picture.
+constexpr int kIconAtLatestMs = 500;
 
 }  // namespace
 
 TTrayComp::TTrayComp(QWidget* mainWindow, QObject* parent)
     : QObject(parent),
-      trayIcon_(new QSystemTrayIcon(this)),
       timer_(new QTimer(this)),
       trayWatch_(new QTimer(this)) {
     timer_->setInterval(interval_);
     connect(timer_, &QTimer::timeout, this, kv::guard(this, &TTrayComp::OnAnimation));
     trayWatch_->setInterval(kTrayWatchMs);
     connect(trayWatch_, &QTimer::timeout, this, kv::guard(this, &TTrayComp::WatchTray));
-    connect(trayIcon_, &QSystemTrayIcon::activated, this, kv::guard(this, &TTrayComp::OnActivated));
     // Qt ends the session by quitting the application.
     connect(qApp, &QCoreApplication::aboutToQuit, this, kv::guard(this, &TTrayComp::EndSession));
     SetMainWindow(mainWindow);
     icon_ = ProgramIcon();
-    Update();
+    // A main window on its way to the screen gets its first picture before
+    // the icon is made (eventFilter); without one the icon follows on the
+    // next pass of the loop. A window that never gets drawn (covered from
+    // the start) still gets its icon a moment later.
+    QMetaObject::invokeMethod(this, [this] {
+        if (!mainWindow_ || !mainWindow_->isVisible()) MakeIconSoon();
+    }, Qt::QueuedConnection);
+    QTimer::singleShot(kIconAtLatestMs, this, [this] { MakeIconSoon(); });
 }
 
 TTrayComp::~TTrayComp() {
     ReleaseQuitLock();
-    trayIcon_->hide();
+    if (trayIcon_) trayIcon_->hide();
+}
+
+QSystemTrayIcon* TTrayComp::TrayIcon() {
+    if (trayIcon_) return trayIcon_;
+    trayIcon_ = new QSystemTrayIcon(this);
+    connect(trayIcon_, &QSystemTrayIcon::activated, this, kv::guard(this, &TTrayComp::OnActivated));
+    trayIcon_->setToolTip(hint_);
+    trayIcon_->setIcon(icon_);
+    trayIcon_->setVisible(visible_);
+    return trayIcon_;
+}
+
+void TTrayComp::MakeIconSoon() {
+    if (trayIcon_ || iconPending_) return;
+    iconPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { kv::guarded([this] { TrayIcon(); }); }, Qt::QueuedConnection);
 }
 
 QWidget* TTrayComp::MainWindow() const {
@@ -75,11 +98,11 @@ void TTrayComp::SetVisible(bool v) {
     visible_ = v;
     if (v) {
         Update();
-        trayIcon_->show();
+        if (trayIcon_) trayIcon_->show();
         hide_ = true;
         return;
     }
-    trayIcon_->hide();
+    if (trayIcon_) trayIcon_->hide();
     hide_ = false;
     HandToTaskbar();
 }
@@ -105,7 +128,7 @@ void TTrayComp::WatchTray() {
 void TTrayComp::SetHint(const QString& text) {
     if (text == hint_ || text.toUcs4().size() > kMaxHintChars) return;
     hint_ = text;
-    trayIcon_->setToolTip(hint_);
+    if (trayIcon_) trayIcon_->setToolTip(hint_);
     Update();
 }
 
@@ -151,7 +174,7 @@ void TTrayComp::OnAnimation() {
 }
 
 void TTrayComp::Update() {
-    trayIcon_->setIcon(icon_);
+    if (trayIcon_) trayIcon_->setIcon(icon_);
 }
 
 void TTrayComp::SetDefaultIcon() {
@@ -167,7 +190,7 @@ QIcon TTrayComp::ProgramIcon() const {
 }
 
 void TTrayComp::EndSession() {
-    trayIcon_->hide();
+    if (trayIcon_) trayIcon_->hide();
 }
 
 // Qt reports a click on the icon after the fact, with no separate press and
@@ -244,6 +267,7 @@ void TTrayComp::ApplyMinimized() {
         // Only the tray icon is left to bring the program back: closing a
         // tool window opened from its menu must not end the program.
         TakeQuitLock();
+        TrayIcon();  // the way back must be there before the window goes
         w->hide();
         hiddenInTray_ = true;
         trayWatch_->start();
@@ -300,6 +324,9 @@ bool TTrayComp::eventFilter(QObject* watched, QEvent* event) {
             QMetaObject::invokeMethod(this, [this] { kv::guarded([this] { SyncWithWindow(); }); },
                                       Qt::QueuedConnection);
         }
+        break;
+    case QEvent::Paint:
+        MakeIconSoon();
         break;
     case QEvent::Close:
         // The main window is on its way out: the tray no longer holds the program.

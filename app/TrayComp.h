@@ -95,8 +95,15 @@ public:
 
     // The icon currently handed to the tray.
     const QIcon& Icon() const { return icon_; }
-    // The underlying tray icon (tests and the owner's geometry queries).
-    QSystemTrayIcon* TrayIcon() const { return trayIcon_; }
+    // The underlying tray icon (tests and the owner's geometry queries); made
+    // here if it is not there yet.
+    QSystemTrayIcon* TrayIcon();
+    // The icon has been handed to the desktop. It is made once the main
+    // window has been drawn for the first time (or at once without a main
+    // window on screen, or when the window hides in the tray): reaching the
+    // tray can take a round trip over the session bus, which the bar's first
+    // appearance need not wait for.
+    bool IconMade() const { return trayIcon_ != nullptr; }
     // The icon really sits in a tray: Visible and the desktop has a tray.
     bool InTray() const;
 
@@ -155,10 +162,11 @@ private:
     void SyncWithWindow();
     void TakeQuitLock();
     void ReleaseQuitLock();
+    void MakeIconSoon();
 
     QPointer<QWidget> mainWindow_;
     QPointer<QMenu> popupMenu_;
-    QSystemTrayIcon* trayIcon_;
+    QSystemTrayIcon* trayIcon_ = nullptr;
     QTimer* timer_;
     QTimer* trayWatch_;
     QList<QIcon> icons_;
@@ -173,6 +181,7 @@ private:
     bool hiddenInTray_ = false;   // ... and the main window is hidden for the tray
     bool changingWindow_ = false; // our own window changes, not someone else's
     bool syncPending_ = false;
+    bool iconPending_ = false;    // the icon is to be made on the next pass of the loop
     bool quitLockTaken_ = false;
     bool savedQuitOnLastWindowClosed_ = true;
     TTrayCompButtonClick restoreOn_ = arLeftDblClick;

@@ -22,8 +22,13 @@ bool hungUp(const QDBusMessage& reply) {
 
 }  // namespace
 
-DesktopScreenSaver::DesktopScreenSaver(ProgramStarter starter, QDBusConnection bus)
+DesktopScreenSaver::DesktopScreenSaver(ProgramStarter starter, std::optional<QDBusConnection> bus)
     : starter_(std::move(starter)), bus_(std::move(bus)) {}
+
+QDBusConnection& DesktopScreenSaver::bus() {
+    if (!bus_) bus_ = QDBusConnection::sessionBus();
+    return *bus_;
+}
 
 void DesktopScreenSaver::activate() {
     if (activateOverBus()) return;
@@ -34,18 +39,18 @@ void DesktopScreenSaver::activate() {
 }
 
 bool DesktopScreenSaver::activateOverBus() {
-    if (!serviceOnBus(bus_, kService)) return false;
+    if (!serviceOnBus(bus(), kService)) return false;
     // Desktops publish the object under either path; some implement only one of the two calls.
     for (const QString& path : {QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("/ScreenSaver")}) {
         QDBusMessage setActive = QDBusMessage::createMethodCall(kService, path, kService, QStringLiteral("SetActive"));
         setActive << true;
-        QDBusMessage reply = bus_.call(setActive, QDBus::Block, kCallTimeoutMs);
+        QDBusMessage reply = bus().call(setActive, QDBus::Block, kCallTimeoutMs);
         if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
             reply.arguments().first().toBool())
             return true;
         if (hungUp(reply)) return false;
         QDBusMessage lock = QDBusMessage::createMethodCall(kService, path, kService, QStringLiteral("Lock"));
-        reply = bus_.call(lock, QDBus::Block, kCallTimeoutMs);
+        reply = bus().call(lock, QDBus::Block, kCallTimeoutMs);
         if (reply.type() == QDBusMessage::ReplyMessage) return true;
         if (hungUp(reply)) return false;
     }

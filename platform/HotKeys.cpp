@@ -18,8 +18,13 @@ std::shared_ptr<HotKeys>& current() {
 }  // namespace
 
 HotKeys& hotKeys() {
-    // Made on first use: it needs the application's display connection.
-    if (!current()) current() = makeSessionHotKeys(isWaylandSession(), QDBusConnection::sessionBus());
+    // Made on first use: it needs the application's display connection. The
+    // session bus is asked only under Wayland: reaching it can mean starting
+    // a bus first, which an X session never needs for its keys.
+    if (!current()) {
+        const bool wayland = isWaylandSession();
+        current() = wayland ? makeSessionHotKeys(true, QDBusConnection::sessionBus()) : std::make_shared<XcbHotKeys>();
+    }
     return *current();
 }
 

@@ -18,8 +18,13 @@ constexpr int kAnswerTimeoutMs = 5 * 60 * 1000;
 
 }  // namespace
 
-LogindSleep::LogindSleep(ProgramStarter starter, QDBusConnection bus)
+LogindSleep::LogindSleep(ProgramStarter starter, std::optional<QDBusConnection> bus)
     : starter_(std::move(starter)), bus_(std::move(bus)) {}
+
+QDBusConnection& LogindSleep::bus() {
+    if (!bus_) bus_ = QDBusConnection::systemBus();
+    return *bus_;
+}
 
 void LogindSleep::suspend() {
     if (suspendOverBus()) return;
@@ -30,13 +35,13 @@ void LogindSleep::suspend() {
 }
 
 bool LogindSleep::suspendOverBus() {
-    if (!serviceOnBus(bus_, kService)) return false;
+    if (!serviceOnBus(bus(), kService)) return false;
     QDBusMessage call = QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/login1"),
                                                        QStringLiteral("org.freedesktop.login1.Manager"),
                                                        QStringLiteral("Suspend"));
     call << true;  // interactive: the desktop may ask for a password
     // The answer may wait for that password; it must not hold up the bar meanwhile.
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kAnswerTimeoutMs));
+    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, kAnswerTimeoutMs));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, [](QDBusPendingCallWatcher* finished) {
         QDBusPendingReply<> reply = *finished;
         if (reply.isError())

@@ -1,6 +1,7 @@
 #pragma once
 // Suspend through logind on the system bus, else through `systemctl suspend`.
 #include <QDBusConnection>
+#include <optional>
 
 #include "platform/ProgramStarter.h"
 #include "platform/SystemSleep.h"
@@ -9,14 +10,19 @@ namespace platform {
 
 class LogindSleep : public SystemSleep {
 public:
-    explicit LogindSleep(ProgramStarter starter = {}, QDBusConnection bus = QDBusConnection::systemBus());
+    explicit LogindSleep(ProgramStarter starter = {}, std::optional<QDBusConnection> bus = {});
+
     void suspend() override;
 
 private:
     bool suspendOverBus();
 
     ProgramStarter starter_;
-    QDBusConnection bus_;
+    // The bus is reached when first needed: connecting at start could mean
+    // starting a bus, for a service the user may never ask for.
+    QDBusConnection& bus();
+
+    std::optional<QDBusConnection> bus_;
 };
 
 }  // namespace platform

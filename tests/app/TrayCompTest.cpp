@@ -113,6 +113,31 @@ private slots:
         QCOMPARE(tray.TrayIcon()->icon().cacheKey(), tray.Icon().cacheKey());
     }
 
+    // The bar's first picture does not wait for the tray: the icon is made
+    // after the main window is drawn, with everything set before it.
+    void iconIsMadeAfterTheMainWindowsFirstPicture() {
+        QWidget window;
+        window.resize(120, 40);
+        TTrayComp tray(&window);
+        const QList<QIcon> icons = threeIcons();
+        tray.SetHint("Veltrano");
+        tray.SetIcons(icons);
+        tray.SetIconIndex(1);
+        tray.SetVisible(true);
+        window.show();
+        QVERIFY(!tray.IconMade());
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(tray.IconMade());
+        QCOMPARE(tray.TrayIcon()->toolTip(), QStringLiteral("Veltrano"));
+        QCOMPARE(tray.TrayIcon()->icon().cacheKey(), icons[1].cacheKey());
+        QVERIFY(tray.TrayIcon()->isVisible());
+
+        // Without a window on screen, the icon comes on the next pass.
+        TTrayComp alone(nullptr);
+        QVERIFY(!alone.IconMade());
+        QTRY_VERIFY(alone.IconMade());
+    }
+
     void hintOf63CharactersIsShownAnd64AreRefused() {
         TTrayComp tray(window_);
         const QString hint63(63, QLatin1Char('h'));

@@ -29,7 +29,7 @@ QString mapState(const QWidget& window) {
     return state.match(info).captured(1);
 }
 
-void clickIcon(const TTrayComp& tray, const QString& button, int repeat) {
+void clickIcon(TTrayComp& tray, const QString& button, int repeat) {
     const QPoint centre = tray.TrayIcon()->geometry().center();
     run("xdotool", {"mousemove", QString::number(centre.x()), QString::number(centre.y())});
     run("xdotool", {"click", "--repeat", QString::number(repeat), "--delay", "60", button});
