@@ -1,6 +1,6 @@
 // The desktop program: the launcher bar, and the commands that draw with the
-// windows' controls or read the desktop (the entry on the path, CommandMain,
-// hands those over; any other command runs here as well).
+// windows' controls or read the desktop (the commands the entry on the path
+// loads hand those over; any other command runs here as well).
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>

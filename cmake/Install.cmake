@@ -9,11 +9,14 @@ set(KV_INSTALL_PRIVATE_DIR "lib/kvantor2" CACHE STRING "The program's own folder
 set(KV_INSTALL_FULL_PRIVATE_DIR "${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}")
 
 install(TARGETS Kvantor2 kvantor2-desktop RUNTIME DESTINATION ${KV_INSTALL_PRIVATE_DIR})
+# The commands' module is loaded, never run: no execute bit, as for any library.
+install(TARGETS kvantor2-commands LIBRARY DESTINATION ${KV_INSTALL_PRIVATE_DIR}/lib
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # A stripped install (the package's) also drops the compiler's notes, as
 # Debian's own packages do.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
-    foreach(program Kvantor2 kvantor2-desktop)
+    foreach(program Kvantor2 kvantor2-desktop lib/kvantor2-commands.so)
       execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
                       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KV_INSTALL_PRIVATE_DIR}/\${program}\")
     endforeach()

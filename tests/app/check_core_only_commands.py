@@ -2,15 +2,18 @@
 """Commands run on QtCore alone: the dynamic loader's own record (LD_DEBUG=libs)
 of every library a command's process initialises, dlopen'd plugins included,
 names none of Qt's GUI modules. A command that draws is the control: its
-process does load them, so the check can see them when they are there."""
+process does load them, so the check can see them when they are there. And
+the bare entry, which becomes the bar's program, loads nothing of Qt before
+it does."""
 import os
 import re
+import subprocess
 import sys
 import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[1] / "support"))
-from kvantor_command import Checks, run  # noqa: E402
+from kvantor_command import Checks, program, run  # noqa: E402
 
 check = Checks()
 GUI = re.compile(r"libQt6(Gui|Widgets|Svg|DBus|Network)\.so")
@@ -44,6 +47,18 @@ def main():
                 check(gui, f"{args}: the drawing command should load the GUI modules")
             else:
                 check(not gui, f"{args}: loads {gui}")
+
+        # Bare (no display here, so the bar's program just says so): the
+        # entry's own part of the record, up to the exec, has no Qt in it.
+        bare_env = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        bare = subprocess.run([program()], capture_output=True, text=True, env=bare_env, timeout=60)
+        record = bare.stderr.split("transferring control:", 1)
+        entry_libs = set(re.findall(r"calling init: (\S+)", record[0]))
+        after = loaded(type("Result", (), {"stderr": record[-1]}))
+        check(len(record) == 2 and entry_libs and not any("libQt6" in lib for lib in entry_libs),
+              f"the bare entry loads {sorted(entry_libs)}")
+        check(any("libQt6Widgets.so" in lib for lib in after) and "no display was found" in bare.stderr,
+              f"the bare entry should become the bar's program: {bare.stderr[-300:]!r}")
     return check.finish("core-only commands")
 
 

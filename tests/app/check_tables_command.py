@@ -26,8 +26,9 @@ def main():
     bin_dir = os.environ["KV_BIN_DIR"]
     with tempfile.TemporaryDirectory() as tmp:
         for name in os.listdir(bin_dir):
-            if name == "Kvantor2" or name.lower().endswith((".dbf", ".mdx")):
-                shutil.copy2(os.path.join(bin_dir, name), tmp)
+            if name in ("Kvantor2", "lib") or name.lower().endswith((".dbf", ".mdx")):
+                copy = shutil.copytree if name == "lib" else shutil.copy2
+                copy(os.path.join(bin_dir, name), os.path.join(tmp, name))
         prog = os.path.join(tmp, "Kvantor2")
 
         good = run("tables", prog=prog)

@@ -36,9 +36,10 @@ done
 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY does not answer" >&2; exit 1; }
 
 if ((tray)); then
-  # trayer sometimes dies at start on a fresh server: give it a few tries,
-  # and wait until its window is up so the tray icon can dock.
-  for _try in 1 2 3; do
+  # trayer sometimes dies at start on a fresh server ("cannot open display",
+  # more often on a busy machine): give it a few tries, a moment apart, and
+  # wait until its window is up so the tray icon can dock.
+  for _try in 1 2 3 4 5 6 7 8; do
     trayer --edge top --align right --widthtype pixel --width 200 --height 24 >/dev/null 2>&1 &
     trayer_pid=$!
     for _ in $(seq 200); do
@@ -49,6 +50,7 @@ if ((tray)); then
     kill "$trayer_pid" 2>/dev/null || true
     wait "$trayer_pid" 2>/dev/null || true
     trayer_pid=""
+    sleep 0.2
   done
   xdotool search --class trayer >/dev/null 2>&1 || { echo "trayer did not start on $DISPLAY" >&2; exit 1; }
 fi
