@@ -1,5 +1,5 @@
 #pragma once
-// GIF data to composited frames, through Qt's own GIF reader.
+// GIF data to composited frames (GIF87a and GIF89a, every disposal method).
 #include <QByteArray>
 #include <QImage>
 #include <QList>

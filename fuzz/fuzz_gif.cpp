@@ -1,0 +1,40 @@
+// The GIF decoder: arbitrary bytes after a GIF signature. A picture either
+// decodes to at least one frame, every frame the size of the screen and the
+// screen within the memory bound, or the decoder says why in an error; it
+// never reads or writes outside its data.
+#include <QByteArray>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/Error.h"
+#include "widgets/gif/GifDecoder.h"
+
+namespace {
+
+void check(bool condition, int line) {
+    if (condition) return;
+    std::fprintf(stderr, "fuzz_gif: the check at line %d failed\n", line);
+    std::abort();
+}
+#define require(condition) check((condition), __LINE__)
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // The signature is the first test the decoder makes; the fuzzer need not find it.
+    QByteArray bytes = (size > 0 && data[0] & 1) ? QByteArray("GIF89a") : QByteArray("GIF87a");
+    bytes.append(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        const kv::gif::Picture picture = kv::gif::decode(bytes, QStringLiteral("fuzz"));
+        require(!picture.frames.isEmpty());
+        require(!picture.screen.isEmpty());
+        for (const kv::gif::Frame& frame : picture.frames) {
+            require(frame.image.size() == picture.screen);
+            require(frame.delayMs >= kv::gif::kMinimumDelayMs);
+        }
+    } catch (const kv::Error& e) {
+        require(QByteArray(e.what()).startsWith("fuzz: "));
+    }
+    return 0;
+}
