@@ -226,6 +226,8 @@ Picture decode(const QByteArray& data, const QString& source) {
             const int h = in.word();
             const uint8_t imageFlags = in.byte();
             const Palette palette = (imageFlags & 0x80) ? readPalette(in, imageFlags & 7) : global;
+            // A frame is at most the largest screen; its indexes are held whole.
+            if (qint64(w) * h * 4 > kMaxDecodedBytes) fail(source, "the picture is too large");
             const std::vector<uint8_t> indexes = decodeIndexes(in, size_t(w) * size_t(h));
 
             if (canvas.isNull()) {

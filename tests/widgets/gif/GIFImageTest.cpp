@@ -339,6 +339,15 @@ void GIFImageTest::hugeDeclaredScreenFailsCleanly() {
     TGIFImage image;
     QVERIFY_THROWS_EXCEPTION(kv::Error, image.loadFromData(data));
     QVERIFY(image.isEmpty());
+
+    // The same the other way round: a 1 x 1 screen with a 65535 x 65535 frame,
+    // whose colour indexes alone would take 4 GB.
+    QByteArray frame("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
+    frame += QByteArray("\x00\x00\x00\xff\xff\xff", 6);
+    frame += QByteArray("\x2c\x00\x00\x00\x00\xff\xff\xff\xff\x00", 10);
+    frame += QByteArray("\x02\x02\x44\x01\x00\x3b", 6);
+    QVERIFY_THROWS_EXCEPTION(kv::Error, image.loadFromData(frame));
+    QVERIFY(image.isEmpty());
 }
 
 void GIFImageTest::manyFramesOnALargeScreenFailCleanly() {
