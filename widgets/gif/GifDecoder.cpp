@@ -79,11 +79,14 @@ std::vector<uint8_t> decodeIndexes(Bytes& in, size_t count) {
     const int stop = clear + 1;
 
     std::vector<uint8_t> out(count, 0);
-    // The table as a prefix chain: each code is its prefix code plus one last index.
-    std::array<uint16_t, kMaxCodes> prefix{};
-    std::array<uint8_t, kMaxCodes> suffix{};
-    std::array<uint8_t, kMaxCodes> first{};  // the first index of each code's string
-    std::array<uint8_t, kMaxCodes + 1> stack{};  // a longest string, plus one index
+    // The table as a prefix chain: each code is its prefix code plus one last
+    // index. Left uninitialised: an entry is read only once it is written (a
+    // code above the next free one ends the data), and a frame of a picture
+    // need not clear 20 KB first.
+    std::array<uint16_t, kMaxCodes> prefix;
+    std::array<uint8_t, kMaxCodes> suffix;
+    std::array<uint8_t, kMaxCodes> first;  // the first index of each code's string
+    std::array<uint8_t, kMaxCodes + 1> stack;  // a longest string, plus one index
     for (int i = 0; i < clear; ++i) {
         suffix[i] = uint8_t(i);
         first[i] = uint8_t(i);
