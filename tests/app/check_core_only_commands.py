@@ -7,6 +7,7 @@ the bare entry, which becomes the bar's program, loads nothing of Qt before
 it does."""
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -59,6 +60,13 @@ def main():
               f"the bare entry loads {sorted(entry_libs)}")
         check(any("libQt6Widgets.so" in lib for lib in after) and "no display was found" in bare.stderr,
               f"the bare entry should become the bar's program: {bare.stderr[-300:]!r}")
+
+        # An entry whose commands' module is missing says so, and fails.
+        alone = os.path.join(tmp, "Kvantor2")
+        shutil.copy2(program(), alone)
+        broken = run("convert", "1", "mi", "km", prog=alone)
+        check(broken.returncode == 1 and broken.stderr.startswith("Kvantor2: can't load the commands: ")
+              and broken.stdout == "", f"without its module: exit {broken.returncode}, {broken.stderr!r}")
     return check.finish("core-only commands")
 
 
