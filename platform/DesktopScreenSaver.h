@@ -12,17 +12,15 @@ namespace platform {
 class DesktopScreenSaver : public ScreenSaver {
 public:
     explicit DesktopScreenSaver(ProgramStarter starter = {}, std::optional<QDBusConnection> bus = {});
-
     void activate() override;
 
 private:
-    bool activateOverBus();
-
-    ProgramStarter starter_;
     // The bus is reached when first needed: connecting at start could mean
     // starting a bus, for a service the user may never ask for.
     QDBusConnection& bus();
+    bool activateOverBus();
 
+    ProgramStarter starter_;
     std::optional<QDBusConnection> bus_;
 };
 

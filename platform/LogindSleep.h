@@ -11,17 +11,15 @@ namespace platform {
 class LogindSleep : public SystemSleep {
 public:
     explicit LogindSleep(ProgramStarter starter = {}, std::optional<QDBusConnection> bus = {});
-
     void suspend() override;
 
 private:
-    bool suspendOverBus();
-
-    ProgramStarter starter_;
     // The bus is reached when first needed: connecting at start could mean
     // starting a bus, for a service the user may never ask for.
     QDBusConnection& bus();
+    bool suspendOverBus();
 
+    ProgramStarter starter_;
     std::optional<QDBusConnection> bus_;
 };
 
