@@ -27,12 +27,13 @@ bool besideSelf(const char* name, char* path, size_t size) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool command = argc > 1;
     char path[4096];
-    if (argc > 1) {
-        if (!besideSelf("lib/kvantor2-commands.so", path, sizeof path)) {
-            std::fputs("Kvantor2: can't find its own folder\n", stderr);
-            return 1;
-        }
+    if (!besideSelf(command ? "lib/kvantor2-commands.so" : "kvantor2-desktop", path, sizeof path)) {
+        std::fputs("Kvantor2: can't find its own folder\n", stderr);
+        return 1;
+    }
+    if (command) {
         void* commands = ::dlopen(path, RTLD_LAZY | RTLD_LOCAL);
         using Run = int (*)(int, char**);
         Run run = commands ? reinterpret_cast<Run>(::dlsym(commands, "kvantor2_command_main")) : nullptr;
@@ -41,10 +42,6 @@ int main(int argc, char** argv) {
             return 1;
         }
         return run(argc, argv);
-    }
-    if (!besideSelf("kvantor2-desktop", path, sizeof path)) {
-        std::fputs("Kvantor2: can't find its own folder\n", stderr);
-        return 1;
     }
     ::execv(path, argv);
     std::fprintf(stderr, "Kvantor2: can't start the desktop program %s: %s\n", path, std::strerror(errno));

@@ -118,23 +118,34 @@ std::optional<double> timeToMap(xcb_connection_t* c, xcb_atom_t netWmPid, const 
     return result;
 }
 
-// A private session bus for the run (see the top); its process id, 0 when
+// A private session bus for the run (see the top), ended with it; none when
 // the environment already names a bus.
-pid_t startSessionBus() {
-    if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return 0;
-    FILE* out = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
-    if (!out) return 0;
-    char address[512] = {}, pid[32] = {};
-    const bool read = std::fgets(address, sizeof address, out) && std::fgets(pid, sizeof pid, out);
-    pclose(out);
-    if (!read) {
-        std::fprintf(stderr, "no session bus could be started: the figures include the bus library starting one\n");
-        return 0;
+class SessionBus {
+public:
+    SessionBus() {
+        if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return;
+        FILE* out = popen("dbus-daemon --session --fork --print-address=1 --print-pid=1", "r");
+        if (!out) return;
+        char address[512] = {}, pid[32] = {};
+        const bool read = std::fgets(address, sizeof address, out) && std::fgets(pid, sizeof pid, out);
+        pclose(out);
+        if (!read) {
+            std::fprintf(stderr, "no session bus could be started: the figures include the bus library starting one\n");
+            return;
+        }
+        address[std::strcspn(address, "\n")] = '\0';
+        setenv("DBUS_SESSION_BUS_ADDRESS", address, 1);
+        pid_ = pid_t(std::atoi(pid));
     }
-    address[std::strcspn(address, "\n")] = '\0';
-    setenv("DBUS_SESSION_BUS_ADDRESS", address, 1);
-    return pid_t(std::atoi(pid));
-}
+    ~SessionBus() {
+        if (pid_ > 0) kill(pid_, SIGTERM);
+    }
+    SessionBus(const SessionBus&) = delete;
+    SessionBus& operator=(const SessionBus&) = delete;
+
+private:
+    pid_t pid_ = 0;
+};
 
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -163,7 +174,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no X display\n");
         return 1;
     }
-    const pid_t bus = startSessionBus();
+    const SessionBus bus;
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
@@ -174,7 +185,6 @@ int main(int argc, char** argv) {
     for (const Program& p : programs)
         if (!timeToMap(c, netWmPid, p)) {
             std::fprintf(stderr, "%s mapped no window\n", p.path.c_str());
-            if (bus > 0) kill(bus, SIGTERM);
             return 1;
         }
     const std::size_t n = programs.size();
@@ -184,14 +194,12 @@ int main(int argc, char** argv) {
             std::optional<double> ms = timeToMap(c, netWmPid, p);
             if (!ms) {
                 std::fprintf(stderr, "%s mapped no window\n", p.path.c_str());
-                if (bus > 0) kill(bus, SIGTERM);
-                return 1;
+                    return 1;
             }
             p.ms.push_back(*ms);
         }
     }
     xcb_disconnect(c);
-    if (bus > 0) kill(bus, SIGTERM);
 
     const double reference = median(programs.back().ms);
     for (const Program& p : programs) {

@@ -4,22 +4,10 @@
 // never reads or writes outside its data.
 #include <QByteArray>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "core/Error.h"
+#include "fuzz/FuzzRequire.h"
 #include "widgets/gif/GifDecoder.h"
-
-namespace {
-
-void check(bool condition, int line) {
-    if (condition) return;
-    std::fprintf(stderr, "fuzz_gif: the check at line %d failed\n", line);
-    std::abort();
-}
-#define require(condition) check((condition), __LINE__)
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // The signature is the first test the decoder makes; the fuzzer need not find it.

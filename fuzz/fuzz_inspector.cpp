@@ -12,18 +12,11 @@
 #include <vector>
 
 #include "core/NumberFormat.h"
+#include "fuzz/FuzzRequire.h"
 #include "tools/hexview/Inspector.h"
 #include "tools/hexview/Utf8Text.h"
 
 namespace {
-
-// Says which check failed before aborting, so that a finding explains itself.
-void check(bool condition, int line) {
-    if (condition) return;
-    std::fprintf(stderr, "fuzz_inspector: the check at line %d failed\n", line);
-    std::abort();
-}
-#define require(condition) check((condition), __LINE__)
 
 template <typename T>
 T readAs(const std::uint8_t* bytes, bool big) {

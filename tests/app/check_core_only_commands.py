@@ -20,9 +20,9 @@ check = Checks()
 GUI = re.compile(r"libQt6(Gui|Widgets|Svg|DBus|Network)\.so")
 
 
-def loaded(result):
-    """The libraries the loader initialised, by path."""
-    return set(re.findall(r"calling init: (\S+)", result.stderr))
+def loaded(record):
+    """The libraries the loader initialised, by path, in its record."""
+    return set(re.findall(r"calling init: (\S+)", record))
 
 
 def main():
@@ -39,7 +39,7 @@ def main():
         ]
         for args, line, draws in cases:
             result = run(*args, env=env)
-            libs = loaded(result)
+            libs = loaded(result.stderr)
             gui = sorted(lib for lib in libs if GUI.search(lib))
             check(result.returncode == 0 and line in result.stdout,
                   f"{args}: exit {result.returncode}, out {result.stdout[:200]!r}")
@@ -54,8 +54,8 @@ def main():
         bare_env = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         bare = subprocess.run([program()], capture_output=True, text=True, env=bare_env, timeout=60)
         record = bare.stderr.split("transferring control:", 1)
-        entry_libs = set(re.findall(r"calling init: (\S+)", record[0]))
-        after = loaded(type("Result", (), {"stderr": record[-1]}))
+        entry_libs = loaded(record[0])
+        after = loaded(record[-1])
         check(len(record) == 2 and entry_libs and not any("libQt6" in lib for lib in entry_libs),
               f"the bare entry loads {sorted(entry_libs)}")
         check(any("libQt6Widgets.so" in lib for lib in after) and "no display was found" in bare.stderr,

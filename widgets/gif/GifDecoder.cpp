@@ -22,6 +22,11 @@ constexpr qint64 kMaxDecodedBytes = 64LL * 1024 * 1024;
 constexpr int kMaxCodeBits = 12;
 constexpr int kMaxCodes = 1 << kMaxCodeBits;
 
+// An area of w x h pixels would take more than the bound, decoded.
+bool tooLarge(qint64 w, qint64 h) {
+    return w * h * 4 > kMaxDecodedBytes;
+}
+
 [[noreturn]] void fail(const QString& source, const char* why) {
     throw kv::Error(QStringLiteral("%1: %2").arg(source, QString::fromUtf8(why)).toStdString());
 }
@@ -230,13 +235,12 @@ Picture decode(const QByteArray& data, const QString& source) {
             const uint8_t imageFlags = in.byte();
             const Palette palette = (imageFlags & 0x80) ? readPalette(in, imageFlags & 7) : global;
             // A frame is at most the largest screen; its indexes are held whole.
-            if (qint64(w) * h * 4 > kMaxDecodedBytes) fail(source, "the picture is too large");
+            if (tooLarge(w, h)) fail(source, "the picture is too large");
             const std::vector<uint8_t> indexes = decodeIndexes(in, size_t(w) * size_t(h));
 
             if (canvas.isNull()) {
                 if (picture.screen.isEmpty()) picture.screen = QSize(left + w, top + h);
-                if (qint64(picture.screen.width()) * picture.screen.height() * 4 > kMaxDecodedBytes)
-                    fail(source, "the picture is too large");
+                if (tooLarge(picture.screen.width(), picture.screen.height())) fail(source, "the picture is too large");
                 canvas = QImage(picture.screen, QImage::Format_ARGB32_Premultiplied);
                 if (canvas.isNull()) fail(source, "the picture is too large");
                 const bool covered = QRect(left, top, w, h).contains(canvas.rect());
